@@ -1,0 +1,189 @@
+#include "common/line_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+#include "common/cp1251.h"
+#include "common/platform_error.h"
+
+namespace common {
+namespace {
+
+constexpr char kEndOfData = '\x1A';    // Ctrl-Z
+constexpr mode_t kNewFileMode = 0644;  // less the umask
+
+// A file descriptor closed on scope exit unless Close() took it.
+struct Fd {
+  int fd = -1;
+  explicit Fd(int value) : fd(value) {}
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  ~Fd() {
+    if (fd >= 0) ::close(fd);
+  }
+  // Closes now and reports the result: a delayed write error may only show here.
+  bool Close() {
+    const int result = ::close(fd);
+    fd = -1;
+    return result == 0;
+  }
+};
+
+int OpenOrThrow(const std::filesystem::path& path, int flags) {
+  int fd;
+  do {
+    fd = ::open(path.c_str(), flags | O_CLOEXEC, kNewFileMode);
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0) throw FileErrorFromErrno(errno);
+  return fd;
+}
+
+// Writes all bytes; false with errno set on failure. *written counts what went out.
+bool WriteAll(int fd, std::string_view bytes, std::size_t* written) {
+  *written = 0;
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    if (n == 0) {
+      errno = EIO;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+    *written += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+bool FsyncRetrying(int fd) {
+  int result;
+  do {
+    result = ::fsync(fd);
+  } while (result < 0 && errno == EINTR);
+  return result == 0;
+}
+
+// Makes a rename in the folder durable. A folder that cannot be synced only loses
+// that guarantee, so failures are ignored.
+void SyncFolder(const std::filesystem::path& folder) {
+  const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  FsyncRetrying(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+const std::string& LineFile::Line(std::size_t index) const {
+  static const std::string kEmpty;
+  return index < lines.size() ? lines[index] : kEmpty;
+}
+
+LineFile SplitLines(std::string_view bytes) {
+  const std::size_t stop = bytes.find(kEndOfData);
+  if (stop != std::string_view::npos) bytes = bytes.substr(0, stop);
+  LineFile file;
+  while (!bytes.empty()) {
+    const std::size_t cr = bytes.find('\r');
+    file.lines.push_back(Cp1251ToUtf8(bytes.substr(0, cr)));
+    if (cr == std::string_view::npos) break;
+    bytes.remove_prefix(cr + 1);
+    if (!bytes.empty() && bytes.front() == '\n') bytes.remove_prefix(1);
+  }
+  return file;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) {
+    out += Utf8ToCp1251(line);
+    out += "\r\n";
+  }
+  return out;
+}
+
+LineFile ReadLineFile(const std::filesystem::path& path) {
+  Fd file(OpenOrThrow(path, O_RDONLY));
+  std::string bytes;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw FileErrorFromErrno(errno);  // e.g. EISDIR for a folder
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<std::size_t>(n));
+  }
+  return SplitLines(bytes);
+}
+
+void WriteLineFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+  std::filesystem::path temp = path;
+  temp += ".tmp" + std::to_string(::getpid());
+  const std::string bytes = JoinLines(lines);
+
+  Fd file(OpenOrThrow(temp, O_WRONLY | O_CREAT | O_TRUNC));
+  auto fail = [&temp](int error) {
+    ::unlink(temp.c_str());
+    return FileErrorFromErrno(error);
+  };
+  // The new file keeps the permissions of the one it replaces.
+  struct stat old {};
+  if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode) &&
+      ::fchmod(file.fd, old.st_mode & 07777) != 0) {
+    const int error = errno;
+    file.Close();
+    throw fail(error);
+  }
+  std::size_t written = 0;
+  if (!WriteAll(file.fd, bytes, &written) || !FsyncRetrying(file.fd)) {
+    const int error = errno;
+    file.Close();
+    throw fail(error);
+  }
+  if (!file.Close()) throw fail(errno);
+  if (::rename(temp.c_str(), path.c_str()) != 0) throw fail(errno);
+  SyncFolder(path.parent_path());
+}
+
+void AppendLine(const std::filesystem::path& path, std::string_view line) {
+  Fd file(OpenOrThrow(path, O_WRONLY | O_APPEND | O_CREAT));
+  struct stat before {};
+  const bool size_known = ::fstat(file.fd, &before) == 0;
+  std::string bytes = Utf8ToCp1251(line);
+  bytes += "\r\n";
+  std::size_t written = 0;
+  if (!WriteAll(file.fd, bytes, &written)) {
+    const int error = errno;
+    // Take back a partly written line so the next line does not run into it, but only
+    // while the file ends with it: what was there before, or was appended by someone
+    // else meanwhile, is never cut.
+    struct stat after {};
+    if (written > 0 && size_known && ::fstat(file.fd, &after) == 0 && S_ISREG(after.st_mode) &&
+        after.st_size == before.st_size + static_cast<off_t>(written) &&
+        ::ftruncate(file.fd, before.st_size) != 0) {
+      // The partial line stays; the error to report is the write's.
+    }
+    throw FileErrorFromErrno(error);
+  }
+  if (!file.Close()) throw FileErrorFromErrno(errno);
+}
+
+void CreateEmptyFile(const std::filesystem::path& path) {
+  Fd file(OpenOrThrow(path, O_WRONLY | O_CREAT | O_TRUNC));
+  if (!file.Close()) throw FileErrorFromErrno(errno);
+}
+
+bool FileExists(const std::filesystem::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace common

@@ -1,0 +1,48 @@
+// Line files: Windows-1251 text, every written line ended by CR LF.
+// Reading: a line ends at CR and one LF right after it is skipped; a lone LF
+// does not end a line; Ctrl-Z or the end of the file ends the data.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace common {
+
+// The lines of a file, decoded to UTF-8. Line(i) of a missing line is empty text.
+struct LineFile {
+  std::vector<std::string> lines;
+
+  // Line i, 0-based; empty past the end.
+  const std::string& Line(std::size_t index) const;
+  // Whether the data holds a line with this 0-based index.
+  bool Has(std::size_t index) const { return index < lines.size(); }
+};
+
+// Splits raw Windows-1251 file content into decoded lines by the rule above.
+// The end of the data right after a line end starts no further line.
+LineFile SplitLines(std::string_view bytes);
+
+// Encodes lines to Windows-1251, each followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+// Reads a whole line file. Throws PlatformError (for example "File not found").
+LineFile ReadLineFile(const std::filesystem::path& path);
+
+// Replaces a file's content with these lines, through a temporary file in the
+// same folder and a rename, so a failed write leaves the old file whole.
+// Throws PlatformError.
+void WriteLineFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+// Appends one line and CR LF: open for appending, write, flush, close. Throws PlatformError.
+void AppendLine(const std::filesystem::path& path, std::string_view line);
+
+// Creates an empty file (or empties an existing one). Throws PlatformError.
+void CreateEmptyFile(const std::filesystem::path& path);
+
+// Whether a file of that name exists (a folder does not count).
+bool FileExists(const std::filesystem::path& path);
+
+}  // namespace common

@@ -1,0 +1,21 @@
+// Port: one serial line, as the console uses it. The console prepares every
+// outgoing message itself and decodes whatever has arrived; nothing here waits.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace common {
+
+struct SerialLine {
+  virtual ~SerialLine() = default;
+  // Opens the line (once; a line that cannot be opened is retried by the line itself).
+  virtual void Open() = 0;
+  // Writes the bytes; never waits for them to go out.
+  virtual void Write(const std::uint8_t* data, std::size_t count) = 0;
+  // Takes up to max bytes that have arrived, without waiting. 0 when nothing
+  // arrived or the read failed.
+  virtual std::size_t Read(std::uint8_t* into, std::size_t max) = 0;
+};
+
+}  // namespace common

@@ -1,0 +1,94 @@
+// The console window as data: every value a control shows or the operator can
+// change, under the control's own name. Arrays of numbered controls are indexed
+// by the control's number (GroupBox[5] is GroupBox5); unused slots stay empty.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "monitor/controls.h"
+
+namespace monitor {
+
+inline constexpr int kChannels = 16;
+inline constexpr int kSignalRows = 256;
+
+// Signal row of signal s (1..16) of channel c (1..16).
+constexpr int SignalRow(int channel, int signal) { return 16 * (channel - 1) + signal; }
+// Channel of a signal row.
+constexpr int ChannelOfRow(int row) { return (row - 1) / 16 + 1; }
+
+// Output boxes: P1 of channel c is CheckBox[16 + 2c], P2 is CheckBox[17 + 2c].
+constexpr int OutputBoxP1(int channel) { return 16 + 2 * channel; }
+constexpr int OutputBoxP2(int channel) { return 17 + 2 * channel; }
+
+struct ConsoleForm {
+  std::string Caption;
+  int Width = 794;
+  int Height = 568;
+
+  // Tool bar ToolBar1.
+  std::array<TButton, 15> ToolButton;  // 7 save, 9 view archive, 10 siren off, 11..13 edit, 14 print
+  std::array<TImage, 28> Image;  // 1 plan background, 2..17 zone markers, 18..20 and 27 lamps
+  TDateTimePicker DateTimePicker1;  // the current date
+  TEdit Edit20;                  // pause between RS485 requests, seconds
+  TUpDown UpDown1;                  // spinner of Edit20
+  TGauge Gauge1;                    // alarm SMS progress 0..100
+  TComboBox ComboBox2;              // received SMS, newest first
+
+  // Buttons: 1..16 channel plans, 17 cancel SMS, 18 exit, 20 start poll,
+  // 21 stop poll, 22 alarm acknowledged.
+  std::array<TButton, 23> BitBtn;
+
+  std::array<TStatusPanel, 6> StatusBar1;  // status bar panels 0..5
+
+  std::array<TTabSheet, 5> PageControl1;  // page captions, by page index
+  int ActivePageIndex = 0;
+
+  // Page 0, mnemonic screen. GroupBox 1..16 channel panels (background = link
+  // frame), 22 the control strip. Page 1: 17 signals, 18 SMS price, 19 siren,
+  // 20 objects, 24 support phones. Page 2: 21 plan area. Page 3: 23 about.
+  std::array<TGroupBox, 25> GroupBox;
+  std::array<TShape, 257> Shape;        // indicator r = signal row r
+  std::array<TCheckBox, 50> CheckBox;   // 17 siren switch, 18..49 output boxes
+  TComboBox ComboBox1;                  // operator choice; "Оператор" = nobody chosen
+
+  // Page 1, settings.
+  TStringGrid StringGrid1;  // signal table: code, description, status, time
+  TEdit Edit1;           // SMS price in kopecks
+  TMediaPlayer MediaPlayer1;
+  TStringGrid StringGrid3;  // object table: number, name, phone, balance
+  TEdit Edit2;           // support phone 1
+  TEdit Edit19;          // support phone 2
+  TStringGrid StringGrid4;  // operator list
+
+  // Page 2, object plan.
+  TStringGrid StringGrid2;  // the plan channel's signals: number, description, status
+
+  // Page 3, about.
+  std::array<std::string, 4> Label;  // Label1..Label3 captions
+  TMemo Memo2;                        // help text and archive viewer
+
+  // Page 4, journal.
+  TStringGrid StringGrid7;
+
+  std::vector<TMenuItem> MainMenu1;
+
+  common::Timer Timer1;  // RS485 poll and modem job dispatch
+  common::Timer Timer2;  // decode what arrived on both lines
+  common::Timer Timer3;  // start-up and main cycle
+  common::Timer Timer4;  // plan blink and demonstration
+  common::Timer Timer5;  // SMS sending and siren
+  common::Timer Timer6;  // SIM inbox sweep
+
+  std::string OpenDialog1Filter;
+
+  // The menu entry of that name, or nullptr.
+  TMenuItem* FindMenuItem(const std::string& name);
+};
+
+// The window as designed, before anything is loaded.
+ConsoleForm MakeConsoleForm();
+
+}  // namespace monitor

@@ -1,0 +1,27 @@
+#include "monitor/daily_archive.h"
+
+#include "common/line_file.h"
+
+namespace monitor {
+namespace {
+
+std::string WithLeadingZero(int value) {
+  return value < 10 ? "0" + std::to_string(value) : std::to_string(value);
+}
+
+}  // namespace
+
+std::string ArchiveFileNameFor(const common::DateTime& date) {
+  return std::to_string(date.year) + "_" + WithLeadingZero(date.month) + "_" +
+         WithLeadingZero(date.day) + ".txt";
+}
+
+void PrepareDailyArchive(Station& st) {
+  st.state.ArchiveFileName = ArchiveFileNameFor(st.ports.clock.Now());
+  const auto path = st.File(st.state.ArchiveFileName);
+  if (common::FileExists(path)) return;
+  common::CreateEmptyFile(path);
+  st.form.DateTimePicker1.DateTime = st.ports.clock.Now();
+}
+
+}  // namespace monitor

@@ -1,0 +1,18 @@
+#include "monitor/exit_command.h"
+
+#include "monitor/settings.h"
+
+namespace monitor {
+
+void N6Click(Station& st) {
+  if (!st.ports.dialogs.Confirm("Вы действительно хотите выйти?", "Выход из программы",
+                                common::BoxIcon::Question)) {
+    return;
+  }
+  SavePollPause(st);
+  st.state.TerminateRequested = true;
+}
+
+void BitBtn18Click(Station& st) { N6Click(st); }
+
+}  // namespace monitor

@@ -1,0 +1,152 @@
+#include <string>
+
+#include "common/line_file.h"
+#include "common/numbers.h"
+#include "common/text.h"
+#include "monitor/daily_archive.h"
+#include "monitor/journal.h"
+#include "monitor/settings.h"
+#include "monitor/settings_files.h"
+
+namespace monitor {
+namespace {
+
+using common::LineFile;
+
+// Writes a settings file's default content when the file is missing.
+void CreateIfMissing(Station& st, const char* name, const std::vector<std::string>& defaults) {
+  const auto path = st.File(name);
+  if (!common::FileExists(path)) common::WriteLineFile(path, defaults);
+}
+
+LineFile Read(Station& st, const char* name) { return common::ReadLineFile(st.File(name)); }
+
+void LoadPollPause(Station& st) {
+  const auto path = st.File(kPollPauseFile);
+  if (common::FileExists(path)) st.form.Edit20.Text = common::ReadLineFile(path).Line(0);
+}
+
+void LoadHelp(Station& st) {
+  const auto path = st.File(kHelpFile);
+  if (common::FileExists(path)) {
+    st.form.Memo2.Lines = common::ReadLineFile(path).lines;
+  } else {
+    common::WriteLineFile(path, DefaultHelp());
+  }
+}
+
+void ClearStatusSnapshots(Station& st) {
+  st.state.PrevStatus.fill("");
+  st.state.CurStatus.fill("");
+}
+
+void LoadChannelPhones(Station& st) {
+  CreateIfMissing(st, kChannelPhonesFile, DefaultChannelPhones());
+  const LineFile file = Read(st, kChannelPhonesFile);
+  for (int k = 1; k <= 16; ++k) st.state.ChannelPhone[k] = file.Line(2 * k - 1);
+  ShowChannelPhones(st);
+}
+
+void LoadSupportPhones(Station& st) {
+  CreateIfMissing(st, kSupportPhonesFile, DefaultSupportPhones());
+  const LineFile file = Read(st, kSupportPhonesFile);
+  if (common::CharCount(file.Line(0)) == 10) st.form.Edit19.Text = file.Line(0);
+  if (file.Has(1) && common::CharCount(file.Line(1)) == 10) st.form.Edit2.Text = file.Line(1);
+}
+
+void LoadSignalTable(Station& st) {
+  CreateIfMissing(st, kSignalTableFile, DefaultSignalTable());
+  TStringGrid& grid = st.form.StringGrid1;
+  grid.Cells(0, 0) = "№";
+  grid.Cells(1, 0) = "Описание сигналов";
+  grid.Cells(2, 0) = "";
+  grid.Cells(3, 0) = "Время";
+  const LineFile file = Read(st, kSignalTableFile);
+  for (int r = 1; r <= kSignalRows; ++r) {
+    grid.Cells(0, r) = file.Line(2 * r - 2);
+    grid.Cells(1, r) = file.Line(2 * r - 1);
+  }
+}
+
+void LoadObjectNames(Station& st) {
+  CreateIfMissing(st, kObjectNamesFile, DefaultObjectNames());
+  TStringGrid& objects = st.form.StringGrid3;
+  objects.Cells(0, 0) = "№";
+  objects.Cells(1, 0) = "  Название ";
+  objects.Cells(2, 0) = "Номер тел.";
+  objects.Cells(3, 0) = "Баланс";
+  TStringGrid& plan = st.form.StringGrid2;
+  plan.Cells(0, 0) = "№";
+  plan.Cells(1, 0) = "  Название ";
+  for (int k = 1; k <= 16; ++k) plan.Cells(0, k) = std::to_string(k);
+  const LineFile file = Read(st, kObjectNamesFile);
+  for (int c = 1; c <= kChannels; ++c) {
+    objects.Cells(1, c) = file.Line(c - 1);
+    objects.Cells(0, c) = std::to_string(c);
+  }
+  ShowChannelCaptions(st);
+}
+
+// The list is emptied first so that a start-up repeated after an error does not
+// list every operator twice.
+void LoadOperatorList(Station& st) {
+  CreateIfMissing(st, kOperatorListFile, DefaultOperatorList());
+  TStringGrid& grid = st.form.StringGrid4;
+  grid.Cells(0, 0) = "             Список операторов";
+  const LineFile file = Read(st, kOperatorListFile);
+  st.form.ComboBox1.Items.clear();
+  for (int k = 1; k <= 6; ++k) {
+    grid.Cells(0, k) = file.Line(k - 1);
+    st.form.ComboBox1.Items.push_back(file.Line(k - 1));
+  }
+}
+
+void LoadBalances(Station& st) {
+  CreateIfMissing(st, kBalancesFile, DefaultBalances());
+  for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(1, s) = st.form.StringGrid1.Cells(1, s);
+  const LineFile file = Read(st, kBalancesFile);
+  for (int c = 1; c <= kChannels; ++c) st.form.StringGrid3.Cells(3, c) = file.Line(c - 1);
+  const std::string price = file.Line(16);
+  st.form.Edit1.Text = price.empty() ? "190" : price;
+}
+
+}  // namespace
+
+void LoadSettings(Station& st) {
+  st.form.DateTimePicker1.DateTime = st.ports.clock.Now();  // 1
+  WriteJournalHeadings(st.form);                              // 2
+  LoadPollPause(st);                                          // 3
+  LoadHelp(st);                                               // 4
+  ClearStatusSnapshots(st);                                   // 5
+  PrepareDailyArchive(st);                                    // 6
+  LoadChannelPhones(st);                                      // 7
+  LoadSupportPhones(st);                                      // 8
+  LoadSignalTable(st);                                        // 9
+  LoadObjectNames(st);                                        // 10
+  LoadOperatorList(st);                                       // 11
+  LoadBalances(st);                                           // 12
+  CheckLowBalance(st);                                        // 13
+}
+
+// Shown once per run: a start-up repeated after a later error does not ask again.
+void CheckLowBalance(Station& st) {
+  int low_channel = 0;
+  double low_balance = 0;
+  for (int c = 16; c >= 1; --c) {
+    std::string text = st.form.StringGrid3.Cells(3, c);
+    if (text.empty()) text = "10000";
+    const double balance = common::StrToFloat(text);
+    if (balance < 1000) {
+      low_channel = c;
+      low_balance = balance;
+    }
+  }
+  if (low_channel == 0 || st.state.LowBalanceShown) return;
+  st.state.LowBalanceShown = true;
+  st.ports.dialogs.Inform("Остаток средств  № " + std::to_string(low_channel) + "(" +
+                              st.state.ChannelPhone[low_channel] +
+                              ") = " + common::FloatToStr(low_balance) + " копеек",
+                          st.ports.program_name, common::BoxIcon::Information);
+}
+
+}  // namespace monitor

@@ -1,0 +1,74 @@
+// The state the console's parts share beyond the window's controls. Everything
+// starts as zero or empty; the first main-cycle tick sets the start-up values.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace monitor {
+
+// One decoded signal set handed from a line's decoder to the main cycle.
+struct ReceivedSignals {
+  std::int32_t Channel = 0;  // 1..4 RS485, 5..16 GSM; 0 = none
+  std::string Bits;          // character s = '1' when signal s is on (GSM: a 17th output digit)
+  std::uint16_t Word = 0;    // the received word, used only as the channel's change stamp
+  std::uint8_t NewData = 0;  // 1 = a set is waiting to be applied
+};
+
+// Outputs P1 and P2 of a channel, each 0 (off) or 1 (on).
+struct OutputPair {
+  std::uint8_t P1 = 0;
+  std::uint8_t P2 = 0;
+};
+
+inline constexpr std::size_t kModemTxBufferSize = 301;
+
+struct SharedState {
+  ReceivedSignals RxRs485;  // RxRs485Channel, RxRs485Bits, RxRs485Word, NewDataRs485
+  ReceivedSignals RxGsm;    // RxGsmChannel, RxGsmBits, RxGsmWord, NewDataGsm
+
+  std::array<std::int32_t, 17> ChannelStamp{};  // last received word of channel c
+  std::array<std::int32_t, 17> ShownStamp{};    // the stamp last drawn on channel c
+  std::array<std::string, 257> CurStatus;       // first 3 characters of row r's status, this pass
+  std::array<std::string, 257> PrevStatus;      // the same at row r's last change
+  std::array<std::uint8_t, 17> LinkAge{};       // poll requests since channel c last answered
+
+  std::array<OutputPair, 17> OutputCmd{};      // commanded by the output boxes
+  std::array<OutputPair, 17> OutputState{};    // reported by the device
+  std::array<OutputPair, 17> OutputChanged{};  // clicked, still to be sent by SMS
+
+  std::uint8_t SirenOn = 0;
+  std::uint8_t SmsAlarmArmed = 0;
+  std::string SmsAlarmText;
+  std::int32_t SmsSendProgress = 0;
+
+  std::array<std::uint8_t, 17> SmsChargeQueue{};  // channels owed one SMS price each
+  std::uint8_t SmsChargeHead = 0;
+
+  std::string Rs485State;  // empty, "ПУСК" or "СТОП"
+  std::uint8_t ModemReady = 0;
+  std::string ModemRequest;  // empty, "newsms", "rd" or "delsms"
+  std::string SmsIndex;      // SIM slot of the modem job, decimal text
+  std::uint8_t SmsScanSlot = 0;
+  std::int32_t SmsScanIdleTicks = 0;
+  std::int32_t StatusClearCountdown = 0;
+
+  std::array<std::string, 17> ChannelPhone;  // phone of channel k; "RS485" for 1..4
+
+  std::uint8_t PortOpen = 0;
+  std::string PortName;
+  std::array<std::uint8_t, kModemTxBufferSize> ModemTxBuffer{};
+  std::int32_t TxWrittenCount = 0;
+
+  std::string ControlSmsText;
+  std::string ArchiveFileName;
+  std::int32_t PlanChannel = 0;  // channel on the plan page, 0-based
+
+  std::uint8_t InitDone = 0;
+  std::uint8_t OperatorReminderTicks = 0;
+  bool LowBalanceShown = false;  // the low-balance message has been shown this run
+  bool TerminateRequested = false;  // the exit command was confirmed
+};
+
+}  // namespace monitor

@@ -1,0 +1,77 @@
+#include "stanmon/console.h"
+
+#include <exception>
+
+#include "common/platform_error.h"
+#include "links/receive.h"
+#include "monitor/exit_command.h"
+#include "monitor/settings.h"
+#include "monitor/startup.h"
+
+namespace stanmon {
+
+using monitor::Station;
+
+Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
+  AddTimer(station_.form.Timer2, [this] { links::Timer2Timer(station_, link_); });
+  AddTimer(station_.form.Timer3, [this] { monitor::Timer3Timer(station_); });
+
+  click_handlers_ = {
+      {"N6", monitor::N6Click},
+      {"BitBtn18", monitor::BitBtn18Click},
+      {"ToolButton7", monitor::ToolButton7Click},
+      {"CheckBox17", monitor::CheckBox17Click},
+  };
+}
+
+void Console::AddTimer(common::Timer& timer, std::function<void()> handler) {
+  TimerSlot& slot = timer_slots_[std::to_string(timer_slots_.size())];
+  slot.timer = &timer;
+  slot.handler = std::move(handler);
+  timers_.Add(timer, [this, &slot] { RunTick(slot); });
+}
+
+// A failed tick must not stop the timer for good: it is switched on again once
+// the operator has closed the box, and a failure that repeats tick after tick
+// goes only to the status bar until a tick completes cleanly.
+void Console::RunTick(TimerSlot& slot) {
+  try {
+    slot.handler();
+    slot.error_shown = false;
+    return;
+  } catch (const std::exception& e) {
+    const bool show_box = !slot.error_shown;
+    slot.error_shown = true;
+    ReportError(e.what(), show_box);
+  }
+  slot.timer->Enabled = true;
+}
+
+bool Console::Click(const std::string& control) {
+  const auto found = click_handlers_.find(control);
+  if (found == click_handlers_.end()) return false;
+  try {
+    found->second(station_);
+  } catch (const std::exception& e) {
+    ReportError(e.what(), true);
+  }
+  return true;
+}
+
+bool Console::HasClickHandler(const std::string& control) const {
+  return click_handlers_.count(control) != 0;
+}
+
+void Console::ShowLineNotice(const std::string& text) { station_.form.StatusBar1[5].Text = text; }
+
+void Console::ReportError(const std::string& text, bool show_box) {
+  const std::string box_text = common::ErrorBoxText(text);
+  if (show_box) {
+    station_.ports.dialogs.Inform(box_text, common::ErrorBoxCaption(station_.ports.program_name),
+                                  common::BoxIcon::Error);
+  } else {
+    station_.form.StatusBar1[5].Text = box_text;
+  }
+}
+
+}  // namespace stanmon

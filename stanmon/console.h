@@ -1,0 +1,59 @@
+// The whole console without a screen: it owns the core's state, routes every
+// timer tick and operator action to its handler, and catches the errors that
+// end a handler.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "common/timer_bank.h"
+#include "links/link_state.h"
+#include "monitor/station.h"
+
+namespace stanmon {
+
+class Console {
+ public:
+  explicit Console(monitor::ConsolePorts ports);
+  Console(const Console&) = delete;
+  Console& operator=(const Console&) = delete;
+
+  monitor::Station& station() { return station_; }
+  monitor::ConsoleForm& form() { return station_.form; }
+  monitor::SharedState& state() { return station_.state; }
+  links::LinkState& link() { return link_; }
+  common::TimerBank& timers() { return timers_; }
+
+  // Runs the click handler of a control or menu entry by its name ("BitBtn18",
+  // "N6", "ToolButton7" ...). False when the control has no handler.
+  bool Click(const std::string& control);
+  bool HasClickHandler(const std::string& control) const;
+
+  // The exit command was confirmed: the program ends now.
+  bool TerminateRequested() const { return station_.state.TerminateRequested; }
+
+  // A line's transport reports a problem or its recovery (status panel 5).
+  void ShowLineNotice(const std::string& text);
+
+ private:
+  struct TimerSlot {
+    common::Timer* timer;
+    std::function<void()> handler;
+    bool error_shown = false;  // this timer's last tick ended in an error already shown
+  };
+
+  void AddTimer(common::Timer& timer, std::function<void()> handler);
+  void RunTick(TimerSlot& slot);
+  // Shows an error that ended a handler: in the error box, or only in the
+  // status bar when the same timer's previous tick failed too.
+  void ReportError(const std::string& text, bool show_box);
+
+  monitor::Station station_;
+  links::LinkState link_;
+  common::TimerBank timers_;
+  std::map<std::string, TimerSlot> timer_slots_;
+  std::map<std::string, std::function<void(monitor::Station&)>> click_handlers_;
+};
+
+}  // namespace stanmon

@@ -1,0 +1,56 @@
+// A console serial line on QSerialPort. Never waits and never shows a box: a line
+// that cannot be opened or goes away is reported once through the notice and
+// reopened in the background until it comes back.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+#include <functional>
+#include <string>
+
+#include "common/serial_line.h"
+#include "stanmon/qt/serial_quiet_buffer.h"
+#include "stanmon/qt/serial_settings.h"
+
+namespace stanmon {
+
+class QtSerialLine : public QObject, public common::SerialLine {
+  Q_OBJECT
+
+ public:
+  // notice gets one Russian line per change, e.g. "COM1 /dev/ttyUSB0: устройство
+  // отключено", then "COM1 /dev/ttyUSB0 открыт" when it is back.
+  QtSerialLine(SerialSettings settings, std::function<void(const std::string&)> notice,
+               QObject* parent = nullptr);
+
+  void Open() override;
+  // Dropped while the line is down.
+  void Write(const std::uint8_t* data, std::size_t count) override;
+  // Bytes are handed over once the line has been quiet for quiet_ms; 0 while down.
+  std::size_t Read(std::uint8_t* into, std::size_t max) override;
+
+ private:
+  enum class State { kIdle, kOpen, kDown };
+
+  void TryOpen();
+  void GoDown(const std::string& reason);
+  void TakeArrived();
+  void OnError(QSerialPort::SerialPortError error);
+  void CheckPresence();
+  std::string OpenFailureReason() const;
+  void Notice(const std::string& text) const;
+
+  SerialSettings settings_;
+  std::function<void(const std::string&)> notice_;
+  QSerialPort port_;
+  QTimer reopen_timer_;
+  QTimer presence_timer_;
+  QElapsedTimer clock_;
+  QuietBuffer arrived_;
+  State state_ = State::kIdle;
+  bool reported_ = false;  // the current outage has been told
+};
+
+}  // namespace stanmon

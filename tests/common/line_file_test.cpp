@@ -1,0 +1,223 @@
+#include "common/line_file.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "common/platform_error.h"
+
+namespace common {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+TEST(SplitLines, EndsLinesAtCarriageReturns) {
+  struct Case {
+    std::string bytes;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {"", {}},
+      {"a", {"a"}},
+      {"a\r\n", {"a"}},
+      {"a\r\n\r\n", {"a", ""}},
+      {"a\rb", {"a", "b"}},
+      {"a\r\rb\r", {"a", "", "b"}},
+      {"\r", {""}},
+      {"a\n b\r\n", {"a\n b"}},  // a lone LF is part of the line
+      {"\r\n\n", {"", "\n"}},    // only one LF after the CR is skipped
+      {"\n", {"\n"}},
+      {"a\r\n\x1a junk\r\n", {"a"}},  // Ctrl-Z ends the data
+      {"ab\x1a", {"ab"}},
+      {"\x1a"
+       "a",
+       {}},
+      {"\xCF\xF0\xE8\xE5\xEC\r\n\xB9 5", {"Прием", "№ 5"}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SplitLines(c.bytes).lines, c.lines) << c.bytes;
+}
+
+TEST(SplitLines, MissingLinesReadAsEmpty) {
+  const LineFile file = SplitLines("a\r\nb\r\n");
+  EXPECT_TRUE(file.Has(1));
+  EXPECT_FALSE(file.Has(2));
+  EXPECT_EQ(file.Line(1), "b");
+  EXPECT_EQ(file.Line(2), "");
+  EXPECT_EQ(file.Line(1000), "");
+}
+
+TEST(JoinLines, EncodesAndEndsEveryLineWithCrLf) {
+  EXPECT_EQ(JoinLines({}), "");
+  EXPECT_EQ(JoinLines({""}), "\r\n");
+  EXPECT_EQ(JoinLines({"При", "", "x"}), "\xCF\xF0\xE8\r\n\r\nx\r\n");
+  const Lines lines = {"Зона 1", "", "日"};
+  EXPECT_EQ(SplitLines(JoinLines(lines)).lines, (Lines{"Зона 1", "", "?"}));
+}
+
+class LineFileOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = fs::temp_directory_path() / "line_file_test.XXXXXX";
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  fs::path Path(const char* name) const { return dir_ / name; }
+
+  static void Put(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+  }
+  static std::string Bytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // Names in the folder, to see that no temporary file is left behind.
+  std::vector<std::string> Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  static std::string ErrorOf(const std::function<void()>& step) {
+    try {
+      step();
+    } catch (const PlatformError& e) {
+      return e.what();
+    }
+    return "no error";
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(LineFileOnDisk, WriteReplacesTheFileAndReadGivesTheLinesBack) {
+  const fs::path file = Path("zones.txt");
+  Put(file, "old line one\r\nold line two\r\nold line three\r\n");
+  WriteLineFile(file, {"Зона", "", "2"});
+  EXPECT_EQ(Bytes(file), "\xC7\xEE\xED\xE0\r\n\r\n2\r\n");
+  EXPECT_EQ(ReadLineFile(file).lines, (Lines{"Зона", "", "2"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"zones.txt"}));
+}
+
+TEST_F(LineFileOnDisk, WriteKeepsThePermissionsOfTheReplacedFile) {
+  const fs::path file = Path("private.txt");
+  Put(file, "x\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+  WriteLineFile(file, {"y"});
+  EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(LineFileOnDisk, FailuresReportTheFileErrorText) {
+  EXPECT_EQ(ErrorOf([&] { ReadLineFile(Path("missing.txt")); }), "File not found");
+  EXPECT_EQ(ErrorOf([&] { ReadLineFile(dir_ / "no" / "x.txt"); }), "File not found");
+  EXPECT_EQ(ErrorOf([&] { ReadLineFile(dir_); }), "File access denied");
+  EXPECT_EQ(ErrorOf([&] { WriteLineFile(dir_ / "no" / "x.txt", {"a"}); }), "File not found");
+  EXPECT_EQ(ErrorOf([&] { AppendLine(dir_ / "no" / "x.txt", "a"); }), "File not found");
+  EXPECT_EQ(ErrorOf([&] { AppendLine(dir_, "a"); }), "File access denied");
+  EXPECT_EQ(ErrorOf([&] { CreateEmptyFile(dir_ / "no" / "x.txt"); }), "File not found");
+  EXPECT_EQ(ErrorOf([&] { ReadLineFile(dir_ / std::string(300, 'n')); }), "Invalid filename");
+}
+
+TEST_F(LineFileOnDisk, FailedRenameRemovesTheTemporaryFile) {
+  fs::create_directory(Path("target"));
+  EXPECT_EQ(ErrorOf([&] { WriteLineFile(Path("target"), {"a"}); }), "File access denied");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"target"}));
+}
+
+// Runs a step in a child process whose files may not grow beyond `limit` bytes, so a
+// write fails part way as on a full disk. The child prints the error text.
+void RunWithFileSizeLimit(rlim_t limit, const std::function<void()>& step) {
+  ::signal(SIGXFSZ, SIG_IGN);
+  const rlimit cap{limit, limit};
+  ::setrlimit(RLIMIT_FSIZE, &cap);
+  try {
+    step();
+    std::fprintf(stderr, "no error");
+  } catch (const PlatformError& e) {
+    std::fprintf(stderr, "%s", e.what());
+  }
+  std::_Exit(0);
+}
+
+TEST_F(LineFileOnDisk, FailedWriteLeavesTheOldFileWhole) {
+  const fs::path file = Path("plan.txt");
+  Put(file, "keep\r\n");
+  EXPECT_EXIT(RunWithFileSizeLimit(16, [&] { WriteLineFile(file, {std::string(100, 'x')}); }),
+              ::testing::ExitedWithCode(0), "^Disk full$");
+  EXPECT_EQ(Bytes(file), "keep\r\n");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"plan.txt"}));
+}
+
+TEST_F(LineFileOnDisk, AppendAddsLinesAndKeepsWhatWasThere) {
+  const fs::path file = Path("log.txt");
+  AppendLine(file, "Тревога");
+  AppendLine(file, "");
+  EXPECT_EQ(Bytes(file), "\xD2\xF0\xE5\xE2\xEE\xE3\xE0\r\n\r\n");
+
+  Put(file, "no line end");
+  AppendLine(file, "next");
+  EXPECT_EQ(Bytes(file),
+            "no line end"
+            "next\r\n");
+}
+
+TEST_F(LineFileOnDisk, AppendCreatesFilesWithTheUsualMode) {
+  const mode_t mask = ::umask(022);
+  AppendLine(Path("new.txt"), "a");
+  ::umask(mask);
+  struct stat info {};
+  ASSERT_EQ(::stat(Path("new.txt").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0644u);
+}
+
+TEST_F(LineFileOnDisk, FailedAppendTakesBackThePartialLineOnly) {
+  const fs::path file = Path("log.txt");
+  Put(file, "first\r\n");
+  EXPECT_EXIT(RunWithFileSizeLimit(10, [&] { AppendLine(file, "second line"); }),
+              ::testing::ExitedWithCode(0), "^Disk full$");
+  EXPECT_EQ(Bytes(file), "first\r\n");
+}
+
+TEST_F(LineFileOnDisk, AppendToAFullDeviceReportsDiskFull) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  EXPECT_EQ(ErrorOf([] { AppendLine("/dev/full", "a"); }), "Disk full");
+}
+
+TEST_F(LineFileOnDisk, CreateEmptyFileCreatesOrEmpties) {
+  const fs::path file = Path("list.txt");
+  CreateEmptyFile(file);
+  EXPECT_TRUE(FileExists(file));
+  EXPECT_EQ(Bytes(file), "");
+  Put(file, "a\r\nb\r\n");
+  CreateEmptyFile(file);
+  EXPECT_EQ(Bytes(file), "");
+}
+
+TEST_F(LineFileOnDisk, FileExistsOnlyForFiles) {
+  Put(Path("file"), "x");
+  fs::create_directory(Path("folder"));
+  fs::create_symlink(Path("file"), Path("link"));
+  fs::create_symlink(Path("gone"), Path("dangling"));
+  EXPECT_TRUE(FileExists(Path("file")));
+  EXPECT_TRUE(FileExists(Path("link")));
+  EXPECT_FALSE(FileExists(Path("folder")));
+  EXPECT_FALSE(FileExists(Path("dangling")));
+  EXPECT_FALSE(FileExists(Path("missing")));
+}
+
+}  // namespace
+}  // namespace common

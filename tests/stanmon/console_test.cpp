@@ -1,0 +1,114 @@
+#include "stanmon/console.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/timer_bank.h"
+#include "tests/support/fakes.h"
+
+namespace {
+
+using testing_support::FakePorts;
+
+struct ConsoleTest : ::testing::Test {
+  FakePorts fakes;
+  stanmon::Console console{fakes.Ports()};
+  common::VirtualTime time{console.timers()};
+
+  void Advance(int ms) { time.Advance(ms); }
+  std::vector<testing_support::Box> Informs() const { return fakes.dialogs.OfKind("inform"); }
+};
+
+TEST_F(ConsoleTest, StartUpRunsOnTheFirstMainCycleTick) {
+  Advance(250);
+  EXPECT_EQ(console.state().InitDone, 0);
+  EXPECT_TRUE(fakes.modem.writes.empty());
+  Advance(1);
+  EXPECT_EQ(console.state().InitDone, 1);
+  EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
+  EXPECT_TRUE(fakes.folder.Exists("tab1.txt"));
+}
+
+TEST_F(ConsoleTest, ARepeatingTickErrorIsShownOnceAndTheCycleResumes) {
+  const auto tab1 = fakes.folder.path / "tab1.txt";
+  std::filesystem::create_directory(tab1);  // cannot be read: every start-up fails
+
+  Advance(251 * 4);
+  const auto boxes = Informs();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].caption, "Stanmon");
+  EXPECT_EQ(boxes[0].icon, common::BoxIcon::Error);
+  EXPECT_EQ(boxes[0].text, "File access denied.");
+  EXPECT_EQ(console.form().StatusBar1[5].Text, "File access denied.");
+  EXPECT_TRUE(console.form().Timer3.Enabled);
+  EXPECT_EQ(console.state().InitDone, 0);
+
+  std::filesystem::remove(tab1);  // the operator mends the folder
+  Advance(251);
+  EXPECT_EQ(console.state().InitDone, 1);
+  EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
+  EXPECT_EQ(Informs().size(), 1u);
+}
+
+TEST_F(ConsoleTest, AnErrorAfterACleanTickOpensTheBoxAgain) {
+  const auto tab3 = fakes.folder.path / "tab3.txt";
+  auto break_start_up = [&] {
+    std::filesystem::remove(tab3);
+    std::filesystem::create_directory(tab3);
+  };
+  break_start_up();
+  Advance(251 * 2);
+  EXPECT_EQ(Informs().size(), 1u);
+
+  std::filesystem::remove(tab3);
+  Advance(251);  // a clean tick
+  ASSERT_EQ(console.state().InitDone, 1);
+
+  console.state().InitDone = 0;  // the next start-up fails again
+  break_start_up();
+  Advance(251);
+  EXPECT_EQ(Informs().size(), 2u);
+}
+
+TEST_F(ConsoleTest, ExitAsksThenSavesThePollPauseAndEnds) {
+  Advance(251);
+  fakes.dialogs.confirm_answers = {false};
+  EXPECT_TRUE(console.Click("BitBtn18"));
+  EXPECT_FALSE(console.TerminateRequested());
+  EXPECT_FALSE(fakes.folder.Exists("paut.txt"));
+  const auto asked = fakes.dialogs.OfKind("confirm");
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].text, "Вы действительно хотите выйти?");
+  EXPECT_EQ(asked[0].caption, "Выход из программы");
+  EXPECT_EQ(asked[0].icon, common::BoxIcon::Question);
+
+  console.form().Edit20.Text = "3";
+  EXPECT_TRUE(console.Click("N6"));
+  EXPECT_TRUE(console.TerminateRequested());
+  EXPECT_EQ(fakes.folder.Read("paut.txt"), "3\r\n");
+}
+
+TEST_F(ConsoleTest, ExitWhosePauseCannotBeWrittenShowsTheErrorAndKeepsRunning) {
+  std::filesystem::create_directory(fakes.folder.path / "paut.txt");
+  console.Click("N6");
+  EXPECT_FALSE(console.TerminateRequested());
+  const auto boxes = Informs();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].icon, common::BoxIcon::Error);
+  EXPECT_FALSE(console.Click("NoSuchControl"));
+}
+
+TEST_F(ConsoleTest, TimersTickAtTheirIntervals) {
+  fakes.rs485.arrivals.push_back({1, 2, 3});
+  fakes.modem.arrivals.push_back({'O', 'K'});
+  Advance(101);
+  EXPECT_EQ(console.link().Rs485RxCount, 3);
+  EXPECT_EQ(console.link().ModemRxCount, 2);
+  EXPECT_EQ(console.link().ModemRxBuffer[2], 0);
+  Advance(101);
+  EXPECT_EQ(console.link().Rs485RxCount, 0);
+  EXPECT_TRUE(console.form().Timer2.Enabled);
+}
+
+}  // namespace

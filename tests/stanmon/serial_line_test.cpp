@@ -1,0 +1,384 @@
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "stanmon/qt/qt_serial_line.h"
+#include "stanmon/qt/serial_quiet_buffer.h"
+#include "stanmon/qt/serial_settings.h"
+
+namespace stanmon {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes ToBytes(const std::string& text) {
+  return Bytes(text.begin(), text.end());
+}
+
+// ---- QuietBuffer ----
+
+struct QuietStep {
+  enum Kind { kAppend, kTake } kind;
+  std::int64_t now_ms;
+  std::string bytes;    // appended, or expected from Take
+  std::size_t max = 0;  // Take only
+};
+
+struct QuietCase {
+  const char* name;
+  std::vector<QuietStep> steps;
+};
+
+class QuietBufferTest : public testing::TestWithParam<QuietCase> {};
+
+TEST_P(QuietBufferTest, DeliversInOrderOnlyWhenQuietOrFull) {
+  QuietBuffer buffer;
+  buffer.quiet_ms = 5;
+  for (const QuietStep& step : GetParam().steps) {
+    if (step.kind == QuietStep::kAppend) {
+      const Bytes bytes = ToBytes(step.bytes);
+      buffer.Append(bytes.data(), bytes.size(), step.now_ms);
+      continue;
+    }
+    Bytes into(step.max + 1, '#');
+    const std::size_t count = buffer.Take(into.data(), step.max, step.now_ms);
+    EXPECT_EQ(std::string(into.begin(), into.begin() + count), step.bytes)
+        << "take at " << step.now_ms << " ms, max " << step.max;
+    EXPECT_EQ(into[count], '#') << "wrote past the count";
+  }
+}
+
+using S = QuietStep;
+INSTANTIATE_TEST_SUITE_P(
+    Cases, QuietBufferTest,
+    testing::Values(QuietCase{"HeldUntilQuiet",
+                              {{S::kAppend, 100, "OK\r\n"},
+                               {S::kTake, 104, "", 64},
+                               {S::kTake, 105, "OK\r\n", 64},
+                               {S::kTake, 200, "", 64}}},
+                    QuietCase{"LaterChunkRestartsTheWait",
+                              {{S::kAppend, 0, "+CSQ"},
+                               {S::kAppend, 3, ": 17"},
+                               {S::kTake, 6, "", 64},
+                               {S::kAppend, 6, "\r\n"},
+                               {S::kTake, 10, "", 64},
+                               {S::kTake, 11, "+CSQ: 17\r\n", 64}}},
+                    QuietCase{"CutAtMaxRestKept",
+                              {{S::kAppend, 0, "abcdefghij"},
+                               {S::kTake, 9, "abcd", 4},
+                               {S::kTake, 9, "efgh", 4},
+                               {S::kTake, 9, "ij", 4},
+                               {S::kTake, 9, "", 4}}},
+                    QuietCase{"FullBufferGoesWithoutQuiet",
+                              {{S::kAppend, 0, "abcdefghij"},
+                               {S::kTake, 1, "abcd", 4},
+                               {S::kTake, 1, "efgh", 4},
+                               {S::kTake, 1, "", 4},
+                               {S::kTake, 5, "ij", 4}}},
+                    QuietCase{"RestWaitsAgainWhenMoreArrives",
+                              {{S::kAppend, 0, "abcdef"},
+                               {S::kTake, 5, "abcd", 4},
+                               {S::kAppend, 6, "g"},
+                               {S::kTake, 7, "", 4},
+                               {S::kTake, 11, "efg", 4}}},
+                    QuietCase{
+                        "ZeroMaxTakesNothing",
+                        {{S::kAppend, 0, "ab"}, {S::kTake, 50, "", 0}, {S::kTake, 50, "ab", 8}}}),
+    [](const testing::TestParamInfo<QuietCase>& info) { return std::string(info.param.name); });
+
+// ---- Settings ----
+
+// Sets or unsets one environment variable for the scope.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value != nullptr)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_)
+      ::setenv(name_.c_str(), old_->c_str(), 1);
+    else
+      ::unsetenv(name_.c_str());
+  }
+
+ private:
+  std::string name_;
+  std::optional<std::string> old_;
+};
+
+TEST(SerialSettings, DefaultsWhenNothingIsSet) {
+  ScopedEnv d1("STANMON_COM1", nullptr), b1("STANMON_COM1_BAUD", nullptr);
+  ScopedEnv d2("STANMON_COM2", nullptr), b2("STANMON_COM2_BAUD", nullptr);
+  const SerialSettings com1 = SerialSettingsFromEnvironment(1);
+  const SerialSettings com2 = SerialSettingsFromEnvironment(2);
+  EXPECT_EQ(com1.label, "COM1");
+  EXPECT_EQ(com1.device, "/dev/ttyS0");
+  EXPECT_EQ(com1.baud, 9600);
+  EXPECT_EQ(com1.quiet_ms, 20);
+  EXPECT_EQ(com2.label, "COM2");
+  EXPECT_EQ(com2.device, "/dev/ttyS1");
+  EXPECT_EQ(com2.baud, 9600);
+  EXPECT_EQ(com2.quiet_ms, 5);
+}
+
+TEST(SerialSettings, TakenFromEnvironment) {
+  ScopedEnv d1("STANMON_COM1", "/dev/ttyUSB0"), b1("STANMON_COM1_BAUD", "1200");
+  ScopedEnv d2("STANMON_COM2", "/dev/ttyUSB1"), b2("STANMON_COM2_BAUD", " 115200\n");
+  const SerialSettings com1 = SerialSettingsFromEnvironment(1);
+  const SerialSettings com2 = SerialSettingsFromEnvironment(2);
+  EXPECT_EQ(com1.device, "/dev/ttyUSB0");
+  EXPECT_EQ(com1.baud, 1200);
+  EXPECT_EQ(com1.quiet_ms, 166);  // 20 characters of 10 bits
+  EXPECT_EQ(com2.device, "/dev/ttyUSB1");
+  EXPECT_EQ(com2.baud, 115200);
+  EXPECT_EQ(com2.quiet_ms, 2);  // floor
+}
+
+TEST(SerialSettings, BadBaudFallsBackTo9600) {
+  for (const char* text : {"", "fast", "96OO", "9600 baud", "-9600", "0", "99999999999"}) {
+    ScopedEnv baud("STANMON_COM2_BAUD", text);
+    const SerialSettings com2 = SerialSettingsFromEnvironment(2);
+    EXPECT_EQ(com2.baud, 9600) << '"' << text << '"';
+    EXPECT_EQ(com2.quiet_ms, 5) << '"' << text << '"';
+  }
+}
+
+// ---- QtSerialLine over pseudo-terminals ----
+
+// Runs the event loop until done() or the deadline; true when done.
+bool WaitUntil(const std::function<bool()>& done, int deadline_ms = 8000) {
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline_ms);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() > end) return false;
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  return true;
+}
+
+void SpinFor(int ms) {
+  WaitUntil([] { return false; }, ms);
+}
+
+// The far end of a line: the master side of a raw pty whose slave the line opens.
+class Pty {
+ public:
+  Pty() {
+    int slave = -1;
+    if (::openpty(&master_, &slave, nullptr, nullptr, nullptr) != 0) return;
+    termios raw{};
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    char name[256] = {};
+    if (::ttyname_r(slave, name, sizeof name) == 0) slave_name_ = name;
+    // The line must be the only reader of the slave.
+    ::close(slave);
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+  }
+  ~Pty() { Close(); }
+  Pty(const Pty&) = delete;
+  Pty& operator=(const Pty&) = delete;
+
+  bool ok() const { return master_ >= 0 && !slave_name_.empty(); }
+  const std::string& slave_name() const { return slave_name_; }
+
+  void Close() {
+    if (master_ >= 0) ::close(master_);
+    master_ = -1;
+  }
+
+  void Send(const std::string& text) {
+    ASSERT_EQ(::write(master_, text.data(), text.size()), static_cast<ssize_t>(text.size()));
+  }
+
+  // Everything that has reached the far end, collected while the event loop runs.
+  std::string Receive(std::size_t expected, int deadline_ms = 8000) {
+    std::string got;
+    WaitUntil(
+        [&] {
+          char chunk[512];
+          const ssize_t n = ::read(master_, chunk, sizeof chunk);
+          if (n > 0) got.append(chunk, static_cast<std::size_t>(n));
+          return got.size() >= expected;
+        },
+        deadline_ms);
+    return got;
+  }
+
+ private:
+  int master_ = -1;
+  std::string slave_name_;
+};
+
+// Points the device path at a pty, as udev would for a plugged adapter.
+bool PointAt(const std::string& link, const Pty& pty) {
+  ::unlink(link.c_str());
+  return ::symlink(pty.slave_name().c_str(), link.c_str()) == 0;
+}
+
+std::string ReadOnce(QtSerialLine& line, std::size_t max = 256) {
+  Bytes into(max);
+  const std::size_t count = line.Read(into.data(), max);
+  return std::string(into.begin(), into.begin() + count);
+}
+
+std::string ReadUntilSomething(QtSerialLine& line, int deadline_ms = 8000) {
+  std::string got;
+  WaitUntil([&] { return !(got = ReadOnce(line)).empty(); }, deadline_ms);
+  return got;
+}
+
+void Write(QtSerialLine& line, const std::string& text) {
+  const Bytes bytes = ToBytes(text);
+  line.Write(bytes.data(), bytes.size());
+}
+
+class QtSerialLineTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    ASSERT_TRUE(pty_.ok());
+    link_ = dir_.filePath("com").toStdString();
+    ASSERT_TRUE(PointAt(link_, pty_));
+  }
+
+  SerialSettings Settings(int quiet_ms = 20) const { return {"COM1", link_, 9600, quiet_ms}; }
+  std::function<void(const std::string&)> Collect() {
+    return [this](const std::string& text) { notices_.push_back(text); };
+  }
+
+  QTemporaryDir dir_;
+  Pty pty_;
+  std::string link_;
+  std::vector<std::string> notices_;
+};
+
+TEST_F(QtSerialLineTest, EveryByteValuePassesUnchangedBothWays) {
+  QtSerialLine line(Settings(), Collect());
+  line.Open();
+  line.Open();  // already open: changes nothing
+  std::string all;
+  for (int value = 0; value < 256; ++value) all.push_back(static_cast<char>(value));
+
+  Write(line, all);
+  EXPECT_EQ(pty_.Receive(all.size()), all);
+
+  pty_.Send(all);
+  std::string got;
+  WaitUntil([&] {
+    got += ReadOnce(line);
+    return got.size() >= all.size();
+  });
+  EXPECT_EQ(got, all);
+  EXPECT_TRUE(notices_.empty());
+}
+
+TEST_F(QtSerialLineTest, AnswerInChunksArrivesInOneRead) {
+  // The quiet time is generous so a busy machine cannot split the answer.
+  QtSerialLine line(Settings(/*quiet_ms=*/40), Collect());
+  line.Open();
+  const std::vector<std::string> chunks = {"\r\n+CSQ", ": 17,0\r\n", "\r\nOK\r\n"};
+  std::string early;
+  for (const std::string& chunk : chunks) {
+    pty_.Send(chunk);
+    const auto gap_end = std::chrono::steady_clock::now() + std::chrono::milliseconds(3);
+    while (std::chrono::steady_clock::now() < gap_end) {
+      QCoreApplication::processEvents();
+      early += ReadOnce(line);
+    }
+  }
+  EXPECT_EQ(early, "") << "handed over while the answer was still arriving";
+
+  std::string answer;
+  WaitUntil([&] {
+    SpinFor(10);  // the console reads on a timer tick
+    answer = ReadOnce(line);
+    return !answer.empty();
+  });
+  EXPECT_EQ(answer, "\r\n+CSQ: 17,0\r\n\r\nOK\r\n");
+  SpinFor(100);
+  EXPECT_EQ(ReadOnce(line), "");
+}
+
+// How the device goes away: the far end hangs up (Qt sees the line fail), or only
+// the device path vanishes while Qt notices nothing.
+struct Unplug {
+  const char* name;
+  bool far_end_hangs_up;
+};
+
+class UnplugTest : public QtSerialLineTest, public testing::WithParamInterface<Unplug> {};
+
+TEST_P(UnplugTest, ToldOnceAndComesBackByItself) {
+  QtSerialLine line(Settings(), Collect());
+  line.Open();
+  Write(line, "AT\r");
+  ASSERT_EQ(pty_.Receive(3), "AT\r");
+
+  if (GetParam().far_end_hangs_up) pty_.Close();
+  ::unlink(link_.c_str());
+  ASSERT_TRUE(WaitUntil([&] { return !notices_.empty(); }));
+  Write(line, "lost");  // dropped, not kept for later
+  EXPECT_EQ(ReadOnce(line), "");
+
+  Pty replugged;
+  ASSERT_TRUE(replugged.ok());
+  SpinFor(3500);  // at least one retry finds nothing
+  ASSERT_TRUE(PointAt(link_, replugged));
+  ASSERT_TRUE(WaitUntil([&] { return notices_.size() >= 2; }));
+  EXPECT_EQ(notices_, (std::vector<std::string>{"COM1 " + link_ + ": устройство отключено",
+                                                "COM1 " + link_ + " открыт"}));
+
+  Write(line, "ATE0\r");
+  EXPECT_EQ(replugged.Receive(5), "ATE0\r");
+  replugged.Send("OK\r\n");
+  EXPECT_EQ(ReadUntilSomething(line), "OK\r\n");
+  EXPECT_EQ(notices_.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, UnplugTest,
+                         testing::Values(Unplug{"FarEndHangsUp", true},
+                                         Unplug{"DevicePathVanishes", false}),
+                         [](const testing::TestParamInfo<Unplug>& info) {
+                           return std::string(info.param.name);
+                         });
+
+TEST_F(QtSerialLineTest, MissingDeviceIsToldOnceNotOnEveryRetry) {
+  const std::string missing = dir_.filePath("ttyUSB9").toStdString();
+  QtSerialLine line({"COM2", missing, 9600, 5}, Collect());
+  line.Open();
+  line.Open();
+  EXPECT_EQ(notices_, (std::vector<std::string>{"COM2 " + missing + ": устройство не найдено"}));
+  Write(line, "dropped");
+  SpinFor(7000);  // two retries
+  EXPECT_EQ(ReadOnce(line), "");
+  EXPECT_EQ(notices_.size(), 1u);
+}
+
+}  // namespace
+}  // namespace stanmon
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

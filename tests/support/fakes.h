@@ -1,0 +1,119 @@
+// Fake ports for driving the console's core in tests: scripted boxes, serial
+// lines that record and replay bytes, a settable clock, a temporary folder.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/clock.h"
+#include "common/dialogs.h"
+#include "common/picture.h"
+#include "common/serial_line.h"
+#include "monitor/ports.h"
+
+namespace testing_support {
+
+// Every box the core opened, in order.
+struct Box {
+  std::string kind;  // "confirm", "inform", "input", "open", "save"
+  std::string text;  // text, prompt or title
+  std::string caption;
+  common::BoxIcon icon = common::BoxIcon::None;
+};
+
+// Answers boxes from a queue (Confirm: true = OK; without an answer OK is taken)
+// and records each one.
+struct ScriptedDialogs : common::Dialogs {
+  std::vector<Box> boxes;
+  std::deque<bool> confirm_answers;
+  std::deque<std::optional<std::string>> text_answers;  // input and file dialogs
+
+  bool Confirm(const std::string& text, const std::string& caption, common::BoxIcon icon) override;
+  void Inform(const std::string& text, const std::string& caption, common::BoxIcon icon) override;
+  std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
+                                   const std::string& default_text) override;
+  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
+                                      const std::string& start_folder) override;
+  std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
+                                      const std::string& start_folder) override;
+
+  // The boxes of one kind.
+  std::vector<Box> OfKind(const std::string& kind) const;
+
+ private:
+  std::optional<std::string> NextText();
+};
+
+struct FakeSerialLine : common::SerialLine {
+  int open_calls = 0;
+  std::vector<std::vector<std::uint8_t>> writes;
+  std::deque<std::vector<std::uint8_t>> arrivals;  // one entry per Read
+
+  void Open() override { ++open_calls; }
+  void Write(const std::uint8_t* data, std::size_t count) override;
+  std::size_t Read(std::uint8_t* into, std::size_t max) override;
+
+  // The last write as text.
+  std::string LastWrite() const;
+};
+
+struct FakeClock : common::Clock {
+  common::DateTime now{2026, 3, 5, 14, 7, 9, 0};
+  common::DateTime Now() override { return now; }
+};
+
+struct FakeSound : monitor::Sound {
+  std::vector<std::string> calls;
+  bool fail_open = false;
+  void Open(const std::string& path) override;
+  void Play() override { calls.push_back("play"); }
+  void Pause() override { calls.push_back("pause"); }
+  void Stop() override { calls.push_back("stop"); }
+  void Beep(int hz, int ms) override;
+};
+
+struct FakePrinter : monitor::ReportPrinter {
+  std::vector<std::vector<std::string>> previews;
+  void Preview(const std::vector<std::string>& lines) override { previews.push_back(lines); }
+};
+
+struct FakePicture : common::Picture {
+  std::vector<std::string> loads;
+  std::shared_ptr<const common::PictureData> Load(const std::string& path) override;
+};
+
+// A fresh folder under the system's temporary folder, removed at the end.
+struct TempFolder {
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  std::filesystem::path path;
+
+  // Raw bytes of a file in the folder ("" when missing).
+  std::string Read(const std::string& name) const;
+  // Writes raw bytes.
+  void Write(const std::string& name, const std::string& bytes) const;
+  bool Exists(const std::string& name) const;
+};
+
+// All fakes together, with the ports struct that points at them.
+struct FakePorts {
+  TempFolder folder;
+  ScriptedDialogs dialogs;
+  FakeSerialLine modem;
+  FakeSerialLine rs485;
+  FakeSound sound;
+  FakePrinter printer;
+  FakePicture picture;
+  FakeClock clock;
+
+  monitor::ConsolePorts Ports();
+};
+
+}  // namespace testing_support
