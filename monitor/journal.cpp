@@ -11,4 +11,10 @@ void WriteJournalHeadings(ConsoleForm& form) {
   for (int col = 0; col < 7; ++col) form.StringGrid7.Cells(col, 0) = kHeadings[col];
 }
 
+void ScrollJournal(ConsoleForm& form) {
+  for (int k = kJournalRows - 1; k >= 1; --k) {
+    for (int col = 0; col < 7; ++col) form.StringGrid7.Cells(col, k + 1) = form.StringGrid7.Cells(col, k);
+  }
+}
+
 }  // namespace monitor

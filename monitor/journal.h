@@ -5,7 +5,12 @@
 
 namespace monitor {
 
+inline constexpr int kJournalRows = 40;
+
 // Writes the seven column headings into row 0.
 void WriteJournalHeadings(ConsoleForm& form);
+
+// Moves rows 1..39 down by one; row 40's old content is lost.
+void ScrollJournal(ConsoleForm& form);
 
 }  // namespace monitor

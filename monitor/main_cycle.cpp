@@ -1,7 +1,65 @@
 #include "monitor/main_cycle.h"
 
-namespace monitor {
+#include "common/text.h"
+#include "monitor/daily_archive.h"
+#include "monitor/indicators.h"
+#include "monitor/modem_output.h"
+#include "monitor/received_signals.h"
+#include "monitor/settings.h"
+#include "monitor/signal_event.h"
 
-void RunMainCycle(Station& st) { st.form.Timer3.Enabled = true; }
+namespace monitor {
+namespace {
+
+void TakeStatusSnapshot(Station& st) {
+  for (int r = 1; r <= kSignalRows; ++r) {
+    st.state.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(2, r), 3);
+  }
+}
+
+// Keeps the 30 newest received SMS: entries arrive at the top.
+void TrimReceivedSmsList(Station& st) {
+  auto& items = st.form.ComboBox2.Items;
+  if (items.size() > 30) items.erase(items.begin() + 30);
+}
+
+// Until the modem answers, every 30th pass repeats "AT" (not while polling runs)
+// and reminds the operator.
+void RepeatModemAt(Station& st) {
+  if (st.state.ModemReady != 0) return;
+  if (++st.state.OperatorReminderTicks != 30) return;
+  st.state.OperatorReminderTicks = 0;
+  if (st.state.Rs485State != "ПУСК") SendModemCommand(st, "AT");
+  st.form.StatusBar1[5].Text = "Выберите фамилию оператора из списка!";
+}
+
+void CountDownStatusClear(Station& st) {
+  if (st.state.StatusClearCountdown <= 0) return;
+  if (--st.state.StatusClearCountdown != 1) return;
+  st.form.StatusBar1[3].Text.clear();
+  st.form.StatusBar1[4].Text.clear();
+  st.form.Image[19].Visible = false;
+}
+
+}  // namespace
+
+void RunMainCycle(Station& st) {
+  if (st.state.RxRs485.NewData == 1 || st.state.RxGsm.NewData == 1) ApplyReceivedSignals(st);  // 1
+  TakeStatusSnapshot(st);                                                                      // 2
+  for (int c = 1; c <= kChannels; ++c) {                                                       // 3
+    if (st.state.ChannelStamp[c] != st.state.ShownStamp[c]) ShowChannelSignals(st, c);
+  }
+  for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);  // 4
+  for (int i = 0; i < 16; ++i) SyncOutputCheckBoxes(st);        // 5
+  PrepareDailyArchive(st);                                      // 6
+  for (int r = 1; r <= kSignalRows; ++r) {                      // 7
+    if (st.state.CurStatus[r] != st.state.PrevStatus[r]) HandleSignalEvent(st, r);
+  }
+  for (int slot = 0; slot <= 16; ++slot) ChargeSmsCost(st, slot);  // 8
+  TrimReceivedSmsList(st);                                         // 9
+  RepeatModemAt(st);                                               // 10
+  CountDownStatusClear(st);                                        // 11
+  st.form.Timer3.Enabled = true;                                   // 12
+}
 
 }  // namespace monitor

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "monitor/console_form.h"
 #include "monitor/ports.h"
@@ -11,12 +12,19 @@
 
 namespace monitor {
 
+// The report form Form2: the lines of the archive report last previewed.
+struct ReportForm {
+  std::string Caption = "Журнал";
+  std::vector<std::string> Items;  // QRStringsBand1: one detail band per line
+};
+
 struct Station {
   explicit Station(ConsolePorts p) : form(MakeConsoleForm()), ports(std::move(p)) {}
 
   ConsoleForm form;
   SharedState state;
   ConsolePorts ports;
+  ReportForm Form2;
 
   // A file of the working folder.
   std::filesystem::path File(const std::string& name) const { return ports.folder / name; }

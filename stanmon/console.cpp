@@ -4,7 +4,9 @@
 
 #include "common/platform_error.h"
 #include "links/receive.h"
+#include "monitor/archive_commands.h"
 #include "monitor/exit_command.h"
+#include "monitor/indicators.h"
 #include "monitor/settings.h"
 #include "monitor/startup.h"
 
@@ -21,7 +23,17 @@ Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
       {"BitBtn18", monitor::BitBtn18Click},
       {"ToolButton7", monitor::ToolButton7Click},
       {"CheckBox17", monitor::CheckBox17Click},
+      {"BitBtn22", monitor::BitBtn22Click},
+      {"ToolButton9", monitor::ToolButton9Click},
+      {"ToolButton10", monitor::ToolButton10Click},
+      {"ToolButton14", monitor::ToolButton14Click},
+      {"Clr1", monitor::Clr1Click},
   };
+  for (int box = monitor::OutputBoxP1(1); box <= monitor::OutputBoxP2(16); ++box) {
+    click_handlers_["CheckBox" + std::to_string(box)] = [box](Station& st) {
+      monitor::OutputCheckBoxClick(st, box);
+    };
+  }
 }
 
 void Console::AddTimer(common::Timer& timer, std::function<void()> handler) {

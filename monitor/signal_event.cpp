@@ -1,0 +1,57 @@
+#include "monitor/signal_event.h"
+
+#include "common/clock.h"
+#include "common/text.h"
+#include "monitor/alarm_sms.h"
+#include "monitor/archive_lines.h"
+#include "monitor/journal.h"
+
+namespace monitor {
+namespace {
+
+bool PhoneSet(const TEdit& edit) { return common::CharCount(edit.Text) == 10; }
+
+void RaiseAlarm(Station& st) {
+  st.form.Timer5.Enabled = true;
+  st.state.SirenOn = 1;
+  if (!PhoneSet(st.form.Edit19) && !PhoneSet(st.form.Edit2)) CancelAlarmSms(st);
+  if (PhoneSet(st.form.Edit19) || PhoneSet(st.form.Edit2)) {
+    if (st.state.SmsAlarmArmed == 0) st.state.SmsAlarmText.clear();
+    st.state.SmsAlarmArmed = 1;
+  }
+}
+
+}  // namespace
+
+std::string EventOperator(const ConsoleForm& form) {
+  return form.ComboBox1.Text == "Оператор" ? "  ???  " : form.ComboBox1.Text;
+}
+
+void HandleSignalEvent(Station& st, int r) {
+  ConsoleForm& f = st.form;
+  SharedState& s = st.state;
+  const int c = ChannelOfRow(r);
+  f.DateTimePicker1.DateTime = st.ports.clock.Now();                  // 1
+  ScrollJournal(f);                                                   // 2
+  if (s.CurStatus[r] == "Вкл" && s.PrevStatus[r].empty()) RaiseAlarm(st);  // 3
+  s.PrevStatus[r] = s.CurStatus[r];                                   // 4
+  const std::string object = f.StringGrid3.Cells(1, c);               // 5
+  const std::string status = s.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";  // 6
+  const std::string op = EventOperator(f);                            // 7
+  const std::string address = common::FirstChars(f.StringGrid1.Cells(0, r), 10);
+  const std::string description = f.StringGrid1.Cells(1, r);
+  const std::string line = EventLine(common::FormatDateTime(st.ports.clock.Now()), op, object,
+                                     address, status, description);  // 8
+  const std::array<std::string, 7> journal_row = {                   // 9
+      common::FormatDateTime(st.ports.clock.Now()), op, object, address, description, status, ""};
+  for (int col = 0; col < 7; ++col) f.StringGrid7.Cells(col, 1) = journal_row[col];
+  AppendToArchive(st, line);  // 10
+  if (status == "Вкл" && s.SmsAlarmArmed == 1) {  // 11
+    if (common::CharCount(s.SmsAlarmText) < 120) s.SmsAlarmText += " " + address + "\n";
+    f.StringGrid7.Cells(6, 1) = "SMS+";
+  }
+  f.StatusBar1[5].Text =  // 12
+      common::FormatTime(st.ports.clock.Now()) + "   " + address + "   " + description;
+}
+
+}  // namespace monitor

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/platform_error.h"
+#include "monitor/archive_commands.h"
+#include "monitor/archive_report.h"
+#include "monitor/daily_archive.h"
+#include "tests/monitor/cycle_fixture.h"
+
+namespace {
+
+using testing_support::CycleTest;
+
+TEST(ArchiveName, IsYearMonthDayWithTwoDigits) {
+  EXPECT_EQ(monitor::ArchiveFileNameFor({2026, 3, 5}), "2026_03_05.txt");
+  EXPECT_EQ(monitor::ArchiveFileNameFor({2026, 12, 25}), "2026_12_25.txt");
+}
+
+TEST_F(CycleTest, StartUpKeepsAnExistingDayFile) {
+  testing_support::FakePorts other;
+  monitor::Station station{other.Ports()};
+  other.folder.Write("2026_03_05.txt", "earlier\r\n");
+  monitor::Timer3Timer(station);
+  EXPECT_EQ(other.folder.Read("2026_03_05.txt"), "earlier\r\n");
+}
+
+TEST_F(CycleTest, AcknowledgementArchivesTheOperatorAsShownAndSilencesTheSiren) {
+  st.state.SirenOn = 1;
+  st.state.SmsScanSlot = 5;
+  st.state.SmsAlarmArmed = 1;
+  monitor::BitBtn22Click(st);
+  EXPECT_EQ(Archive(), "05.03.2026 14:07:09 Оператор     Сигнал принят !!! \r\n");
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "14:07:09 Сигнал принят!");
+  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_EQ(st.state.SmsScanSlot, 0);
+  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
+
+  std::filesystem::remove(fakes.folder.path / st.state.ArchiveFileName);
+  std::filesystem::create_directory(fakes.folder.path / st.state.ArchiveFileName);
+  st.state.SirenOn = 1;
+  st.state.SmsScanSlot = 5;
+  st.form.StatusBar1[5].Text = "before";
+  EXPECT_THROW(monitor::BitBtn22Click(st), std::exception);
+  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_EQ(st.state.SmsScanSlot, 0);
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "before");
+}
+
+TEST_F(CycleTest, SirenOffAsksFirst) {
+  st.state.SirenOn = 1;
+  fakes.dialogs.confirm_answers = {false, true};
+  monitor::ToolButton10Click(st);
+  EXPECT_EQ(st.state.SirenOn, 1);
+  monitor::ToolButton10Click(st);
+  EXPECT_EQ(st.state.SirenOn, 0);
+  const auto asked = fakes.dialogs.OfKind("confirm");
+  EXPECT_EQ(asked[0].text, "Отключить звуковой сигнал?");
+  EXPECT_EQ(asked[0].caption, "Звуковой сигнал ");
+  EXPECT_EQ(Archive(), "");
+}
+
+TEST_F(CycleTest, ViewerShowsTheChosenFileOrSaysItCannotBeRead) {
+  fakes.folder.Write("2026_01_02.txt", common::Utf8ToCp1251("первая\r\nвторая\r\n"));
+  fakes.dialogs.text_answers = {std::nullopt, "2026_01_02.txt", "2020_no_such.txt"};
+  st.form.Memo2.Lines = {"help"};
+
+  monitor::ToolButton9Click(st);  // Cancel: the page switches all the same
+  EXPECT_EQ(st.form.ActivePageIndex, 3);
+  EXPECT_EQ(st.form.Memo2.Lines, std::vector<std::string>{"help"});
+  const auto dialog = fakes.dialogs.OfKind("open");
+  EXPECT_EQ(dialog[0].text, "Просмотр архива ");
+  EXPECT_EQ(dialog[0].caption, "txt|20*.txt");
+
+  monitor::ToolButton9Click(st);
+  EXPECT_EQ(st.form.Memo2.Lines, (std::vector<std::string>{"первая", "вторая"}));
+
+  monitor::ToolButton9Click(st);
+  EXPECT_EQ(st.form.Memo2.Lines, (std::vector<std::string>{"первая", "вторая"}));
+  const auto boxes = fakes.dialogs.OfKind("inform");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Ошибка чтения файла ");
+  EXPECT_EQ(boxes[0].icon, common::BoxIcon::Error);
+
+  monitor::Clr1Click(st);
+  EXPECT_TRUE(st.form.Memo2.Lines.empty());
+}
+
+TEST_F(CycleTest, PrintPreviewGetsTheFilesLinesOrTheErrorEndsIt) {
+  fakes.folder.Write("2026_01_02.txt", "a\r\nb\r\nc\r\n");
+  fakes.folder.Write("2026_01_03.txt", "");
+  fakes.dialogs.text_answers = {"2026_01_02.txt", "2026_01_03.txt", "2026_09_09.txt"};
+  monitor::ToolButton14Click(st);
+  monitor::ToolButton14Click(st);
+  EXPECT_THROW(monitor::ToolButton14Click(st), common::PlatformError);
+  ASSERT_EQ(fakes.printer.previews.size(), 2u);
+  EXPECT_EQ(fakes.printer.previews[0], (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_TRUE(fakes.printer.previews[1].empty());
+  EXPECT_EQ(fakes.dialogs.OfKind("open")[0].text, "Распечатать архив ");
+}
+
+TEST(ArchiveReport, PagesHold63LinesAndAnEmptyReportHasOnePage) {
+  EXPECT_EQ(monitor::LinesPerPage({}), 63);  // (297 - 20 - 9.3) / 4.2
+  struct Case {
+    std::size_t lines, pages, last_count;
+  };
+  for (const Case& c : std::vector<Case>{{0, 1, 0}, {3, 1, 3}, {63, 1, 63}, {64, 2, 1},
+                                         {100000, 1588, 100000 - 1587 * 63}}) {
+    const auto pages = monitor::PaginateReport(c.lines);
+    ASSERT_EQ(pages.size(), c.pages) << c.lines;
+    EXPECT_EQ(pages.back().line_count, c.last_count) << c.lines;
+    EXPECT_EQ(pages.back().number, static_cast<int>(c.pages));
+    EXPECT_EQ(pages.back().first_line + pages.back().line_count, c.lines);
+  }
+  const auto header = monitor::ReportPageHeader({2026, 3, 5, 9, 5, 1}, 12);
+  ASSERT_EQ(header.size(), 5u);
+  EXPECT_EQ(header[0].text, "05.03.2026");
+  EXPECT_EQ(header[1].text, "9:05:01");
+  EXPECT_EQ(header[2].text, "Журнал событий");
+  EXPECT_TRUE(header[2].bold);
+  EXPECT_EQ(header[3].text, "Страница ");
+  EXPECT_EQ(header[4].text, "12");
+  EXPECT_DOUBLE_EQ(header[4].left_mm, 127.0);
+}
+
+}  // namespace
