@@ -65,6 +65,14 @@ struct SharedState {
   std::string ArchiveFileName;
   std::int32_t PlanChannel = 0;  // channel on the plan page, 0-based
 
+  // The object plan and the demonstration.
+  std::array<std::int32_t, 17> MarkerX{};  // marker k's position, as last read
+  std::array<std::int32_t, 17> MarkerY{};
+  bool PlanShown = false;      // a plan has been shown; Timer4 runs from then on
+  bool MarkerBlinkOn = false;  // the blink phase
+  bool DemoRunning = false;
+  std::int32_t DemoDivider = 0;  // Timer4 ticks between demonstration steps, 0..5
+
   std::uint8_t InitDone = 0;
   std::uint8_t OperatorReminderTicks = 0;
   bool LowBalanceShown = false;  // the low-balance message has been shown this run

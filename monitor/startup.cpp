@@ -3,10 +3,16 @@
 #include "common/line_file.h"
 #include "monitor/main_cycle.h"
 #include "monitor/modem_output.h"
+#include "monitor/plan_view.h"
 #include "monitor/settings.h"
 
 namespace monitor {
 namespace {
+
+void LoadPlanBackground(Station& st) {
+  const auto path = st.File(PlanPictureFileName(1));
+  if (common::FileExists(path)) st.form.Image[1].Picture = st.ports.picture.Load(path.string());
+}
 
 void OpenSirenSound(Station& st) {
   if (!common::FileExists(st.File("avaria.wav"))) return;
@@ -27,6 +33,8 @@ void Timer3Timer(Station& st) {
 void StartUp(Station& st) {
   st.state.SmsIndex = "1";
   LoadSettings(st);
+  LoadPlanBackground(st);
+  LoadPlanMarkers(st);
   OpenSirenSound(st);
   st.state.OperatorReminderTicks = 0;
   st.state.ModemReady = 0;

@@ -7,6 +7,7 @@
 #include "monitor/archive_commands.h"
 #include "monitor/exit_command.h"
 #include "monitor/indicators.h"
+#include "monitor/plan_view.h"
 #include "monitor/settings.h"
 #include "monitor/startup.h"
 
@@ -17,6 +18,7 @@ using monitor::Station;
 Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
   AddTimer(station_.form.Timer2, [this] { links::Timer2Timer(station_, link_); });
   AddTimer(station_.form.Timer3, [this] { monitor::Timer3Timer(station_); });
+  AddTimer(station_.form.Timer4, [this] { monitor::Timer4Timer(station_); });
 
   click_handlers_ = {
       {"N6", monitor::N6Click},
@@ -28,7 +30,14 @@ Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
       {"ToolButton10", monitor::ToolButton10Click},
       {"ToolButton14", monitor::ToolButton14Click},
       {"Clr1", monitor::Clr1Click},
+      {"N15", monitor::N15Click},
+      {"N16", monitor::N16Click},
   };
+  for (int c = 1; c <= monitor::kChannels; ++c) {
+    click_handlers_["BitBtn" + std::to_string(c)] = [c](Station& st) {
+      monitor::ChannelButtonClick(st, c);
+    };
+  }
   for (int box = monitor::OutputBoxP1(1); box <= monitor::OutputBoxP2(16); ++box) {
     click_handlers_["CheckBox" + std::to_string(box)] = [box](Station& st) {
       monitor::OutputCheckBoxClick(st, box);
