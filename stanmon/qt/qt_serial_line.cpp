@@ -77,7 +77,7 @@ void QtSerialLine::GoDown(const std::string& reason) {
   if (port_.isOpen()) port_.close();
   arrived_.Clear();
   state_ = State::kDown;
-  Notice(settings_.label + " " + settings_.device + ": " + reason);
+  if (!reported_) Notice(settings_.label + " " + settings_.device + ": " + reason);
   reported_ = true;
   if (!reopen_timer_.isActive()) reopen_timer_.start();
 }

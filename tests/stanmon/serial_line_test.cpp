@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -42,6 +43,10 @@ struct QuietCase {
   const char* name;
   std::vector<QuietStep> steps;
 };
+
+void PrintTo(const QuietCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 class QuietBufferTest : public testing::TestWithParam<QuietCase> {};
 
@@ -325,6 +330,10 @@ struct Unplug {
   const char* name;
   bool far_end_hangs_up;
 };
+
+void PrintTo(const Unplug& u, std::ostream* os) {
+  *os << u.name;
+}
 
 class UnplugTest : public QtSerialLineTest, public testing::WithParamInterface<Unplug> {};
 
