@@ -1,0 +1,83 @@
+// The whole console driven through virtual time, as devices and the operator would.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "common/cp1251.h"
+#include "common/timer_bank.h"
+#include "stanmon/console.h"
+#include "tests/support/fakes.h"
+
+namespace {
+
+struct Scenario : ::testing::Test {
+  testing_support::FakePorts fakes;
+  stanmon::Console console{fakes.Ports()};
+  common::VirtualTime time{console.timers()};
+
+  void SetUp() override { time.Advance(251); }  // start-up on the first main-cycle tick
+
+  std::string Archive() {
+    return common::Cp1251ToUtf8(fakes.folder.Read(console.state().ArchiveFileName));
+  }
+  int ArchiveLines() {
+    const std::string text = Archive();
+    return static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+  }
+  std::string& Status(int row) { return console.form().StringGrid1.Cells(2, row); }
+};
+
+TEST_F(Scenario, AnRs485SetReachesTheScreenJournalAndArchiveOnTheNextPass) {
+  console.form().Edit2.Text = "9123456789";
+  time.Advance(100);
+  console.state().RxRs485 = {2, "0000100000000000", 0x0800, 1};  // as the poll decoder leaves it
+  EXPECT_EQ(Status(21), "");
+  time.Advance(151);  // the next pass
+  EXPECT_EQ(Status(21), "Вкл");
+  EXPECT_EQ(console.form().Shape[21].Brush, monitor::clRed);
+  EXPECT_EQ(console.form().StringGrid7.Cells(6, 1), "SMS+");
+  EXPECT_EQ(ArchiveLines(), 1);
+  EXPECT_EQ(console.state().SirenOn, 1);
+  EXPECT_TRUE(console.form().Timer5.Enabled);
+  EXPECT_EQ(console.state().SmsAlarmArmed, 1);
+}
+
+TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
+  console.form().Edit19.Text = "9123456789";
+  console.form().ComboBox1.Text = "Иванов";
+  ASSERT_TRUE(console.Click("N15"));
+  EXPECT_EQ(console.form().ActivePageIndex, 2);
+
+  // One step every sixth 401 ms tick; each lands in the journal and archive on the next pass.
+  for (int step = 1; step <= 32; ++step) {
+    time.Advance(6 * 401);
+    EXPECT_EQ(ArchiveLines(), step) << step;
+    const int signal = (step - 1) % 16 + 1;
+    EXPECT_EQ(console.form().StringGrid7.Cells(5, 1), step <= 16 ? "Вкл" : "Отк") << step;
+    EXPECT_EQ(console.form().StringGrid7.Cells(3, 1), "16_" + std::string(signal < 10 ? "0" : "") +
+                                                          std::to_string(signal));
+    if (step == 1) {
+      EXPECT_EQ(console.state().SmsAlarmArmed, 1);
+      EXPECT_EQ(console.state().SirenOn, 1);
+      EXPECT_TRUE(console.form().Timer5.Enabled);
+      EXPECT_EQ(console.form().GroupBox[16].Background, monitor::clYellow);
+      EXPECT_EQ(console.form().Shape[241].Brush, monitor::clRed);
+    }
+  }
+  for (int r = 241; r <= 256; ++r) EXPECT_EQ(Status(r), "") << r;
+  EXPECT_NE(Archive().find(" Иванов,    ЦТП 16  16_01 Вкл    240"), std::string::npos);
+
+  console.Click("N16");  // stop, then start again: the next signal after the cursor
+  time.Advance(12 * 401);
+  EXPECT_EQ(ArchiveLines(), 32);
+  console.Click("N15");
+  time.Advance(6 * 401);
+  EXPECT_EQ(Status(241), "Вкл");
+
+  console.state().ChannelStamp[16] = 7;  // a report for channel 16 moves the cursor
+  time.Advance(6 * 401);
+  EXPECT_EQ(Status(248), "Вкл");
+}
+
+}  // namespace
