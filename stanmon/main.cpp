@@ -1,0 +1,54 @@
+// The console program: the Qt shell around the console's core.
+#include <QApplication>
+#include <QDir>
+#include <filesystem>
+
+#include "common/clock.h"
+#include "monitor/ports.h"
+#include "stanmon/console.h"
+#include "stanmon/qt/app_look.h"
+#include "stanmon/qt/main_window.h"
+#include "stanmon/qt/qt_dialogs.h"
+#include "stanmon/qt/qt_picture.h"
+#include "stanmon/qt/qt_serial_line.h"
+#include "stanmon/qt/qt_sound.h"
+#include "stanmon/qt/serial_settings.h"
+
+namespace {
+
+// print preview comes with the archive report
+struct NoReportPrinter : monitor::ReportPrinter {
+  void Preview(const std::vector<std::string>&) override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  stanmon::SetUpLook(app);
+
+  // A line's notice may come before the window exists; it is shown from then on.
+  std::function<void(const std::string&)> line_notice = [](const std::string&) {};
+  const auto notice = [&line_notice](const std::string& text) { line_notice(text); };
+  stanmon::QtSerialLine modem(stanmon::SerialSettingsFromEnvironment(1), notice);
+  stanmon::QtSerialLine rs485(stanmon::SerialSettingsFromEnvironment(2), notice);
+  stanmon::QtDialogs dialogs;
+  stanmon::QtSound sound;
+  NoReportPrinter printer;
+  stanmon::QtPicture picture;
+  common::SystemClock clock;
+
+  stanmon::Console console(monitor::ConsolePorts{
+      dialogs, modem, rs485, sound, printer, picture, clock, std::filesystem::current_path(),
+      QApplication::applicationFilePath().toStdString()});
+  stanmon::MainWindow window(console);
+  dialogs.SetWindow(&window);
+  line_notice = [&](const std::string& text) {
+    console.ShowLineNotice(text);
+    window.timer_driver().Refresh();
+  };
+
+  window.show();
+  window.timer_driver().Start();
+  return QApplication::exec();
+}

@@ -1,0 +1,32 @@
+// Page 3, about the program: the logo, three caption lines and the memo that
+// shows the help text and archive files.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "monitor/console_form.h"
+#include "stanmon/qt/window_events.h"
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+
+namespace stanmon {
+
+class AboutPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  AboutPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  void Render();
+
+ private:
+  monitor::ConsoleForm& form_;
+  WindowEvents events_;
+  QGroupBox* box_ = nullptr;
+  std::array<QLabel*, 4> labels_{};  // 1..3
+  QPlainTextEdit* memo_ = nullptr;
+};
+
+}  // namespace stanmon

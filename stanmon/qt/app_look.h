@@ -1,0 +1,11 @@
+// The look the window was laid out for: the Fusion style and a compact font, the
+// same on every desktop.
+#pragma once
+
+class QApplication;
+
+namespace stanmon {
+
+void SetUpLook(QApplication& app);
+
+}  // namespace stanmon

@@ -1,0 +1,52 @@
+// The tool bar ToolBar1: the tool buttons, then Panel1 with the lamps, the date,
+// the poll pause (Panel2), the SMS controls and the exit button.
+#pragma once
+
+#include <QImage>
+#include <QToolBar>
+#include <array>
+#include <map>
+
+#include "monitor/console_form.h"
+#include "stanmon/qt/window_events.h"
+
+class QComboBox;
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QToolButton;
+
+namespace stanmon {
+
+class PictureBox;
+class PieGauge;
+
+class ConsoleToolBar : public QToolBar {
+  Q_OBJECT
+
+ public:
+  ConsoleToolBar(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  void Render();
+
+ private:
+  void AddToolButtons();
+  void AddPanel();
+  void Step(int delta);
+
+  monitor::ConsoleForm& form_;
+  WindowEvents events_;
+  std::map<int, QToolButton*> tool_buttons_;  // by number
+  struct Lamp {
+    PictureBox* box = nullptr;
+    QImage picture;  // the built-in one
+  };
+  std::map<int, Lamp> lamps_;  // by image number
+  QDateEdit* date_ = nullptr;
+  QLineEdit* pause_ = nullptr;
+  QPushButton* cancel_sms_ = nullptr;
+  PieGauge* gauge_ = nullptr;
+  QComboBox* inbox_ = nullptr;
+  QPushButton* exit_ = nullptr;
+};
+
+}  // namespace stanmon

@@ -1,0 +1,50 @@
+// A string grid of the form as a table model. Every cell, the fixed ones too, is
+// an ordinary cell; fixed cells are drawn in the button colour and never edited.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "monitor/controls.h"
+
+namespace stanmon {
+
+class GridModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  GridModel(monitor::TStringGrid& grid, QObject* parent = nullptr);
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+  int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  // An edit by the operator: written into the grid at once.
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+  // Tells the views about the cells that differ from what they show: one
+  // dataChanged per run of changed cells in a row, a reset when the grid's shape
+  // changed, nothing when nothing did.
+  void Sync();
+
+  bool IsFixed(int col, int row) const;
+
+ signals:
+  void cellEdited();
+
+ private:
+  void TakeShape();
+  std::string_view CellAt(size_t at) const;
+
+  monitor::TStringGrid& grid_;
+  // What the views were last told.
+  int cols_ = 0;
+  int rows_ = 0;
+  int fixed_cols_ = 0;
+  int fixed_rows_ = 0;
+  std::vector<std::string> shown_;
+};
+
+}  // namespace stanmon

@@ -1,0 +1,23 @@
+#include "stanmon/qt/journal_page.h"
+
+#include <QVBoxLayout>
+
+#include "stanmon/qt/grid_view.h"
+
+namespace stanmon {
+
+JournalPage::JournalPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
+    : QWidget(parent) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  journal_ = new GridView(form.StringGrid7, events, this);
+  journal_->setObjectName("StringGrid7");
+  journal_->AllowColumnSizing();
+  layout->addWidget(journal_);
+}
+
+void JournalPage::Render() {
+  journal_->Render();
+}
+
+}  // namespace stanmon

@@ -1,0 +1,25 @@
+// Page 4, the journal: the last events, read-only, with columns the operator may
+// widen or narrow.
+#pragma once
+
+#include <QWidget>
+
+#include "monitor/console_form.h"
+#include "stanmon/qt/window_events.h"
+
+namespace stanmon {
+
+class GridView;
+
+class JournalPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  JournalPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  void Render();
+
+ private:
+  GridView* journal_ = nullptr;
+};
+
+}  // namespace stanmon

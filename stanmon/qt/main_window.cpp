@@ -1,0 +1,88 @@
+#include "stanmon/qt/main_window.h"
+
+#include <QCoreApplication>
+#include <QTabWidget>
+#include <iterator>
+
+#include "stanmon/qt/about_page.h"
+#include "stanmon/qt/console_menu_bar.h"
+#include "stanmon/qt/console_status_bar.h"
+#include "stanmon/qt/console_tool_bar.h"
+#include "stanmon/qt/journal_page.h"
+#include "stanmon/qt/mnemonic_page.h"
+#include "stanmon/qt/plan_page.h"
+#include "stanmon/qt/render_util.h"
+#include "stanmon/qt/settings_page.h"
+
+namespace stanmon {
+
+MainWindow::MainWindow(Console& console, QWidget* parent)
+    : QMainWindow(parent),
+      console_(console),
+      timers_(new TimerDriver(
+          console.timers(), [this] { Render(); }, this)) {
+  monitor::ConsoleForm& form = console_.form();
+  const WindowEvents events{[this](const std::string& control) { OnClick(control); },
+                            [this] { timers_->Refresh(); }};
+  setFixedSize(form.Width, form.Height);
+  setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
+
+  menu_ = new ConsoleMenuBar(form, events, this);
+  setMenuBar(menu_);
+  tool_bar_ = new ConsoleToolBar(form, events, this);
+  addToolBar(tool_bar_);
+  status_bar_ = new ConsoleStatusBar(form, this);
+  setStatusBar(status_bar_);
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName("PageControl1");
+  mnemonic_ = new MnemonicPage(form, events, pages_);
+  settings_ = new SettingsPage(form, events, pages_);
+  plan_ = new PlanPage(form, events, pages_);
+  about_ = new AboutPage(form, events, pages_);
+  journal_ = new JournalPage(form, events, pages_);
+  QWidget* const pages[] = {mnemonic_, settings_, plan_, about_, journal_};
+  for (size_t i = 0; i < std::size(pages); ++i) {
+    QWidget* page = pages[i];
+    page->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
+    pages_->addTab(page, ToQ(form.PageControl1[i].Caption));
+  }
+  connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
+    if (index == console_.form().ActivePageIndex) return;  // the window's own rendering
+    console_.form().ActivePageIndex = index;
+    timers_->Refresh();
+  });
+  setCentralWidget(pages_);
+  pages_->setFocus();  // not the date, which would open with its day selected
+  Render();
+}
+
+void MainWindow::OnClick(const std::string& control) {
+  console_.Click(control);
+  if (console_.TerminateRequested()) {
+    QCoreApplication::exit(0);
+    return;
+  }
+  timers_->Refresh();
+}
+
+void MainWindow::Render() {
+  const monitor::ConsoleForm& form = console_.form();
+  const QString caption = ToQ(form.Caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  menu_->Render();
+  tool_bar_->Render();
+  status_bar_->Render();
+  for (int i = 0; i < pages_->count(); ++i) {
+    const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
+    if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);
+  }
+  if (pages_->currentIndex() != form.ActivePageIndex) pages_->setCurrentIndex(form.ActivePageIndex);
+  mnemonic_->Render();
+  settings_->Render();
+  plan_->Render();
+  about_->Render();
+  journal_->Render();
+}
+
+}  // namespace stanmon

@@ -1,0 +1,41 @@
+// Page 0, the mnemonic screen: the control strip and the 16 channel panels with
+// their indicators, plan buttons and output boxes.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "monitor/console_form.h"
+#include "stanmon/qt/window_events.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QPushButton;
+
+namespace stanmon {
+
+class ShapeWidget;
+
+class MnemonicPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  MnemonicPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  void Render();
+
+ private:
+  void AddControlStrip();
+  void AddChannel(int channel);
+  QCheckBox* AddOutputBox(QGroupBox* panel, int number, int top);
+
+  monitor::ConsoleForm& form_;
+  WindowEvents events_;
+  std::array<QPushButton*, 23> buttons_{};  // by BitBtn number: 1..16, 20..22
+  QComboBox* operator_ = nullptr;
+  std::array<QGroupBox*, 17> channels_{};   // by channel
+  std::array<ShapeWidget*, 257> shapes_{};  // by signal row
+  std::array<QCheckBox*, 50> outputs_{};    // by CheckBox number: 18..49
+};
+
+}  // namespace stanmon

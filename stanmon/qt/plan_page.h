@@ -1,0 +1,34 @@
+// Page 2, the object plan: the plan channel's signal list, and the plan area with
+// its background picture and the zone markers.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+
+#include "monitor/console_form.h"
+#include "stanmon/qt/window_events.h"
+
+class QGroupBox;
+
+namespace stanmon {
+
+class GridView;
+class PictureBox;
+
+class PlanPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  PlanPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  void Render();
+
+ private:
+  monitor::ConsoleForm& form_;
+  GridView* signal_list_ = nullptr;
+  QGroupBox* area_ = nullptr;
+  std::array<PictureBox*, 18> images_{};  // 1 the background, 2..17 the markers
+  std::array<QImage, 18> built_in_;
+};
+
+}  // namespace stanmon

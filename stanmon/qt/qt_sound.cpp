@@ -1,0 +1,120 @@
+#include "stanmon/qt/qt_sound.h"
+
+#include <QAudioDevice>
+#include <QAudioSink>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QUrl>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "stanmon/qt/file_check.h"
+
+namespace stanmon {
+namespace {
+
+constexpr int kBeepRate = 22050;
+constexpr double kBeepLevel = 0.4;
+constexpr double kFadeSeconds = 0.005;  // softens the clicks at both ends
+
+// One sample in the sink's format, appended once for every channel.
+void AppendSample(QByteArray& samples, const QAudioFormat& format, double value) {
+  for (int channel = 0; channel < format.channelCount(); ++channel) {
+    switch (format.sampleFormat()) {
+      case QAudioFormat::UInt8: {
+        const auto v = static_cast<quint8>(std::lround(127.5 + value * 127.0));
+        samples.append(reinterpret_cast<const char*>(&v), sizeof v);
+        break;
+      }
+      case QAudioFormat::Int16: {
+        const auto v = static_cast<qint16>(std::lround(value * 32767.0));
+        samples.append(reinterpret_cast<const char*>(&v), sizeof v);
+        break;
+      }
+      case QAudioFormat::Int32: {
+        const auto v = static_cast<qint32>(std::lround(value * 2147483647.0));
+        samples.append(reinterpret_cast<const char*>(&v), sizeof v);
+        break;
+      }
+      case QAudioFormat::Float: {
+        const auto v = static_cast<float>(value);
+        samples.append(reinterpret_cast<const char*>(&v), sizeof v);
+        break;
+      }
+      default:
+        return;
+    }
+  }
+}
+
+QByteArray SineTone(const QAudioFormat& format, int hz, int ms) {
+  const int rate = format.sampleRate();
+  const int count = static_cast<int>(static_cast<qint64>(rate) * ms / 1000);
+  const double fade = std::max(1.0, kFadeSeconds * rate);
+  QByteArray samples;
+  samples.reserve(count * format.bytesPerFrame());
+  for (int i = 0; i < count; ++i) {
+    const double envelope = std::min({1.0, i / fade, (count - 1 - i) / fade});
+    const double phase = 2.0 * std::numbers::pi * hz * i / rate;
+    AppendSample(samples, format, kBeepLevel * envelope * std::sin(phase));
+  }
+  return samples;
+}
+
+}  // namespace
+
+QtSound::QtSound(QObject* parent) : QObject(parent) {
+  player_.setAudioOutput(&output_);
+}
+
+void QtSound::Open(const std::string& path) {
+  RequireReadableFile(path);
+  player_.setSource(
+      QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
+}
+
+void QtSound::Play() {
+  if (player_.playbackState() == QMediaPlayer::PlayingState) return;
+  if (player_.playbackState() == QMediaPlayer::StoppedState) player_.setPosition(0);
+  player_.play();
+}
+
+void QtSound::Pause() {
+  player_.pause();
+}
+
+void QtSound::Stop() {
+  player_.stop();
+}
+
+void QtSound::Beep(int hz, int ms) {
+  EndBeep();
+  const QAudioDevice device = QMediaDevices::defaultAudioOutput();
+  if (device.isNull() || hz <= 0 || ms <= 0) return;
+  QAudioFormat format;
+  format.setSampleRate(kBeepRate);
+  format.setChannelCount(1);
+  format.setSampleFormat(QAudioFormat::Int16);
+  if (!device.isFormatSupported(format)) format = device.preferredFormat();
+  beep_samples_ = SineTone(format, hz, ms);
+  beep_buffer_.setData(beep_samples_);
+  beep_buffer_.open(QIODevice::ReadOnly);
+  beep_ = new QAudioSink(device, format, this);
+  connect(beep_, &QAudioSink::stateChanged, this, [this](QAudio::State state) {
+    if (state == QAudio::IdleState) EndBeep();
+  });
+  beep_->start(&beep_buffer_);
+}
+
+void QtSound::EndBeep() {
+  if (beep_ == nullptr) return;
+  QAudioSink* ending = beep_;
+  beep_ = nullptr;
+  ending->disconnect(this);
+  ending->stop();
+  ending->deleteLater();
+  beep_buffer_.close();
+}
+
+}  // namespace stanmon
