@@ -23,6 +23,21 @@ struct Dialogs {
                                               const std::string& start_folder) = 0;
   virtual std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
                                               const std::string& start_folder) = 0;
+  // As OpenFile and SaveFile, with a file name that the dialog proposes (a name
+  // alone, or a full path that also picks the folder; empty: none). A port that
+  // cannot propose a name shows the plain dialog.
+  virtual std::optional<std::string> OpenFileProposing(const std::string& title,
+                                                       const std::string& filter,
+                                                       const std::string& start_folder,
+                                                       const std::string& /*file_name*/) {
+    return OpenFile(title, filter, start_folder);
+  }
+  virtual std::optional<std::string> SaveFileProposing(const std::string& title,
+                                                       const std::string& filter,
+                                                       const std::string& start_folder,
+                                                       const std::string& /*file_name*/) {
+    return SaveFile(title, filter, start_folder);
+  }
 };
 
 }  // namespace common

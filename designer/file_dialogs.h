@@ -1,0 +1,17 @@
+// Showing the window's file dialogs: each gets its title and the program's full
+// file path as its starting folder, proposes the file last chosen in it, and
+// remembers the file chosen now.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "designer/desk.h"
+
+namespace designer {
+
+// The chosen file name as the dialog returns it, or nothing on Cancel.
+std::optional<std::string> ShowOpenDialog(Desk& d, TFileDialog& dialog, const std::string& title);
+std::optional<std::string> ShowSaveDialog(Desk& d, TFileDialog& dialog, const std::string& title);
+
+}  // namespace designer

@@ -1,0 +1,63 @@
+#include "designer/spinners.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "common/numbers.h"
+#include "designer/markers.h"
+
+namespace designer {
+namespace {
+
+// The spinner's reading of its edit field: blanks, an optional minus sign and
+// decimal digits; nothing else counts as a number.
+std::optional<std::int64_t> ShownNumber(const std::string& text) {
+  const std::size_t start = text.find_first_not_of(' ');
+  if (start == std::string::npos) return std::nullopt;
+  const char* first = text.data() + start;
+  const char* last = text.data() + text.size();
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(first, last, value);
+  if (error != std::errc() || end != last) return std::nullopt;
+  return value;
+}
+
+void MoveCurrentMarker(Desk& d) {
+  const std::int32_t index = MarkerIndex(common::StrToInt(d.form.Edit1.Text));  // 1
+  const std::int32_t x = common::StrToInt(d.form.Edit2.Text);
+  const std::int32_t y = common::StrToInt(d.form.Edit3.Text);
+  PlaceMarker(d, index, x, y);  // 2
+}
+
+}  // namespace
+
+void StepUpDown(TUpDown& spinner, TEdit& edit, SpinButton button) {
+  const std::int64_t shown = ShownNumber(edit.Text).value_or(spinner.Position);
+  const std::int64_t base = std::clamp<std::int64_t>(shown, spinner.Min, spinner.Max);
+  const std::int64_t step = button == SpinButton::kUp ? 1 : -1;
+  spinner.Position =
+      static_cast<int>(std::clamp<std::int64_t>(base + step, spinner.Min, spinner.Max));
+  edit.Text = std::to_string(spinner.Position);
+}
+
+void UpDown1Click(Desk& d) {
+  const std::int32_t n = common::StrToInt(d.form.Edit1.Text);  // 1
+  if (!IsMarkerNumber(n)) return;  // no marker row; the spinner keeps Edit1 within 1..16
+  d.form.Edit2.Text = d.form.StringGrid1.Cells(1, n);  // 2
+  d.form.Edit3.Text = d.form.StringGrid1.Cells(2, n);
+  const std::int32_t x = common::StrToInt(d.form.Edit2.Text);  // 3
+  const std::int32_t y = common::StrToInt(d.form.Edit3.Text);
+  PlaceMarker(d, MarkerIndex(n), x, y);  // 4
+}
+
+void UpDown2Click(Desk& d) {
+  MoveCurrentMarker(d);
+}
+void UpDown3Click(Desk& d) {
+  MoveCurrentMarker(d);
+}
+
+}  // namespace designer

@@ -1,0 +1,30 @@
+#include "designer/write_settings_file.h"
+
+#include <string>
+#include <vector>
+
+#include "common/line_file.h"
+#include "designer/file_dialogs.h"
+
+namespace designer {
+
+void WriteSettingsFile(Desk& d) {
+  const auto chosen = ShowSaveDialog(d, d.form.SaveDialog1, "Запись установок");  // 1
+  if (!chosen) return;
+  std::vector<std::string> lines;  // 3
+  for (int k = 1; k <= kMarkers; ++k) {
+    lines.push_back(d.form.StringGrid1.Cells(1, k));
+    lines.push_back(d.form.StringGrid1.Cells(2, k));
+  }
+  // 2, 4: created through a temporary file, so a failed write leaves an old file whole.
+  common::WriteLineFile(d.File(*chosen), lines);
+}
+
+void N8Click(Desk& d) {
+  WriteSettingsFile(d);
+}
+void ToolButton4Click(Desk& d) {
+  WriteSettingsFile(d);
+}
+
+}  // namespace designer

@@ -1,0 +1,19 @@
+#include "stanplan/qt/app_look.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QStyleFactory>
+
+namespace stanplan {
+
+// The window's font is an 11-pixel sans serif of Arial's metrics, where installed,
+// so the grid's headings fit their columns.
+void SetUpLook(QApplication& app) {
+  app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  app.setFont(font);
+}
+
+}  // namespace stanplan

@@ -1,0 +1,124 @@
+#include "stanplan/qt/designer_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTabWidget>
+
+#include "stanplan/qt/drawing_area.h"
+#include "stanplan/qt/edit_commands.h"
+#include "stanplan/qt/menu_bar.h"
+#include "stanplan/qt/render_util.h"
+#include "stanplan/qt/settings_group.h"
+#include "stanplan/qt/status_bar.h"
+#include "stanplan/qt/tool_bar.h"
+
+namespace stanplan {
+namespace {
+
+constexpr QRect kToolBar(0, 0, 787, 29);
+constexpr QRect kPages(0, 32, 769, 425);
+constexpr QRect kSettings(0, 0, 193, 385);
+constexpr QRect kDrawing(200, 8, 561, 377);
+
+}  // namespace
+
+DesignerWindow::DesignerWindow(DesignerApp& app, QWidget* parent)
+    : QMainWindow(parent),
+      app_(app),
+      timers_(new TimerDriver(
+          app.timers(), [this] { Render(); }, this)) {
+  designer::DesignerForm& form = app_.form();
+  const WindowEvents events{
+      [this](const std::string& control) { OnClick(control); },
+      [this](const std::string& spinner, designer::SpinButton button) { OnSpin(spinner, button); },
+      [this] { timers_->Refresh(); }};
+  setObjectName("Form1");
+  setFixedSize(form.Width, form.Height);
+  move(form.Left, form.Top);
+  setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
+
+  menu_ = new DesignerMenuBar(form, events, this);
+  setMenuBar(menu_);
+  status_bar_ = new DesignerStatusBar(form, this);
+  setStatusBar(status_bar_);
+
+  auto* client = new QWidget(this);
+  tool_bar_ = new DesignerToolBar(form, events, client);
+  tool_bar_->setGeometry(kToolBar);
+  pages_ = new QTabWidget(client);
+  pages_->setObjectName("PageControl1");
+  pages_->setGeometry(kPages);
+  auto* tab = new QWidget(pages_);
+  tab->setObjectName("TabSheet1");
+  pages_->addTab(tab, ToQ(form.TabSheet1));
+  settings_ = new SettingsGroup(form, events, tab);
+  settings_->setGeometry(kSettings);
+  drawing_ = new DrawingArea(form, tab);
+  drawing_->setGeometry(kDrawing);
+  setCentralWidget(client);
+  AddEditActions();
+  Render();
+}
+
+// ActionList1: the standard edit actions on the focused field. A line edit
+// takes its own keys first; the actions serve the grid's cells and the keys a
+// line edit lacks.
+void DesignerWindow::AddEditActions() {
+  struct Entry {
+    const char* name;
+    EditCommand command;
+    QKeySequence keys;
+  };
+  const Entry entries[] = {
+      {"EditCut1", EditCommand::kCut, QKeySequence(Qt::CTRL | Qt::Key_X)},
+      {"EditCopy1", EditCommand::kCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {"EditPaste1", EditCommand::kPaste, QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {"EditDelete1", EditCommand::kDelete, QKeySequence(Qt::Key_Delete)},
+      {"EditUndo1", EditCommand::kUndo, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+      {"EditSelectAll1", EditCommand::kSelectAll, QKeySequence()},
+  };
+  for (const Entry& entry : entries) {
+    auto* action = new QAction(this);
+    action->setObjectName(entry.name);
+    action->setShortcut(entry.keys);
+    connect(action, &QAction::triggered, this, [this, command = entry.command] {
+      ApplyEditCommand(command, QApplication::focusWidget());
+      timers_->Refresh();
+    });
+    addAction(action);
+  }
+}
+
+void DesignerWindow::OnClick(const std::string& control) {
+  app_.Click(control);
+  AfterEvent();
+}
+
+void DesignerWindow::OnSpin(const std::string& spinner, designer::SpinButton button) {
+  app_.Spin(spinner, button);
+  AfterEvent();
+}
+
+void DesignerWindow::AfterEvent() {
+  if (app_.TerminateRequested()) {
+    close();
+    QCoreApplication::exit(0);
+    return;
+  }
+  timers_->Refresh();
+}
+
+void DesignerWindow::Render() {
+  const designer::DesignerForm& form = app_.form();
+  const QString caption = ToQ(form.Caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  const QString tab_caption = ToQ(form.TabSheet1);
+  if (pages_->tabText(0) != tab_caption) pages_->setTabText(0, tab_caption);
+  menu_->Render();
+  tool_bar_->Render();
+  status_bar_->Render();
+  settings_->Render();
+  drawing_->Render();
+}
+
+}  // namespace stanplan

@@ -1,0 +1,48 @@
+// The designer's window Form1: every control of the form as a widget named after
+// it. The form is the only copy of every value: user edits go into it at once,
+// and Render shows it after every event, touching only what differs.
+#pragma once
+
+#include <QMainWindow>
+#include <string>
+
+#include "stanplan/designer_app.h"
+#include "stanplan/qt/timer_driver.h"
+
+class QTabWidget;
+
+namespace stanplan {
+
+class DesignerMenuBar;
+class DesignerStatusBar;
+class DesignerToolBar;
+class DrawingArea;
+class SettingsGroup;
+
+class DesignerWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit DesignerWindow(DesignerApp& app, QWidget* parent = nullptr);
+
+  // Drives the designer's timers; its Start belongs to the program's start.
+  TimerDriver& timer_driver() { return *timers_; }
+  void Render();
+
+ private:
+  void OnClick(const std::string& control);
+  void OnSpin(const std::string& spinner, designer::SpinButton button);
+  void AfterEvent();
+  void AddEditActions();
+
+  DesignerApp& app_;
+  TimerDriver* timers_;
+  DesignerMenuBar* menu_ = nullptr;
+  DesignerToolBar* tool_bar_ = nullptr;
+  DesignerStatusBar* status_bar_ = nullptr;
+  QTabWidget* pages_ = nullptr;
+  SettingsGroup* settings_ = nullptr;
+  DrawingArea* drawing_ = nullptr;
+};
+
+}  // namespace stanplan

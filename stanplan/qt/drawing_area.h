@@ -1,0 +1,28 @@
+// The drawing area Panel1: the background Image1 and, over it, the 16 zone
+// markers Image2 .. Image17 at their positions, with their numbers as hints.
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <array>
+
+#include "designer/designer_form.h"
+
+namespace stanplan {
+
+class PictureBox;
+
+class DrawingArea : public QFrame {
+  Q_OBJECT
+
+ public:
+  DrawingArea(const designer::DesignerForm& form, QWidget* parent);
+  void Render();
+
+ private:
+  const designer::DesignerForm& form_;
+  std::array<PictureBox*, 18> images_{};  // 1 the background, 2..17 the markers
+  std::array<QImage, 18> built_in_;
+};
+
+}  // namespace stanplan

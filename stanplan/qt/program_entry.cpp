@@ -1,0 +1,28 @@
+#include "stanplan/qt/program_entry.h"
+
+#include <QApplication>
+#include <filesystem>
+
+#include "stanplan/designer_app.h"
+#include "stanplan/qt/app_look.h"
+#include "stanplan/qt/designer_window.h"
+#include "stanplan/qt/qt_dialogs.h"
+#include "stanplan/qt/qt_picture.h"
+
+namespace stanplan {
+
+int DesignerProgramEntry(int argc, char** argv) {
+  QApplication app(argc, argv);
+  SetUpLook(app);
+  QtDialogs dialogs;
+  QtPicture picture;
+  DesignerApp designer(designer::DesignerPorts{dialogs, picture, std::filesystem::current_path(),
+                                               QApplication::applicationFilePath().toStdString()});
+  DesignerWindow window(designer);
+  dialogs.SetWindow(&window);
+  window.show();
+  window.timer_driver().Start();
+  return QApplication::exec();
+}
+
+}  // namespace stanplan

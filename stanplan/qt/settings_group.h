@@ -1,0 +1,46 @@
+// The group box GroupBox1 "Установки": the current marker's number and
+// coordinates with their spinners, the coordinate grid and "Применить".
+#pragma once
+
+#include <QGroupBox>
+#include <array>
+
+#include "designer/designer_form.h"
+#include "stanplan/qt/window_events.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace stanplan {
+
+class GridView;
+
+class SettingsGroup : public QGroupBox {
+  Q_OBJECT
+
+ public:
+  SettingsGroup(designer::DesignerForm& form, const WindowEvents& events, QWidget* parent);
+  void Render();
+
+ private:
+  struct Field {
+    designer::TEdit* edit;
+    QLineEdit* line = nullptr;
+  };
+  struct Caption {
+    const designer::TLabel* label;
+    QLabel* widget = nullptr;
+  };
+
+  void AddField(int number, designer::TEdit& edit, const QRect& place);
+
+  designer::DesignerForm& form_;
+  WindowEvents events_;
+  std::array<Caption, 3> labels_{};
+  std::array<Field, 3> fields_{};
+  GridView* grid_ = nullptr;
+  QPushButton* apply_ = nullptr;
+};
+
+}  // namespace stanplan

@@ -1,0 +1,88 @@
+#include "stanplan/qt/tool_bar.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPushButton>
+#include <QToolButton>
+#include <optional>
+
+#include "stanplan/qt/edit_commands.h"
+#include "stanplan/qt/glyphs.h"
+#include "stanplan/qt/render_util.h"
+
+namespace stanplan {
+namespace {
+
+constexpr int kHeight = 29;
+constexpr QSize kButtonSize(23, 22);
+constexpr QSize kExitSize(75, 22);
+
+// The tool buttons that carry the standard edit actions.
+std::optional<EditCommand> EditCommandOf(const std::string& name) {
+  if (name == "ToolButton3") return EditCommand::kCut;
+  if (name == "ToolButton7") return EditCommand::kCopy;
+  if (name == "ToolButton8") return EditCommand::kPaste;
+  return std::nullopt;
+}
+
+}  // namespace
+
+DesignerToolBar::DesignerToolBar(const designer::DesignerForm& form, const WindowEvents& events,
+                                 QWidget* parent)
+    : QToolBar(parent), form_(form), events_(events) {
+  setObjectName("ToolBar1");
+  setMovable(false);
+  setFloatable(false);
+  setFixedHeight(kHeight);
+  setIconSize(QSize(16, 16));
+  setContentsMargins(0, 0, 0, 0);
+  for (const designer::TToolButton& entry : form_.ToolBar1) {
+    if (entry.Separator) {
+      AddSeparator(entry);
+    } else {
+      AddButton(entry);
+    }
+  }
+  exit_ = new QPushButton(this);
+  exit_->setObjectName("BitBtn2");
+  exit_->setIcon(ImageListIcon(form_.BitBtn2.ImageIndex));
+  exit_->setFixedSize(kExitSize);
+  exit_->setFocusPolicy(Qt::NoFocus);
+  connect(exit_, &QPushButton::clicked, this, [this] { events_.click("BitBtn2"); });
+  addWidget(exit_);
+  Render();
+}
+
+void DesignerToolBar::AddButton(const designer::TToolButton& entry) {
+  auto* button = new QToolButton(this);
+  button->setObjectName(ToQ(entry.Name));
+  button->setIcon(ImageListIcon(entry.ImageIndex));
+  button->setFixedSize(kButtonSize);
+  button->setAutoRaise(true);
+  button->setFocusPolicy(Qt::NoFocus);  // the edit buttons act on the focused field
+  const std::string name = entry.Name;
+  connect(button, &QToolButton::clicked, this, [this, name] {
+    if (const auto edit = EditCommandOf(name)) {
+      ApplyEditCommand(*edit, QApplication::focusWidget());
+      events_.changed();
+      return;
+    }
+    events_.click(name);
+  });
+  addWidget(button);
+}
+
+void DesignerToolBar::AddSeparator(const designer::TToolButton& entry) {
+  auto* gap = new QFrame(this);
+  gap->setObjectName(ToQ(entry.Name));
+  gap->setFrameShape(QFrame::VLine);
+  gap->setFrameShadow(QFrame::Sunken);
+  gap->setFixedSize(entry.Width, kButtonSize.height());
+  addWidget(gap);
+}
+
+void DesignerToolBar::Render() {
+  SetText(exit_, form_.BitBtn2.Caption);
+}
+
+}  // namespace stanplan
