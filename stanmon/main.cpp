@@ -10,18 +10,10 @@
 #include "stanmon/qt/main_window.h"
 #include "stanmon/qt/qt_dialogs.h"
 #include "stanmon/qt/qt_picture.h"
+#include "stanmon/qt/qt_report_printer.h"
 #include "stanmon/qt/qt_serial_line.h"
 #include "stanmon/qt/qt_sound.h"
 #include "stanmon/qt/serial_settings.h"
-
-namespace {
-
-// print preview comes with the archive report
-struct NoReportPrinter : monitor::ReportPrinter {
-  void Preview(const std::vector<std::string>&) override {}
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -34,15 +26,16 @@ int main(int argc, char** argv) {
   stanmon::QtSerialLine rs485(stanmon::SerialSettingsFromEnvironment(2), notice);
   stanmon::QtDialogs dialogs;
   stanmon::QtSound sound;
-  NoReportPrinter printer;
   stanmon::QtPicture picture;
   common::SystemClock clock;
+  stanmon::QtReportPrinter printer(clock);
 
   stanmon::Console console(monitor::ConsolePorts{
       dialogs, modem, rs485, sound, printer, picture, clock, std::filesystem::current_path(),
       QApplication::applicationFilePath().toStdString()});
   stanmon::MainWindow window(console);
   dialogs.SetWindow(&window);
+  printer.SetWindow(&window);
   line_notice = [&](const std::string& text) {
     console.ShowLineNotice(text);
     window.timer_driver().Refresh();

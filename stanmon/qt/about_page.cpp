@@ -48,9 +48,9 @@ AboutPage::AboutPage(monitor::ConsoleForm& form, const WindowEvents& events, QWi
   memo_->setObjectName("Memo2");
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
-    const QString text = memo_->toPlainText();
-    if (text == JoinLines(form_.Memo2.Lines)) return;  // the window's own rendering
-    form_.Memo2.Lines = SplitLines(text);
+    if (setting_memo_) return;
+    form_.Memo2.Lines = SplitLines(memo_->toPlainText());
+    memo_lines_ = form_.Memo2.Lines;
     events_.changed();
   });
 
@@ -67,7 +67,12 @@ void AboutPage::Render() {
   for (int n = 1; n <= 3; ++n) {
     SetText(labels_[static_cast<size_t>(n)], form_.Label[static_cast<size_t>(n)]);
   }
-  SetPlainText(memo_, JoinLines(form_.Memo2.Lines));
+  if (form_.Memo2.Lines != memo_lines_) {
+    memo_lines_ = form_.Memo2.Lines;
+    setting_memo_ = true;
+    memo_->setPlainText(JoinLines(memo_lines_));
+    setting_memo_ = false;
+  }
 }
 
 }  // namespace stanmon

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 #include <array>
+#include <string>
+#include <vector>
 
 #include "monitor/console_form.h"
 #include "stanmon/qt/window_events.h"
@@ -27,6 +29,10 @@ class AboutPage : public QWidget {
   QGroupBox* box_ = nullptr;
   std::array<QLabel*, 4> labels_{};  // 1..3
   QPlainTextEdit* memo_ = nullptr;
+  // The lines the memo shows: comparing them is far cheaper than joining a whole
+  // archive day into one text on every render.
+  std::vector<std::string> memo_lines_;
+  bool setting_memo_ = false;  // the memo's text changes by Render, not by the operator
 };
 
 }  // namespace stanmon

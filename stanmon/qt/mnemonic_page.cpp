@@ -108,6 +108,8 @@ QCheckBox* MnemonicPage::AddOutputBox(QGroupBox* panel, int number, int top) {
   box->setObjectName(name);
   box->setGeometry(144, top, 33, 17);
   box->setAutoFillBackground(true);
+  // The form's 33 pixels leave Fusion's indicator and label spacing no room for "P2".
+  box->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
   connect(box, &QCheckBox::clicked, this, [this, number, name](bool checked) {
     form_.CheckBox[static_cast<size_t>(number)].Checked = checked;
     events_.click(name.toStdString());

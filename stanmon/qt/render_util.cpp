@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 
 namespace stanmon {
 
@@ -56,10 +55,6 @@ void SetBold(QWidget* widget, bool bold) {
   QFont font = widget->font();
   font.setBold(bold);
   widget->setFont(font);
-}
-
-void SetPlainText(QPlainTextEdit* edit, const QString& text) {
-  if (edit->toPlainText() != text) edit->setPlainText(text);
 }
 
 void SetItems(QComboBox* combo, const std::vector<std::string>& items) {

@@ -12,7 +12,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QWidget;
 
 namespace stanmon {
@@ -35,7 +34,6 @@ void SetVisible(QWidget* widget, bool visible);
 // The widget's own background (its background role's colour, filled).
 void SetBackground(QWidget* widget, const QColor& color);
 void SetBold(QWidget* widget, bool bold);
-void SetPlainText(QPlainTextEdit* edit, const QString& text);
 // An editable combo box: its list, then its edit text.
 void SetItems(QComboBox* combo, const std::vector<std::string>& items);
 void SetEditText(QComboBox* combo, const std::string& text);

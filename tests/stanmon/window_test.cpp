@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -242,6 +243,28 @@ TEST_F(WindowTest, TypingGoesIntoTheFormAtOnce) {
   choice->lineEdit()->selectAll();
   QTest::keyClicks(choice->lineEdit(), "Nikolaev");
   EXPECT_EQ(form().ComboBox1.Text, "Nikolaev");
+}
+
+TEST_F(WindowTest, MemoShowsTheCoresLinesAndKeepsTheOperatorsEdits) {
+  auto* memo = Find<QPlainTextEdit>("Memo2");
+  // A lone LF inside an archive line: showing it must not split the form's line.
+  form().Memo2.Lines = {"первая", "вторая\nс переводом"};
+  window.Render();
+  EXPECT_EQ(memo->toPlainText(), "первая\nвторая\nс переводом");
+  EXPECT_EQ(form().Memo2.Lines.size(), 2u);
+
+  form().Memo2.Lines = {"один", "два"};
+  window.Render();
+  memo->moveCursor(QTextCursor::End);
+  QTest::keyClicks(memo, "!");
+  EXPECT_EQ(form().Memo2.Lines, (std::vector<std::string>{"один", "два!"}));
+  const int cursor = memo->textCursor().position();
+  window.Render();  // the operator's text is not pushed back, the cursor stays
+  EXPECT_EQ(memo->textCursor().position(), cursor);
+
+  ASSERT_TRUE(console.Click("Clr1"));
+  window.Render();
+  EXPECT_TRUE(memo->toPlainText().isEmpty());
 }
 
 TEST_F(WindowTest, SpinnerStepsThePauseNeverBelowOne) {
