@@ -1,6 +1,5 @@
 // The console program: the Qt shell around the console's core.
 #include <QApplication>
-#include <QDir>
 #include <filesystem>
 
 #include "common/clock.h"
@@ -15,7 +14,11 @@
 #include "stanmon/qt/qt_sound.h"
 #include "stanmon/qt/serial_settings.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+// Creates the window with the console inside, hidden report preview included,
+// and runs the message loop until the window closes or the exit command ends it.
+int ProgramEntry(int argc, char** argv) {
   QApplication app(argc, argv);
   stanmon::SetUpLook(app);
 
@@ -45,3 +48,7 @@ int main(int argc, char** argv) {
   window.timer_driver().Start();
   return QApplication::exec();
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return ProgramEntry(argc, argv); }
