@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QPlainTextEdit>
+#include <functional>
 #include <string>
 
 #include "common/cp1251.h"
@@ -28,42 +29,11 @@ void WriteArchive(const testing_support::TempFolder& folder, const std::string& 
   folder.Write(name, bytes);
 }
 
-void ShowArchiveOf100000LinesInMemo2(benchmark::State& state) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  int argc = 1;
-  char name[] = "shell_bench";
-  char* argv[] = {name, nullptr};
-  QApplication app(argc, argv);
-  stanmon::SetUpLook(app);
-
-  testing_support::FakePorts fakes;
-  WriteArchive(fakes.folder, "2026_03_05.txt");
-  stanmon::Console console(fakes.Ports());
-  stanmon::MainWindow window(console);
-  console.form().ActivePageIndex = 3;  // the viewer's page, as the tool button opens it
-  window.Render();
-  window.show();
-  QApplication::processEvents();
-  auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
-
-  for (auto _ : state) {
-    fakes.dialogs.text_answers = {"2026_03_05.txt"};
-    monitor::ViewArchive(console.station());
-    window.Render();
-    memo->viewport()->repaint();
-
-    state.PauseTiming();
-    monitor::Clr1Click(console.station());
-    window.Render();
-    QApplication::processEvents();
-    state.ResumeTiming();
-  }
-  if (memo->blockCount() != 1) state.SkipWithError("Memo2 was not emptied between runs");
-}
-BENCHMARK(ShowArchiveOf100000LinesInMemo2)->Unit(benchmark::kMillisecond);
-
-// A window render with nothing changed while the day is shown, as after every timer tick.
-void RenderWhile100000LinesShown(benchmark::State& state) {
+// Runs a benchmark in the application on the offscreen platform, with the console
+// over a folder that holds the day's archive and its window on the viewer's page,
+// as the tool button opens it.
+void WithArchiveWindow(const std::function<void(testing_support::FakePorts&, stanmon::Console&,
+                                                stanmon::MainWindow&)>& run) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   int argc = 1;
   char name[] = "shell_bench";
@@ -76,13 +46,46 @@ void RenderWhile100000LinesShown(benchmark::State& state) {
   stanmon::Console console(fakes.Ports());
   stanmon::MainWindow window(console);
   console.form().ActivePageIndex = 3;
-  fakes.dialogs.text_answers = {"2026_03_05.txt"};
-  monitor::ViewArchive(console.station());
-  window.Render();
-  window.show();
-  QApplication::processEvents();
+  run(fakes, console, window);
+}
 
-  for (auto _ : state) window.Render();
+void ShowArchiveOf100000LinesInMemo2(benchmark::State& state) {
+  WithArchiveWindow([&state](testing_support::FakePorts& fakes, stanmon::Console& console,
+                             stanmon::MainWindow& window) {
+    window.Render();
+    window.show();
+    QApplication::processEvents();
+    auto* memo = window.findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
+
+    for (auto _ : state) {
+      fakes.dialogs.text_answers = {"2026_03_05.txt"};
+      monitor::ViewArchive(console.station());
+      window.Render();
+      memo->viewport()->repaint();
+
+      state.PauseTiming();
+      monitor::Clr1Click(console.station());
+      window.Render();
+      QApplication::processEvents();
+      state.ResumeTiming();
+    }
+    if (memo->blockCount() != 1) state.SkipWithError("Memo2 was not emptied between runs");
+  });
+}
+BENCHMARK(ShowArchiveOf100000LinesInMemo2)->Unit(benchmark::kMillisecond);
+
+// A window render with nothing changed while the day is shown, as after every timer tick.
+void RenderWhile100000LinesShown(benchmark::State& state) {
+  WithArchiveWindow([&state](testing_support::FakePorts& fakes, stanmon::Console& console,
+                             stanmon::MainWindow& window) {
+    fakes.dialogs.text_answers = {"2026_03_05.txt"};
+    monitor::ViewArchive(console.station());
+    window.Render();
+    window.show();
+    QApplication::processEvents();
+
+    for (auto _ : state) window.Render();
+  });
 }
 BENCHMARK(RenderWhile100000LinesShown)->Unit(benchmark::kMillisecond);
 

@@ -1,44 +1,26 @@
-// The kinds of control the designer window is made of, as plain data. The Qt
+// The kinds of control the designer window is made of, as plain data: those
+// of both programs from common/controls.h, and the designer's own. The Qt
 // window shows them; the handlers read and write them.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "common/picture.h"
+#include "common/controls.h"
 
 namespace designer {
 
-// A colour as 0x00BBGGRR.
-using Color = std::uint32_t;
+using common::clAqua;
+using common::clMaroon;
+using common::clNavy;
+using common::Color;
 inline constexpr Color clBlack = 0x00000000;
-inline constexpr Color clNavy = 0x00800000;
-inline constexpr Color clMaroon = 0x00000080;
-inline constexpr Color clAqua = 0x00FFFF00;
 
-// A grid of text cells, addressed as Cells(column, row) from 0.
-struct TStringGrid {
-  int ColCount = 0;
-  int RowCount = 0;
-  int FixedRows = 0;  // heading rows, drawn in FixedColor and never edited
-  int DefaultRowHeight = 24;
-  std::vector<int> ColWidths;
-  Color FixedColor = clAqua;
-  bool Editable = false;           // every cell below the fixed rows
-  std::vector<std::string> cells;  // row-major, ColCount * RowCount
-
-  std::string& Cells(int col, int row) { return cells[Index(col, row)]; }
-  const std::string& Cells(int col, int row) const { return cells[Index(col, row)]; }
-
- private:
-  std::size_t Index(int col, int row) const {
-    return static_cast<std::size_t>(row) * static_cast<std::size_t>(ColCount) +
-           static_cast<std::size_t>(col);
-  }
-};
+using common::TImage;
+using common::TMenuItem;
+using common::TStatusPanel;
+using common::TStringGrid;
 
 struct TEdit {
   std::string Text;
@@ -60,28 +42,6 @@ struct TLabel {
 struct TButton {
   std::string Caption;
   int ImageIndex = -1;  // glyph from the image list; -1: none
-};
-
-// An image control: a built-in or loaded picture that can be shown, hidden and moved.
-struct TImage {
-  bool Visible = true;
-  int Left = 0;
-  int Top = 0;
-  std::string Hint;
-  std::shared_ptr<const common::PictureData> Picture;  // empty: the built-in picture
-};
-
-struct TStatusPanel {
-  std::string Text;
-  int Width = 50;
-};
-
-// A menu entry; Name is the handler's key (N6 -> N6Click).
-struct TMenuItem {
-  std::string Name;
-  std::string Caption;
-  int ImageIndex = -1;
-  std::vector<TMenuItem> Items;
 };
 
 // A tool bar entry: a button with an image, or a separator of a given width.

@@ -9,7 +9,10 @@ constexpr int kDesignMarkerTop = 16;
 
 TMenuItem Entry(std::string name, std::string caption, int image,
                 std::vector<TMenuItem> items = {}) {
-  return TMenuItem{std::move(name), std::move(caption), image, std::move(items)};
+  return TMenuItem{.Name = std::move(name),
+                   .Caption = std::move(caption),
+                   .ImageIndex = image,
+                   .Items = std::move(items)};
 }
 
 std::vector<TMenuItem> MakeMainMenu() {

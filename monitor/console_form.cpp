@@ -3,19 +3,11 @@
 #include <functional>
 
 namespace monitor {
-
-TStringGrid::TStringGrid(int cols, int rows, int fixed_cols, int fixed_rows, std::vector<int> widths)
-    : ColCount(cols),
-      RowCount(rows),
-      FixedCols(fixed_cols),
-      FixedRows(fixed_rows),
-      ColWidths(std::move(widths)),
-      cells(static_cast<size_t>(cols * rows)) {}
-
 namespace {
 
 TMenuItem Entry(std::string name, std::string caption, std::vector<TMenuItem> items = {}) {
-  return TMenuItem{std::move(name), std::move(caption), false, std::move(items)};
+  return TMenuItem{
+      .Name = std::move(name), .Caption = std::move(caption), .Items = std::move(items)};
 }
 
 std::vector<TMenuItem> MakeMainMenu() {
@@ -26,8 +18,8 @@ std::vector<TMenuItem> MakeMainMenu() {
             {Entry("N2", "Выбрано",
                    {Entry("COM11", "COM1 -  GSM Модем"), Entry("COM21", "COM2 - Линия RS485")})}),
       Entry("N3", "Редактор",
-            {Entry("Cut1", "Вырезать"), Entry("Copy1", "Копировать"),
-             Entry("Paste1", "Вставить"), Entry("Clr1", "Clr")}),
+            {Entry("Cut1", "Вырезать"), Entry("Copy1", "Копировать"), Entry("Paste1", "Вставить"),
+             Entry("Clr1", "Clr")}),
       Entry("N4", "Сервис",
             {Entry("SMS1", "Отправить SMS"), Entry("SMS2", "Читать SMS"),
              Entry("SMS3", "Удалить SMS"), Entry("N17", "Читать тел.№1"),
@@ -61,12 +53,8 @@ void MakeToolBar(ConsoleForm& f) {
 }
 
 void MakeStatusBar(ConsoleForm& f) {
-  f.StatusBar1 = {{{"Передано", 70},
-                   {"Принято", 80},
-                   {"СТОП", 40},
-                   {"->M", 80},
-                   {"M<-", 100},
-                   {"", 80}}};
+  f.StatusBar1 = {
+      {{"Передано", 70}, {"Принято", 80}, {"СТОП", 40}, {"->M", 80}, {"M<-", 100}, {"", 80}}};
 }
 
 void MakeMnemonicPage(ConsoleForm& f) {
@@ -142,7 +130,8 @@ TMenuItem* ConsoleForm::FindMenuItem(const std::string& name) {
 ConsoleForm MakeConsoleForm() {
   ConsoleForm f;
   f.Caption = "Vesk 7310 PC  16 каналов связи   Демо Версия 5.5";
-  f.PageControl1 = {{{"Мнемосхема  "}, {"Установки  "}, {"Объект  "}, {" О программе "}, {"Журнал"}}};
+  f.PageControl1 = {
+      {{"Мнемосхема  "}, {"Установки  "}, {"Объект  "}, {" О программе "}, {"Журнал"}}};
   MakeToolBar(f);
   MakeStatusBar(f);
   MakeMnemonicPage(f);

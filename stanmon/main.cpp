@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "common/clock.h"
+#include "common/qt/qt_dialogs.h"
+#include "common/qt/qt_picture.h"
 #include "monitor/ports.h"
 #include "stanmon/console.h"
 #include "stanmon/qt/app_look.h"
 #include "stanmon/qt/main_window.h"
-#include "stanmon/qt/qt_dialogs.h"
-#include "stanmon/qt/qt_picture.h"
 #include "stanmon/qt/qt_report_printer.h"
 #include "stanmon/qt/qt_serial_line.h"
 #include "stanmon/qt/qt_sound.h"
@@ -27,9 +27,9 @@ int ProgramEntry(int argc, char** argv) {
   const auto notice = [&line_notice](const std::string& text) { line_notice(text); };
   stanmon::QtSerialLine modem(stanmon::SerialSettingsFromEnvironment(1), notice);
   stanmon::QtSerialLine rs485(stanmon::SerialSettingsFromEnvironment(2), notice);
-  stanmon::QtDialogs dialogs;
+  shell::QtDialogs dialogs(shell::FileChoice::kChecked);
   stanmon::QtSound sound;
-  stanmon::QtPicture picture;
+  shell::QtPicture picture;
   common::SystemClock clock;
   stanmon::QtReportPrinter printer(clock);
 
@@ -51,4 +51,6 @@ int ProgramEntry(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return ProgramEntry(argc, argv); }
+int main(int argc, char** argv) {
+  return ProgramEntry(argc, argv);
+}

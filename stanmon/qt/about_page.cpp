@@ -6,11 +6,17 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "stanmon/qt/picture_box.h"
+#include "common/qt/picture_box.h"
+#include "common/qt/render_util.h"
 #include "stanmon/qt/pictures.h"
-#include "stanmon/qt/render_util.h"
 
 namespace stanmon {
+
+using shell::JoinLines;
+using shell::PictureBox;
+using shell::SetText;
+using shell::SetTitle;
+using shell::SplitLines;
 
 AboutPage::AboutPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
     : QWidget(parent), form_(form), events_(events) {

@@ -2,9 +2,11 @@
 
 #include <QLabel>
 
-#include "stanmon/qt/render_util.h"
+#include "common/qt/render_util.h"
 
 namespace stanmon {
+
+using shell::SetText;
 
 ConsoleStatusBar::ConsoleStatusBar(const monitor::ConsoleForm& form, QWidget* parent)
     : QStatusBar(parent), form_(form) {

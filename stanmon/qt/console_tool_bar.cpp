@@ -11,17 +11,31 @@
 #include <optional>
 #include <tuple>
 
-#include "stanmon/qt/color.h"
+#include "common/qt/color.h"
+#include "common/qt/edit_commands.h"
+#include "common/qt/picture_box.h"
+#include "common/qt/render_util.h"
+#include "common/qt/up_down.h"
 #include "stanmon/qt/date_picker.h"
-#include "stanmon/qt/edit_commands.h"
 #include "stanmon/qt/glyphs.h"
-#include "stanmon/qt/picture_box.h"
 #include "stanmon/qt/pictures.h"
 #include "stanmon/qt/pie_gauge.h"
-#include "stanmon/qt/render_util.h"
-#include "stanmon/qt/up_down.h"
 
 namespace stanmon {
+
+using shell::ApplyEditCommand;
+using shell::EditCommand;
+using shell::FromQ;
+using shell::PictureBox;
+using shell::RenderImageControl;
+using shell::SetBold;
+using shell::SetEditText;
+using shell::SetItems;
+using shell::SetText;
+using shell::SetToolTip;
+using shell::ToQColor;
+using shell::UpDownButtons;
+
 namespace {
 
 constexpr int kPanelHeight = 30;

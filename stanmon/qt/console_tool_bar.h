@@ -16,9 +16,12 @@ class QLineEdit;
 class QPushButton;
 class QToolButton;
 
+namespace shell {
+class PictureBox;
+}  // namespace shell
+
 namespace stanmon {
 
-class PictureBox;
 class PieGauge;
 
 class ConsoleToolBar : public QToolBar {
@@ -37,7 +40,7 @@ class ConsoleToolBar : public QToolBar {
   WindowEvents events_;
   std::map<int, QToolButton*> tool_buttons_;  // by number
   struct Lamp {
-    PictureBox* box = nullptr;
+    shell::PictureBox* box = nullptr;
     QImage picture;  // the built-in one
   };
   std::map<int, Lamp> lamps_;  // by image number

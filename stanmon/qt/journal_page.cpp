@@ -2,15 +2,17 @@
 
 #include <QVBoxLayout>
 
-#include "stanmon/qt/grid_view.h"
+#include "common/qt/grid_view.h"
 
 namespace stanmon {
+
+using shell::GridView;
 
 JournalPage::JournalPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
     : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  journal_ = new GridView(form.StringGrid7, events, this);
+  journal_ = new GridView(form.StringGrid7, events.changed, this);
   journal_->setObjectName("StringGrid7");
   journal_->AllowColumnSizing();
   layout->addWidget(journal_);

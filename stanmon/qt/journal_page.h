@@ -7,9 +7,11 @@
 #include "monitor/console_form.h"
 #include "stanmon/qt/window_events.h"
 
-namespace stanmon {
-
+namespace shell {
 class GridView;
+}  // namespace shell
+
+namespace stanmon {
 
 class JournalPage : public QWidget {
   Q_OBJECT
@@ -19,7 +21,7 @@ class JournalPage : public QWidget {
   void Render();
 
  private:
-  GridView* journal_ = nullptr;
+  shell::GridView* journal_ = nullptr;
 };
 
 }  // namespace stanmon

@@ -1,20 +1,39 @@
 #include "stanmon/qt/main_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTabWidget>
 #include <iterator>
+#include <optional>
 
+#include "common/qt/edit_commands.h"
+#include "common/qt/menu_bar.h"
+#include "common/qt/render_util.h"
 #include "stanmon/qt/about_page.h"
-#include "stanmon/qt/console_menu_bar.h"
 #include "stanmon/qt/console_status_bar.h"
 #include "stanmon/qt/console_tool_bar.h"
 #include "stanmon/qt/journal_page.h"
 #include "stanmon/qt/mnemonic_page.h"
 #include "stanmon/qt/plan_page.h"
-#include "stanmon/qt/render_util.h"
 #include "stanmon/qt/settings_page.h"
 
 namespace stanmon {
+
+using shell::ApplyEditCommand;
+using shell::EditCommand;
+using shell::TimerDriver;
+using shell::ToQ;
+
+namespace {
+
+std::optional<EditCommand> EditCommandOf(const std::string& entry) {
+  if (entry == "Cut1") return EditCommand::kCut;
+  if (entry == "Copy1") return EditCommand::kCopy;
+  if (entry == "Paste1") return EditCommand::kPaste;
+  return std::nullopt;
+}
+
+}  // namespace
 
 MainWindow::MainWindow(Console& console, QWidget* parent)
     : QMainWindow(parent),
@@ -27,7 +46,13 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
   setFixedSize(form.Width, form.Height);
   setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
 
-  menu_ = new ConsoleMenuBar(form, events, this);
+  // The edit entries act on the focused widget before their handlers run.
+  const auto menu_click = [events](const std::string& entry) {
+    if (const auto edit = EditCommandOf(entry))
+      ApplyEditCommand(*edit, QApplication::focusWidget());
+    events.click(entry);
+  };
+  menu_ = new shell::FormMenuBar(form.MainMenu1, menu_click, this);
   setMenuBar(menu_);
   tool_bar_ = new ConsoleToolBar(form, events, this);
   addToolBar(tool_bar_);

@@ -6,15 +6,18 @@
 #include <QMainWindow>
 #include <string>
 
+#include "common/qt/timer_driver.h"
 #include "stanmon/console.h"
-#include "stanmon/qt/timer_driver.h"
 
 class QTabWidget;
+
+namespace shell {
+class FormMenuBar;
+}  // namespace shell
 
 namespace stanmon {
 
 class AboutPage;
-class ConsoleMenuBar;
 class ConsoleStatusBar;
 class ConsoleToolBar;
 class JournalPage;
@@ -29,15 +32,15 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(Console& console, QWidget* parent = nullptr);
 
   // Drives the console's timers; its Start belongs to the program's start.
-  TimerDriver& timer_driver() { return *timers_; }
+  shell::TimerDriver& timer_driver() { return *timers_; }
   void Render();
 
  private:
   void OnClick(const std::string& control);
 
   Console& console_;
-  TimerDriver* timers_;
-  ConsoleMenuBar* menu_ = nullptr;
+  shell::TimerDriver* timers_;
+  shell::FormMenuBar* menu_ = nullptr;
   ConsoleToolBar* tool_bar_ = nullptr;
   ConsoleStatusBar* status_bar_ = nullptr;
   QTabWidget* pages_ = nullptr;

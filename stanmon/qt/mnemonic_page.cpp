@@ -6,12 +6,24 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "stanmon/qt/color.h"
+#include "common/qt/color.h"
+#include "common/qt/render_util.h"
 #include "stanmon/qt/glyphs.h"
-#include "stanmon/qt/render_util.h"
 #include "stanmon/qt/shape_widget.h"
 
 namespace stanmon {
+
+using shell::FromQ;
+using shell::SetBackground;
+using shell::SetBold;
+using shell::SetChecked;
+using shell::SetEditText;
+using shell::SetItems;
+using shell::SetText;
+using shell::SetTitle;
+using shell::SetToolTip;
+using shell::ToQColor;
+
 namespace {
 
 constexpr int kPanelLeftStep = 192;

@@ -2,11 +2,16 @@
 
 #include <QGroupBox>
 
-#include "stanmon/qt/grid_view.h"
-#include "stanmon/qt/picture_box.h"
+#include "common/qt/grid_view.h"
+#include "common/qt/picture_box.h"
 #include "stanmon/qt/pictures.h"
 
 namespace stanmon {
+
+using shell::GridView;
+using shell::PictureBox;
+using shell::RenderImageControl;
+
 namespace {
 
 constexpr QRect kSignalList(0, 0, 241, 361);
@@ -18,7 +23,7 @@ constexpr int kLastAlarmMarker = 13;  // Image2..Image13 mark alarm zones, the r
 
 PlanPage::PlanPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
     : QWidget(parent), form_(form) {
-  signal_list_ = new GridView(form_.StringGrid2, events, this);
+  signal_list_ = new GridView(form_.StringGrid2, events.changed, this);
   signal_list_->setObjectName("StringGrid2");
   signal_list_->setGeometry(kSignalList);
 

@@ -11,10 +11,12 @@
 
 class QGroupBox;
 
-namespace stanmon {
-
+namespace shell {
 class GridView;
 class PictureBox;
+}  // namespace shell
+
+namespace stanmon {
 
 class PlanPage : public QWidget {
   Q_OBJECT
@@ -25,9 +27,9 @@ class PlanPage : public QWidget {
 
  private:
   monitor::ConsoleForm& form_;
-  GridView* signal_list_ = nullptr;
+  shell::GridView* signal_list_ = nullptr;
   QGroupBox* area_ = nullptr;
-  std::array<PictureBox*, 18> images_{};  // 1 the background, 2..17 the markers
+  std::array<shell::PictureBox*, 18> images_{};  // 1 the background, 2..17 the markers
   std::array<QImage, 18> built_in_;
 };
 

@@ -9,9 +9,12 @@
 #include <cmath>
 #include <numbers>
 
-#include "stanmon/qt/file_check.h"
+#include "common/qt/file_check.h"
 
 namespace stanmon {
+
+using shell::RequireReadableFile;
+
 namespace {
 
 constexpr int kBeepRate = 22050;

@@ -4,10 +4,14 @@
 #include <QPainter>
 #include <QRectF>
 
-#include "stanmon/qt/color.h"
-#include "stanmon/qt/render_util.h"
+#include "common/qt/color.h"
+#include "common/qt/render_util.h"
 
 namespace stanmon {
+
+using shell::ToQ;
+using shell::ToQColor;
+
 namespace {
 
 // Millimetres on the paper, from its top-left corner, to the painter's units.

@@ -4,11 +4,20 @@
 #include <QGroupBox>
 #include <QLineEdit>
 
-#include "stanmon/qt/grid_view.h"
+#include "common/qt/grid_view.h"
+#include "common/qt/render_util.h"
 #include "stanmon/qt/media_player_panel.h"
-#include "stanmon/qt/render_util.h"
 
 namespace stanmon {
+
+using shell::FromQ;
+using shell::GridView;
+using shell::SetBold;
+using shell::SetChecked;
+using shell::SetText;
+using shell::SetTitle;
+using shell::SetToolTip;
+
 namespace {
 
 // Inside a group box: below its caption, a margin from its frame.
@@ -28,16 +37,16 @@ constexpr QRect kPhonesBox(386, 404, 400, 54);
 SettingsPage::SettingsPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
     : QWidget(parent), form_(form), events_(events) {
   signals_box_ = AddBox("GroupBox", 17, kSignalsBox);
-  signal_table_ = new GridView(form_.StringGrid1, events_, signals_box_);
+  signal_table_ = new GridView(form_.StringGrid1, events_.changed, signals_box_);
   signal_table_->setObjectName("StringGrid1");
   signal_table_->setGeometry(Inside(kSignalsBox));
 
   objects_box_ = AddBox("GroupBox", 20, kObjectsBox);
-  object_table_ = new GridView(form_.StringGrid3, events_, objects_box_);
+  object_table_ = new GridView(form_.StringGrid3, events_.changed, objects_box_);
   object_table_->setObjectName("StringGrid3");
   object_table_->setGeometry(Inside(kObjectsBox));
 
-  operator_list_ = new GridView(form_.StringGrid4, events_, this);
+  operator_list_ = new GridView(form_.StringGrid4, events_.changed, this);
   operator_list_->setObjectName("StringGrid4");
   operator_list_->setGeometry(kOperatorList);
 

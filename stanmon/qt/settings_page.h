@@ -11,9 +11,11 @@ class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 
-namespace stanmon {
-
+namespace shell {
 class GridView;
+}  // namespace shell
+
+namespace stanmon {
 
 class SettingsPage : public QWidget {
   Q_OBJECT
@@ -33,9 +35,9 @@ class SettingsPage : public QWidget {
   QGroupBox* siren_box_ = nullptr;
   QGroupBox* objects_box_ = nullptr;
   QGroupBox* phones_box_ = nullptr;
-  GridView* signal_table_ = nullptr;
-  GridView* object_table_ = nullptr;
-  GridView* operator_list_ = nullptr;
+  shell::GridView* signal_table_ = nullptr;
+  shell::GridView* object_table_ = nullptr;
+  shell::GridView* operator_list_ = nullptr;
   QLineEdit* price_ = nullptr;
   QLineEdit* phone1_ = nullptr;
   QLineEdit* phone2_ = nullptr;

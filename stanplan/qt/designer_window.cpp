@@ -4,15 +4,22 @@
 #include <QApplication>
 #include <QTabWidget>
 
+#include "common/qt/edit_commands.h"
+#include "common/qt/menu_bar.h"
+#include "common/qt/render_util.h"
 #include "stanplan/qt/drawing_area.h"
-#include "stanplan/qt/edit_commands.h"
-#include "stanplan/qt/menu_bar.h"
-#include "stanplan/qt/render_util.h"
+#include "stanplan/qt/glyphs.h"
 #include "stanplan/qt/settings_group.h"
 #include "stanplan/qt/status_bar.h"
 #include "stanplan/qt/tool_bar.h"
 
 namespace stanplan {
+
+using shell::ApplyEditCommand;
+using shell::EditCommand;
+using shell::TimerDriver;
+using shell::ToQ;
+
 namespace {
 
 constexpr QRect kToolBar(0, 0, 787, 29);
@@ -37,7 +44,7 @@ DesignerWindow::DesignerWindow(DesignerApp& app, QWidget* parent)
   move(form.Left, form.Top);
   setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
 
-  menu_ = new DesignerMenuBar(form, events, this);
+  menu_ = new shell::FormMenuBar(form.MainMenu1, events.click, this, ImageListIcon);
   setMenuBar(menu_);
   status_bar_ = new DesignerStatusBar(form, this);
   setStatusBar(status_bar_);

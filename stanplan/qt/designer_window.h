@@ -6,14 +6,17 @@
 #include <QMainWindow>
 #include <string>
 
+#include "common/qt/timer_driver.h"
 #include "stanplan/designer_app.h"
-#include "stanplan/qt/timer_driver.h"
 
 class QTabWidget;
 
+namespace shell {
+class FormMenuBar;
+}  // namespace shell
+
 namespace stanplan {
 
-class DesignerMenuBar;
 class DesignerStatusBar;
 class DesignerToolBar;
 class DrawingArea;
@@ -26,7 +29,7 @@ class DesignerWindow : public QMainWindow {
   explicit DesignerWindow(DesignerApp& app, QWidget* parent = nullptr);
 
   // Drives the designer's timers; its Start belongs to the program's start.
-  TimerDriver& timer_driver() { return *timers_; }
+  shell::TimerDriver& timer_driver() { return *timers_; }
   void Render();
 
  private:
@@ -36,8 +39,8 @@ class DesignerWindow : public QMainWindow {
   void AddEditActions();
 
   DesignerApp& app_;
-  TimerDriver* timers_;
-  DesignerMenuBar* menu_ = nullptr;
+  shell::TimerDriver* timers_;
+  shell::FormMenuBar* menu_ = nullptr;
   DesignerToolBar* tool_bar_ = nullptr;
   DesignerStatusBar* status_bar_ = nullptr;
   QTabWidget* pages_ = nullptr;

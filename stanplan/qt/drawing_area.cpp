@@ -2,10 +2,14 @@
 
 #include <algorithm>
 
-#include "stanplan/qt/picture_box.h"
+#include "common/qt/picture_box.h"
 #include "stanplan/qt/pictures.h"
 
 namespace stanplan {
+
+using shell::PictureBox;
+using shell::RenderImageControl;
+
 namespace {
 
 constexpr QRect kBackground(0, 0, 561, 361);

@@ -8,9 +8,11 @@
 
 #include "designer/designer_form.h"
 
-namespace stanplan {
-
+namespace shell {
 class PictureBox;
+}  // namespace shell
+
+namespace stanplan {
 
 class DrawingArea : public QFrame {
   Q_OBJECT
@@ -21,7 +23,7 @@ class DrawingArea : public QFrame {
 
  private:
   const designer::DesignerForm& form_;
-  std::array<PictureBox*, 18> images_{};  // 1 the background, 2..17 the markers
+  std::array<shell::PictureBox*, 18> images_{};  // 1 the background, 2..17 the markers
   std::array<QImage, 18> built_in_;
 };
 

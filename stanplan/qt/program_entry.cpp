@@ -3,18 +3,21 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "common/qt/qt_dialogs.h"
+#include "common/qt/qt_picture.h"
 #include "stanplan/designer_app.h"
 #include "stanplan/qt/app_look.h"
 #include "stanplan/qt/designer_window.h"
-#include "stanplan/qt/qt_dialogs.h"
-#include "stanplan/qt/qt_picture.h"
 
 namespace stanplan {
+
+using shell::QtDialogs;
+using shell::QtPicture;
 
 int DesignerProgramEntry(int argc, char** argv) {
   QApplication app(argc, argv);
   SetUpLook(app);
-  QtDialogs dialogs;
+  QtDialogs dialogs(shell::FileChoice::kAnyName);
   QtPicture picture;
   DesignerApp designer(designer::DesignerPorts{dialogs, picture, std::filesystem::current_path(),
                                                QApplication::applicationFilePath().toStdString()});

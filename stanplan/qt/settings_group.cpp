@@ -4,12 +4,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/qt/grid_view.h"
+#include "common/qt/render_util.h"
+#include "common/qt/up_down.h"
 #include "stanplan/qt/glyphs.h"
-#include "stanplan/qt/grid_view.h"
-#include "stanplan/qt/render_util.h"
-#include "stanplan/qt/up_down.h"
 
 namespace stanplan {
+
+using shell::GridView;
+using shell::SetText;
+using shell::SetTextColor;
+using shell::SetTitle;
+using shell::SingleLine;
+using shell::ToQ;
+using shell::UpDownButtons;
+
 namespace {
 
 constexpr int kSpinnerWidth = 15;
@@ -41,8 +50,10 @@ SettingsGroup::SettingsGroup(designer::DesignerForm& form, const WindowEvents& e
   AddField(2, form_.Edit2, kEdit2);
   AddField(3, form_.Edit3, kEdit3);
 
-  grid_ = new GridView(form_.StringGrid1, events_, this);
+  grid_ = new GridView(form_.StringGrid1, events_.changed, this, shell::CellEditing::kLive);
   grid_->setObjectName("StringGrid1");
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->setGeometry(kGrid);
 
   apply_ = new QPushButton(this);

@@ -12,9 +12,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace stanplan {
-
+namespace shell {
 class GridView;
+}  // namespace shell
+
+namespace stanplan {
 
 class SettingsGroup : public QGroupBox {
   Q_OBJECT
@@ -39,7 +41,7 @@ class SettingsGroup : public QGroupBox {
   WindowEvents events_;
   std::array<Caption, 3> labels_{};
   std::array<Field, 3> fields_{};
-  GridView* grid_ = nullptr;
+  shell::GridView* grid_ = nullptr;
   QPushButton* apply_ = nullptr;
 };
 

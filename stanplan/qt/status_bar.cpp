@@ -2,9 +2,11 @@
 
 #include <QLabel>
 
-#include "stanplan/qt/render_util.h"
+#include "common/qt/render_util.h"
 
 namespace stanplan {
+
+using shell::SetText;
 
 namespace {
 constexpr int kHeight = 19;

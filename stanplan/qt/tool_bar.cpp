@@ -6,11 +6,17 @@
 #include <QToolButton>
 #include <optional>
 
-#include "stanplan/qt/edit_commands.h"
+#include "common/qt/edit_commands.h"
+#include "common/qt/render_util.h"
 #include "stanplan/qt/glyphs.h"
-#include "stanplan/qt/render_util.h"
 
 namespace stanplan {
+
+using shell::ApplyEditCommand;
+using shell::EditCommand;
+using shell::SetText;
+using shell::ToQ;
+
 namespace {
 
 constexpr int kHeight = 29;

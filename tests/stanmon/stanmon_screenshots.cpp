@@ -10,11 +10,11 @@
 #include <cstdio>
 
 #include "common/plan_settings_file.h"
+#include "common/qt/qt_picture.h"
 #include "common/timer_bank.h"
 #include "stanmon/console.h"
 #include "stanmon/qt/app_look.h"
 #include "stanmon/qt/main_window.h"
-#include "stanmon/qt/qt_picture.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -92,7 +92,7 @@ int main(int argc, char** argv) {
   stanmon::SetUpLook(app);
 
   testing_support::FakePorts fakes;
-  stanmon::QtPicture picture;  // real pictures, for the plan's background
+  shell::QtPicture picture;  // real pictures, for the plan's background
   stanmon::Console console(monitor::ConsolePorts{fakes.dialogs, fakes.modem, fakes.rs485,
                                                  fakes.sound, fakes.printer, picture, fakes.clock,
                                                  fakes.folder.path, "/opt/stanmon/stanmon"});

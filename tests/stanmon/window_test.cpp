@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableView>
@@ -22,17 +21,24 @@
 
 #include <gtest/gtest.h>
 
+#include "common/qt/grid_model.h"
+#include "common/qt/picture_box.h"
+#include "common/qt/qt_dialogs.h"
+#include "common/qt/timer_driver.h"
 #include "common/timer_bank.h"
 #include "stanmon/console.h"
-#include "stanmon/qt/grid_model.h"
 #include "stanmon/qt/main_window.h"
-#include "stanmon/qt/picture_box.h"
-#include "stanmon/qt/qt_dialogs.h"
 #include "stanmon/qt/shape_widget.h"
-#include "stanmon/qt/timer_driver.h"
 #include "tests/support/fakes.h"
+#include "tests/support/widget_tree.h"
 
 namespace stanmon {
+
+using shell::GridModel;
+using shell::StartFolder;
+using shell::TimerDriver;
+using shell::ToQtFilter;
+
 namespace {
 
 QString Q(const std::string& text) {
@@ -103,17 +109,7 @@ TEST_F(WindowTest, EveryControlSitsInItsContainer) {
       where.push_back({QStringLiteral("Shape%1").arg(monitor::SignalRow(c, s)), panel});
     }
   }
-  QSet<QString> containers;
-  for (const auto& [name, container] : where) containers.insert(container);
-
-  for (const auto& [name, container] : where) {
-    const QList<QWidget*> found = window.findChildren<QWidget*>(name);
-    ASSERT_EQ(found.size(), 1) << name.toStdString();
-    QObject* up = found.front()->parent();
-    while (up != nullptr && !containers.contains(up->objectName())) up = up->parent();
-    ASSERT_NE(up, nullptr) << name.toStdString();
-    EXPECT_EQ(up->objectName(), container) << name.toStdString();
-  }
+  testing_support::ExpectEachInItsContainer(window, where);
 }
 
 TEST_F(WindowTest, ChannelPanelsAndIndicatorsSitWhereDesigned) {
@@ -496,11 +492,3 @@ TEST(QtDialogsTest, StartFolderNamingAFileOpensItsFolder) {
 
 }  // namespace
 }  // namespace stanmon
-
-int main(int argc, char** argv) {
-  // Also when CTest lists the tests, which it does without the test environment.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

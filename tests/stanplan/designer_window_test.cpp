@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSet>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTest>
@@ -17,15 +16,23 @@
 #include <gtest/gtest.h>
 
 #include "common/platform_error.h"
+#include "common/qt/picture_box.h"
+#include "common/qt/qt_dialogs.h"
+#include "common/qt/qt_picture.h"
 #include "common/timer_bank.h"
 #include "stanplan/designer_app.h"
 #include "stanplan/qt/designer_window.h"
-#include "stanplan/qt/picture_box.h"
-#include "stanplan/qt/qt_dialogs.h"
-#include "stanplan/qt/qt_picture.h"
 #include "tests/support/fakes.h"
+#include "tests/support/widget_tree.h"
 
 namespace stanplan {
+
+using shell::ImageOf;
+using shell::PictureBox;
+using shell::QtPicture;
+using shell::StartFolder;
+using shell::ToQtFilters;
+
 namespace {
 
 class DesignerWindowTest : public testing::Test {
@@ -79,16 +86,7 @@ TEST_F(DesignerWindowTest, EveryControlSitsInItsContainer) {
     where.push_back({QStringLiteral("StatusPanel%1").arg(n - 1), "StatusBar1"});
   }
   for (int n = 1; n <= 17; ++n) where.push_back({QStringLiteral("Image%1").arg(n), "Panel1"});
-  QSet<QString> containers;
-  for (const auto& [name, container] : where) containers.insert(container);
-  for (const auto& [name, container] : where) {
-    const QList<QWidget*> found = window.findChildren<QWidget*>(name);
-    ASSERT_EQ(found.size(), 1) << name.toStdString();
-    QObject* up = found.front()->parent();
-    while (up != nullptr && !containers.contains(up->objectName())) up = up->parent();
-    ASSERT_NE(up, nullptr) << name.toStdString();
-    EXPECT_EQ(up->objectName(), container) << name.toStdString();
-  }
+  testing_support::ExpectEachInItsContainer(window, where);
 }
 
 TEST_F(DesignerWindowTest, TheToolBarRunsLeftToRightWithItsSeparators) {
@@ -277,11 +275,3 @@ TEST(DesignerQtPorts, PicturesLoadByContentAndFailWithTheLoadersText) {
 
 }  // namespace
 }  // namespace stanplan
-
-int main(int argc, char** argv) {
-  // Also when CTest lists the tests, which it does without the test environment.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}

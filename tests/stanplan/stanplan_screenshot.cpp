@@ -6,12 +6,13 @@
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
+#include <filesystem>
 
+#include "common/qt/qt_picture.h"
 #include "common/timer_bank.h"
 #include "stanplan/designer_app.h"
 #include "stanplan/qt/app_look.h"
 #include "stanplan/qt/designer_window.h"
-#include "stanplan/qt/qt_picture.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -74,22 +75,37 @@ const QPoint kSensors[16] = {
     {290, 160}, {500, 160}, {40, 220}, {170, 310}, {220, 220}, {500, 220}, {220, 310}, {500, 310},
 };
 
+// The designer with real pictures over a folder, after its start-up load.
+struct Designer {
+  explicit Designer(const std::filesystem::path& folder)
+      : app(designer::DesignerPorts{dialogs, picture, folder, "/usr/bin/stanplan"}),
+        window(app),
+        time(app.timers()) {
+    time.Advance(app.form().Timer3.Interval);
+  }
+
+  testing_support::ScriptedDialogs dialogs;
+  shell::QtPicture picture;
+  stanplan::DesignerApp app;
+  stanplan::DesignerWindow window;
+  common::VirtualTime time;
+};
+
+// The window on screen, saved as a picture.
+bool SaveWindow(stanplan::DesignerWindow& window, const QString& out) {
+  window.Render();
+  window.show();
+  QApplication::processEvents();
+  return window.grab().save(out);
+}
+
 }  // namespace
 
 // The window after the start-up load in an empty folder: the built-in picture.
 bool SaveFirstStart(const QString& out) {
   testing_support::TempFolder folder;
-  testing_support::ScriptedDialogs dialogs;
-  stanplan::QtPicture picture;
-  stanplan::DesignerApp designer(
-      designer::DesignerPorts{dialogs, picture, folder.path, "/usr/bin/stanplan"});
-  stanplan::DesignerWindow window(designer);
-  common::VirtualTime time(designer.timers());
-  time.Advance(designer.form().Timer3.Interval);
-  window.Render();
-  window.show();
-  QApplication::processEvents();
-  return window.grab().save(out);
+  Designer shown(folder.path);
+  return SaveWindow(shown.window, out);
 }
 
 int main(int argc, char** argv) {
@@ -112,24 +128,15 @@ int main(int argc, char** argv) {
   }
   folder.Write("pust.txt", plan);
 
-  testing_support::ScriptedDialogs dialogs;
-  stanplan::QtPicture picture;
-  stanplan::DesignerApp designer(
-      designer::DesignerPorts{dialogs, picture, folder.path, "/usr/bin/stanplan"});
-  stanplan::DesignerWindow window(designer);
-  common::VirtualTime time(designer.timers());
-  time.Advance(designer.form().Timer3.Interval);  // the start-up load
-
+  Designer shown(folder.path);
   // Read the same plan through the dialog, so both panels name a file, and
   // select marker 6 with its spinner.
-  dialogs.text_answers = {(folder.path / "fon1.bmp").string(), (folder.path / "pust.txt").string()};
-  designer.Click("N6");
-  designer.Click("N7");
-  for (int k = 1; k < 6; ++k) designer.Spin("UpDown1", designer::SpinButton::kUp);
-  window.Render();
-  window.show();
-  QApplication::processEvents();
-  if (!window.grab().save(out)) return 1;
+  shown.dialogs.text_answers = {(folder.path / "fon1.bmp").string(),
+                                (folder.path / "pust.txt").string()};
+  shown.app.Click("N6");
+  shown.app.Click("N7");
+  for (int k = 1; k < 6; ++k) shown.app.Spin("UpDown1", designer::SpinButton::kUp);
+  if (!SaveWindow(shown.window, out)) return 1;
   std::printf("%s\n", qPrintable(out));
   return 0;
 }

@@ -1,0 +1,71 @@
+// The kinds of control that both programs' windows are made of, as plain data.
+// The Qt windows show them; the handlers read and write them.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/picture.h"
+
+namespace common {
+
+// A colour: 0x00BBGGRR for a plain colour, 0x80000000 + n for desktop system colour n.
+using Color = std::uint32_t;
+inline constexpr Color clNavy = 0x00800000;
+inline constexpr Color clMaroon = 0x00000080;
+inline constexpr Color clAqua = 0x00FFFF00;
+inline constexpr Color clBtnFace = 0x8000000F;
+
+// A grid of text cells, addressed as Cells(column, row) from 0.
+struct TStringGrid {
+  int ColCount = 0;
+  int RowCount = 0;
+  int FixedCols = 0;  // heading columns and rows: drawn in FixedColor and never edited
+  int FixedRows = 0;
+  int DefaultRowHeight = 24;
+  std::vector<int> ColWidths;
+  Color FixedColor = clBtnFace;
+  bool Editable = false;           // every cell outside the fixed columns and rows
+  std::vector<std::string> cells;  // row-major, ColCount * RowCount
+
+  TStringGrid() = default;
+  // Empty cells, as many as the shape holds.
+  TStringGrid(int cols, int rows, int fixed_cols, int fixed_rows, std::vector<int> widths);
+
+  std::string& Cells(int col, int row) { return cells[Index(col, row)]; }
+  const std::string& Cells(int col, int row) const { return cells[Index(col, row)]; }
+
+ private:
+  std::size_t Index(int col, int row) const {
+    return static_cast<std::size_t>(row) * static_cast<std::size_t>(ColCount) +
+           static_cast<std::size_t>(col);
+  }
+};
+
+// An image control: a built-in or loaded picture that can be shown, hidden and moved.
+struct TImage {
+  bool Visible = true;
+  int Left = 0;
+  int Top = 0;
+  std::string Hint;
+  std::shared_ptr<const PictureData> Picture;  // empty: the built-in picture
+};
+
+struct TStatusPanel {
+  std::string Text;
+  int Width = 50;
+};
+
+// A menu entry; Name is the handler's key (N6 -> N6Click).
+struct TMenuItem {
+  std::string Name;
+  std::string Caption;
+  bool Checked = false;
+  int ImageIndex = -1;  // picture from the window's image list; -1: none
+  std::vector<TMenuItem> Items;
+};
+
+}  // namespace common

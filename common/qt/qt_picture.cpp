@@ -1,0 +1,27 @@
+#include "common/qt/qt_picture.h"
+
+#include <QImageReader>
+
+#include "common/platform_error.h"
+#include "common/qt/file_check.h"
+
+namespace shell {
+
+std::shared_ptr<const common::PictureData> QtPicture::Load(const std::string& path) {
+  RequireReadableFile(path);
+  QImageReader reader(QString::fromStdString(path));
+  reader.setDecideFormatFromContent(true);
+  QImage image = reader.read();
+  if (image.isNull()) {
+    throw common::PlatformError("Cannot load picture \"" + path +
+                                "\": " + reader.errorString().toStdString());
+  }
+  return std::make_shared<QtPictureData>(std::move(image));
+}
+
+const QImage* ImageOf(const common::PictureData* picture) {
+  const auto* loaded = dynamic_cast<const QtPictureData*>(picture);
+  return loaded != nullptr ? &loaded->image : nullptr;
+}
+
+}  // namespace shell
