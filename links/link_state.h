@@ -1,8 +1,13 @@
-// The field side's own state: what the last Timer2 tick read from each line.
+// The field side's own state: the receive buffers of the last Timer2 tick and
+// what each of the three line dialogues keeps between ticks.
 #pragma once
 
 #include <array>
 #include <cstdint>
+
+#include "links/modem_state.h"
+#include "links/rs485_poll_state.h"
+#include "links/sms_send_state.h"
 
 namespace links {
 
@@ -14,6 +19,10 @@ struct LinkState {
   std::int32_t Rs485RxCount = 0;
   std::array<std::uint8_t, kModemRxMax + 1> ModemRxBuffer{};  // data, then a 0 byte
   std::int32_t ModemRxCount = 0;
+
+  PollState poll;
+  ModemState modem;
+  SmsSendState sms;
 };
 
 }  // namespace links

@@ -3,7 +3,12 @@
 #include <exception>
 
 #include "common/platform_error.h"
+#include "links/modem_dialogue.h"
 #include "links/receive.h"
+#include "links/rs485_poll.h"
+#include "links/siren.h"
+#include "links/sms_sending.h"
+#include "links/timer1.h"
 #include "monitor/archive_commands.h"
 #include "monitor/exit_command.h"
 #include "monitor/indicators.h"
@@ -16,9 +21,12 @@ namespace stanmon {
 using monitor::Station;
 
 Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
+  AddTimer(station_.form.Timer1, [this] { links::Timer1Timer(station_, link_); });
   AddTimer(station_.form.Timer2, [this] { links::Timer2Timer(station_, link_); });
   AddTimer(station_.form.Timer3, [this] { monitor::Timer3Timer(station_); });
   AddTimer(station_.form.Timer4, [this] { monitor::Timer4Timer(station_); });
+  AddTimer(station_.form.Timer5, [this] { links::Timer5Timer(station_, link_); });
+  AddTimer(station_.form.Timer6, [this] { links::Timer6Timer(station_, link_); });
 
   click_handlers_ = {
       {"N6", monitor::N6Click},
@@ -33,6 +41,25 @@ Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
       {"N15", monitor::N15Click},
       {"N16", monitor::N16Click},
   };
+  using LinkHandler = void (*)(Station&, links::LinkState&);
+  const std::pair<const char*, LinkHandler> link_handlers[] = {
+      {"BitBtn20", links::BitBtn20Click},   {"BitBtn21", links::BitBtn21Click},
+      {"BitBtn17", links::BitBtn17Click},   {"SMS1", links::SMS1Click},
+      {"SMS2", links::SMS2Click},           {"SMS3", links::SMS3Click},
+      {"N17", links::N17Click},             {"N18", links::N18Click},
+      {"AT1", links::AT1Click},             {"N7", links::N7Click},
+      {"N8", links::N8Click},               {"ReadSMS1", links::ReadSMS1Click},
+      {"N19", links::N19Click},
+  };
+  for (const auto& [name, handler] : link_handlers) {
+    click_handlers_[name] = [this, handler](Station& st) { handler(st, link_); };
+  }
+  for (const auto& [name, button] :
+       {std::pair{"MediaPlayer1Play", links::MediaPlayerButton::Play},
+        std::pair{"MediaPlayer1Pause", links::MediaPlayerButton::Pause},
+        std::pair{"MediaPlayer1Stop", links::MediaPlayerButton::Stop}}) {
+    click_handlers_[name] = [button](Station& st) { links::MediaPlayer1Click(st, button); };
+  }
   for (int c = 1; c <= monitor::kChannels; ++c) {
     click_handlers_["BitBtn" + std::to_string(c)] = [c](Station& st) {
       monitor::ChannelButtonClick(st, c);

@@ -1,0 +1,106 @@
+#include "links/alarm_schedule.h"
+
+#include "common/clock.h"
+#include "common/text.h"
+#include "links/transliterate.h"
+#include "monitor/archive_lines.h"
+#include "monitor/modem_output.h"
+
+namespace links {
+namespace {
+
+// A support phone counts as set when it holds exactly 10 characters.
+bool PhoneSet(const std::string& phone) {
+  return common::CharCount(phone) == 10;
+}
+
+std::string Now(monitor::Station& st) {
+  return common::FormatDateTime(st.ports.clock.Now());
+}
+
+// Removes the journal's "SMS+" marks.
+void ClearSmsMarks(monitor::Station& st) {
+  for (int row = 1; row <= 40; ++row) st.form.StringGrid7.Cells(6, row).clear();
+}
+
+void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& phone) {
+  link.ModemRxBuffer.fill(0);
+  monitor::SendModemCommand(st, "AT+CMGS=+7" + phone);
+  st.form.StatusBar1[3].Text = phone;
+}
+
+void SendAlarmText(monitor::Station& st, LinkState& link) {
+  monitor::SendModemText(st, AlarmSmsBody(st.state.SmsAlarmText));
+  link.sms.AlarmTextSent = true;
+  link.sms.AlarmTextSentSize = st.state.SmsAlarmText.size();
+}
+
+void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone1,
+                 const std::string& phone2) {
+  monitor::SharedState& s = st.state;
+  if (s.SmsSendProgress == 50) SendAlarmCommand(st, link, phone1);
+  if (s.SmsSendProgress != 55) return;
+  SendAlarmText(st, link);                                               // 1
+  st.form.StatusBar1[5].Text = Now(st) + " Отправка SMS : " + phone1;    // 2
+  monitor::AppendToArchive(st, monitor::AlarmSmsLine(Now(st), phone1));  // 3
+  if (!PhoneSet(phone2)) {                                               // 4
+    ClearSmsMarks(st);
+    s.SmsAlarmText.clear();
+    link.sms.AlarmTextSentSize = 0;
+    s.SmsSendProgress = 99;
+  }
+}
+
+void ServePhone2(monitor::Station& st, LinkState& link, const std::string& phone2) {
+  monitor::SharedState& s = st.state;
+  if (s.SmsSendProgress == 95) SendAlarmCommand(st, link, phone2);
+  if (s.SmsSendProgress != 98) return;
+  SendAlarmText(st, link);                                          // 1
+  st.form.StatusBar1[5].Text = Now(st) + "Отправка SMS:" + phone2;  // 2
+  ClearSmsMarks(st);                                                // 3
+  s.SmsAlarmText.clear();
+  link.sms.AlarmTextSentSize = 0;
+  monitor::AppendToArchive(st, monitor::AlarmSmsLine(Now(st), phone2));  // 4
+}
+
+}  // namespace
+
+std::string AlarmSmsBody(const std::string& alarm_text) {
+  const std::string latin = TransliterateToLatin(alarm_text);
+  if (common::CharCount(latin) <= monitor::kMaxModemText) return latin;
+  std::string fitting;
+  for (std::size_t end = latin.find('\n'); end != std::string::npos;
+       end = latin.find('\n', end + 1)) {
+    if (common::CharCount(std::string_view(latin).substr(0, end + 1)) > monitor::kMaxModemText) {
+      break;
+    }
+    fitting = latin.substr(0, end + 1);
+  }
+  return fitting.empty() ? common::FirstChars(latin, monitor::kMaxModemText) : fitting;
+}
+
+void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
+  monitor::SharedState& s = st.state;
+  if (s.SmsAlarmArmed != 1) return;
+  const std::string phone1 = st.form.Edit2.Text;
+  const std::string phone2 = st.form.Edit19.Text;
+  if (++s.SmsSendProgress == 1) {    // 1
+    link.sms.AlarmTextSent = false;  // a run starts
+    link.sms.AlarmTextSentSize = 0;
+  }
+  if (s.ModemReady == 1) {  // 2
+    if (PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
+    if (PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
+  }
+  if (s.SmsSendProgress > 100) {  // 3
+    s.SmsSendProgress = 0;
+    // Entries added after the last text step would be lost with the schedule's
+    // end; they start a schedule of their own instead.
+    const bool unsent_entries =
+        link.sms.AlarmTextSent && s.SmsAlarmText.size() > link.sms.AlarmTextSentSize;
+    if (!unsent_entries) s.SmsAlarmArmed = 0;
+  }
+  st.form.Gauge1.Progress = s.SmsSendProgress;  // 4
+}
+
+}  // namespace links

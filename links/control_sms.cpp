@@ -1,0 +1,49 @@
+#include "links/control_sms.h"
+
+#include "common/clock.h"
+#include "common/text.h"
+#include "monitor/modem_output.h"
+
+namespace links {
+namespace {
+
+// The alarm schedule's SMS steps start at 50; before 45 nothing of it is near.
+constexpr std::int32_t kAlarmNeedsModemFrom = 45;
+
+}  // namespace
+
+std::string FormatControlSms(const monitor::OutputPair& outputs) {
+  const int digit = (outputs.P1 != 0 ? 1 : 0) + 2 * (outputs.P2 != 0 ? 1 : 0);
+  return "+" + std::to_string(digit) + "R";
+}
+
+void SendControlSms(monitor::Station& st, SmsSendState& sms) {
+  monitor::SharedState& s = st.state;
+  ++sms.GsmChannelCursor;  // 1
+  if (sms.GsmChannelCursor < 5 || sms.GsmChannelCursor > 16) sms.GsmChannelCursor = 5;
+  if (!s.ModemRequest.empty()) return;  // 2
+  // The modem is left waiting for the text of the command sent on the last tick,
+  // so the text goes out even when an alarm was armed since, unless the alarm
+  // schedule is already close to its own command lines.
+  const bool alarm_near = s.SmsAlarmArmed == 1 && s.SmsSendProgress >= kAlarmNeedsModemFrom;
+  if (!s.ControlSmsText.empty() && !alarm_near) {  // 3
+    monitor::SendModemText(st, s.ControlSmsText + " ");
+    s.ControlSmsText.clear();
+    sms.GsmChannelCursor = 0;
+  }
+  if (s.SmsAlarmArmed == 1 || !s.ControlSmsText.empty()) return;  // 2: new commands wait
+  const int c = sms.GsmChannelCursor;                             // 4
+  monitor::OutputPair& changed = s.OutputChanged[c];
+  if (changed.P1 == 0 && changed.P2 == 0) return;
+  const std::string& phone = s.ChannelPhone[c];
+  if (common::CharCount(phone) == 10) {  // 4.1
+    monitor::SendModemCommand(st, "AT+CMGS=+7" + phone);
+    s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);
+    st.form.StatusBar1[5].Text =
+        common::FormatDateTime(st.ports.clock.Now()) + " Отправка SMS: " + phone;
+    s.SmsScanSlot = 0;
+  }
+  changed = {};  // 4.2: a command for a channel without a phone is dropped
+}
+
+}  // namespace links

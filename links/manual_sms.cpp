@@ -1,0 +1,35 @@
+// The manual SMS, "Сервис" > "Отправить SMS".
+#include "common/line_file.h"
+#include "common/text.h"
+#include "links/sms_sending.h"
+#include "monitor/modem_output.h"
+
+namespace links {
+
+void SMS1Click(monitor::Station& st, LinkState&) {
+  st.state.SmsScanIdleTicks = 0;  // 1
+  st.state.SmsScanSlot = 0;
+  const auto file = st.File("tsms.txt");  // 2
+  std::string number;
+  std::string text;
+  if (common::FileExists(file)) {
+    const common::LineFile last = common::ReadLineFile(file);
+    number = last.Line(0);
+    text = last.Line(1);
+  }
+  const auto typed_number =  // 3
+      st.ports.dialogs.Input("Отправка SMS шаг 1", "Введите 10 значный номер", number);
+  if (!typed_number || common::CharCount(*typed_number) != 10) return;
+  number = *typed_number;
+  monitor::SendModemCommand(st, "AT+CMGS=+7" + number);  // 4
+  const auto typed_text =                                // 5
+      st.ports.dialogs.Input("Отправка SMS шаг 2", "Введите текст сообщения ", text);
+  if (typed_text) {
+    text = *typed_text;
+    monitor::SendModemText(st, text + " ");
+  }
+  st.form.StatusBar1[5].Text = " Отправка SMS " + number;  // 6
+  common::WriteLineFile(file, {number, text});             // 7
+}
+
+}  // namespace links

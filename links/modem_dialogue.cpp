@@ -1,0 +1,56 @@
+// The one pending modem job, run by Timer1, and the SIM sweep of Timer6.
+#include "links/modem_dialogue.h"
+
+#include "links/modem_rx.h"
+#include "monitor/modem_output.h"
+
+namespace links {
+namespace {
+
+// A job command goes out: panel 3 names it, the lamps show it in progress.
+void SendJobCommand(monitor::Station& st, const std::string& command, const std::string& panel) {
+  monitor::SendModemCommand(st, command + st.state.SmsIndex);
+  st.form.StatusBar1[3].Text = panel + st.state.SmsIndex;
+  ShowJobInProgress(st);
+  st.state.StatusClearCountdown = kStatusClearTicks;
+}
+
+}  // namespace
+
+void DispatchModemJob(monitor::Station& st, LinkState& link) {
+  auto& s = st.state;
+  if (s.ModemRequest == "newsms") {  // 1
+    s.ModemRequest = "rd";
+    if (s.SmsIndex.empty() || s.SmsIndex == "0") s.SmsIndex = "1";
+    ClearModemRxBuffer(link);
+    SendJobCommand(st, "AT+CMGR=", "Read SMS ");
+  }
+  if (s.ModemRequest == "delsms") {  // 2
+    s.ModemRequest.clear();
+    SendJobCommand(st, "AT+CMGD=", "Delet SMS ");
+  }
+}
+
+void Timer6Timer(monitor::Station& st, LinkState&) {
+  auto& s = st.state;
+  st.form.Timer6.Enabled = false;                      // 1
+  if (s.ModemRequest.empty() && s.SmsScanSlot == 0) {  // 2
+    ++s.SmsScanIdleTicks;
+  } else {
+    s.SmsScanIdleTicks = 0;
+  }
+  if (s.SmsScanIdleTicks > 20) {  // 3
+    s.SmsScanIdleTicks = 0;
+    s.SmsScanSlot = 9;
+  }
+  if (s.SmsScanSlot > 0 && s.ModemRequest.empty() && s.SmsSendProgress < 45) {  // 4
+    s.SmsIndex = std::to_string(s.SmsScanSlot);
+    s.ModemRequest = "newsms";
+    st.form.Timer1.Enabled = true;
+    --s.SmsScanSlot;
+    s.StatusClearCountdown = kStatusClearTicks;
+  }
+  st.form.Timer6.Enabled = true;  // 5
+}
+
+}  // namespace links

@@ -1,0 +1,150 @@
+// Timer2's modem steps: the answer tests at fixed byte positions, the last line,
+// the new-message scan, the SMS read-back and the closing clear.
+#include <algorithm>
+#include <string>
+
+#include "common/cp1251.h"
+#include "links/modem_dialogue.h"
+#include "links/modem_rx.h"
+#include "links/sms_inbox.h"
+#include "monitor/modem_output.h"
+
+namespace links {
+namespace {
+
+constexpr std::uint8_t CR = 13;
+constexpr std::uint8_t LF = 10;
+
+void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
+  st.form.StatusBar1[4].Text = text;
+  if (countdown) st.state.StatusClearCountdown = kStatusClearTicks;
+}
+
+// The modem's start-up message: a sweep of the SIM follows.
+void TestStartUp(monitor::Station& st, LinkState& link, std::int32_t n) {
+  const auto* b = link.ModemRxBuffer.data();
+  if (n < 11 || !BytesAre(b + 1, "SYSSTART") || b[9] != CR || b[10] != LF) return;
+  SetPanel4(st, "START", true);
+  st.state.ModemRequest.clear();
+  ClearModemRxBuffer(link);
+  st.state.SmsScanSlot = 9;
+}
+
+// The text input prompt after a send command.
+void TestPrompt(monitor::Station& st, LinkState& link, std::int32_t n) {
+  const auto* b = link.ModemRxBuffer.data();
+  if (n < 3 || b[0] != CR || b[1] != LF || b[2] != '>') return;
+  SetPanel4(st, "номер ok", true);
+  st.form.StatusBar1[3].Text = ">";
+}
+
+// The answer to "AT+CPBR=1": the number goes to panel 5.
+void TestPhoneBookEntry(monitor::Station& st, LinkState& link, std::int32_t n) {
+  const auto* b = link.ModemRxBuffer.data();
+  if (n <= 40 || b[0] != CR || b[1] != LF || !BytesAre(b + 2, "+CPBR: 1")) return;
+  const std::string number(reinterpret_cast<const char*>(b + 12), 12);
+  st.form.StatusBar1[5].Text = "Телефон №1 :" + common::Cp1251ToUtf8(number);
+  ClearModemRxBuffer(link);
+}
+
+// An incoming call, the modem's CR LF "RING" CR LF at the start of a read.
+void TestIncomingCall(monitor::Station& st, LinkState& link, std::int32_t n) {
+  const auto* b = link.ModemRxBuffer.data();
+  if (n < 8 || !BytesAre(b, "\r\nRING\r\n")) return;
+  ClearModemRxBuffer(link);
+  monitor::SendModemCommand(st, "ATZ");
+  st.form.StatusBar1[4].Text = "ЗВОНОК";
+}
+
+// A read that ends with the final result "OK".
+void TestOk(monitor::Station& st, LinkState& link, std::int32_t n) {
+  const auto* b = link.ModemRxBuffer.data();
+  if (n < 6 || !BytesAre(b + n - 6, "\r\nOK\r\n")) return;
+  st.form.Image[27].Visible = true;
+  st.form.Image[19].Visible = false;
+  st.state.ModemReady = 1;
+  SetPanel4(st, "OK", true);
+}
+
+// A read of exactly the final result "ERROR": the pending job is dropped.
+void TestError(monitor::Station& st, LinkState& link, std::int32_t& n) {
+  const auto* b = link.ModemRxBuffer.data();
+  if (n != 9 || !BytesAre(b + 2, "ERROR\r\n")) return;
+  n = 0;
+  ClearModemRxBuffer(link);
+  SetPanel4(st, "ERR", true);
+  st.state.ModemRequest.clear();
+}
+
+// The answer to reading an empty SIM slot: the job is dropped, nothing is deleted.
+void TestEmptySlot(monitor::Station& st, LinkState& link, std::int32_t n) {
+  const auto* b = link.ModemRxBuffer.data();
+  if (n <= 14 || b[0] != CR || b[1] != LF || !BytesAre(b + 2, "+CMGR: 0,,0") || b[13] != CR ||
+      b[14] != LF) {
+    return;
+  }
+  SetPanel4(st, "NO SMS", true);
+  ClearModemRxBuffer(link);
+  st.state.ModemRequest.clear();
+}
+
+// The text after the last LF, without control bytes; empty leaves panel 4 alone.
+void ShowLastLine(monitor::Station& st, const LinkState& link, std::int32_t n) {
+  std::string line;
+  for (std::int32_t i = 0; i < n; ++i) {
+    const std::uint8_t b = link.ModemRxBuffer[static_cast<std::size_t>(i)];
+    if (b == LF) {
+      line.clear();
+    } else if (b >= 26) {
+      line += static_cast<char>(b);
+    }
+  }
+  if (!line.empty()) st.form.StatusBar1[4].Text = common::Cp1251ToUtf8(line);
+}
+
+// "+CMTI: "<mem>",<slot>: queues a read of that slot. Every notice acts in turn,
+// so the last one's slot is the one read.
+void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n) {
+  auto& copy = link.modem.ModemRxCopy;
+  for (std::int32_t j = 0; j + 13 <= n; ++j) {
+    std::uint8_t* w = copy.data() + j;
+    if (!BytesAre(w, "+CMTI: ") || w[7] != '"' || w[10] != '"' || w[11] != ',') continue;
+    const auto slot = [w](int count) {
+      return common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(w + 12), count));
+    };
+    st.state.SmsIndex = slot(1);  // 1
+    st.state.SmsScanSlot = 0;
+    if (IsDigit(w[13])) st.state.SmsIndex = slot(2);  // 2
+    st.state.ModemRequest = "newsms";                 // 3
+    st.form.Timer1.Enabled = true;
+    std::fill_n(w, 14, std::uint8_t{' '});  // 4
+    ClearModemRxBuffer(link);               // 5
+    SetPanel4(st, "Входящее SMS", true);
+  }
+}
+
+}  // namespace
+
+void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
+  st.form.StatusBar1[4].Text.clear();                              // 1
+  std::int32_t n = std::min(link.ModemRxCount, kModemExamineMax);  // 2
+  TestStartUp(st, link, n);                                        // 3
+  TestPrompt(st, link, n);
+  TestPhoneBookEntry(st, link, n);
+  TestIncomingCall(st, link, n);
+  TestOk(st, link, n);
+  TestError(st, link, n);
+  TestEmptySlot(st, link, n);
+  link.ModemRxCount = n;
+  ShowLastLine(st, link, n);            // 4
+  auto& copy = link.modem.ModemRxCopy;  // 5
+  std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
+  copy[static_cast<std::size_t>(n)] = 0;
+  ScanNewMessageNotices(st, link, n);                                                   // 6
+  if (st.state.ModemRequest == "rd" && n >= 7 && BytesAre(copy.data() + 2, "+CMGR")) {  // 7
+    ReadBackSms(st, link, n);
+  }
+  if (st.state.ModemRequest.empty() && n > 50) ClearModemRxBuffer(link);  // 8
+}
+
+}  // namespace links

@@ -1,0 +1,20 @@
+// The modem dialogue's and the SMS inbox's own state.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace links {
+
+inline constexpr std::int32_t kModemExamineMax = 200;  // bytes of one read the recogniser looks at
+
+struct ModemState {
+  // The examined read and the 0 byte after it; the notice scan and the read-back use it.
+  std::array<std::uint8_t, kModemExamineMax + 1> ModemRxCopy{};
+  std::string SmsSender;              // ten digits of the last sender field examined
+  std::uint8_t SmsSenderInvalid = 0;  // verdict on that field: 0 passed, 1 failed
+  std::uint8_t SmsReportValid = 0;    // verdict of the last report decoding
+};
+
+}  // namespace links

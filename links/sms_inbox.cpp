@@ -1,0 +1,118 @@
+#include "links/sms_inbox.h"
+
+#include <algorithm>
+
+#include "common/cp1251.h"
+#include "links/modem_rx.h"
+
+namespace links {
+namespace {
+
+// A double quote followed by two commas at q: "+", eleven digits, the quote.
+bool SenderFieldAt(const std::uint8_t* read, std::int32_t n, std::int32_t q) {
+  return q + 2 < n && read[q] == '"' && read[q + 1] == ',' && read[q + 2] == ',';
+}
+
+// The field passes when "+" and eleven digits stand right before its quote.
+bool SenderPasses(const std::uint8_t* read, std::int32_t q) {
+  if (q < 12 || read[q - 12] != '+') return false;
+  return std::all_of(read + q - 11, read + q, IsDigit);
+}
+
+// The ten characters before the quote; fewer when the quote is nearer the start.
+std::string SenderBefore(const std::uint8_t* read, std::int32_t q) {
+  const std::int32_t from = std::max(0, q - 10);
+  return common::Cp1251ToUtf8(
+      std::string(reinterpret_cast<const char*>(read + from), static_cast<std::size_t>(q - from)));
+}
+
+void ListMessage(monitor::Station& st, const std::string& sender) {
+  auto& box = st.form.ComboBox2;
+  box.Items.insert(box.Items.begin(), st.state.SmsIndex + " " + sender);  // newest first
+  box.Text = sender;
+}
+
+// A passing sender takes the report: listed, and handed over when valid.
+void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) {
+  ListMessage(st, link.modem.SmsSender);
+  st.state.ModemRequest.clear();
+  st.state.RxGsm.NewData = link.modem.SmsReportValid;
+  if (link.modem.SmsReportValid == 1) {
+    st.state.RxGsm.Bits = report.bits;
+    st.state.RxGsm.Word = report.word;
+    st.state.OutputState[0] = report.outputs;
+    AcceptSmsReport(st, link);
+    // The core applies GSM sets of channels 5..16 only and lowers the flag only
+    // when it applies one; a flag left up for another channel would make every
+    // pass write the RS485 set again.
+    const int c = st.state.RxGsm.Channel;
+    if (c < 5 || c > monitor::kChannels) st.state.RxGsm.NewData = 0;
+  } else {
+    st.state.RxGsm.Channel = 0;
+    st.state.ModemRequest = "delsms";
+  }
+  link.modem.SmsReportValid = 0;  // a further field in this read carries no report
+}
+
+}  // namespace
+
+SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
+  SmsReport report;
+  const std::uint8_t* end = read + n;
+  const std::uint8_t* dot = std::find(read, end, std::uint8_t{'.'});  // 1
+  if (dot == end || end - (dot + 1) < 16) return report;              // 2
+  const std::uint8_t* chars = dot + 1;
+  report.valid =
+      std::all_of(chars, chars + 16, [](std::uint8_t b) { return b == '0' || b == '1'; });
+  if (!report.valid) return report;                                                           // 3
+  report.bits = common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(chars), 17));  // 4
+  const std::uint8_t digit = chars[16];                                                       // 5
+  if (digit >= '0' && digit <= '7') {
+    report.outputs.P1 = static_cast<std::uint8_t>((digit - '0') & 1);
+    report.outputs.P2 = static_cast<std::uint8_t>(((digit - '0') >> 1) & 1);
+  }
+  for (int k = 1; k <= 16; ++k) {  // 6
+    if (chars[k - 1] == '1')
+      report.word = static_cast<std::uint16_t>(report.word | (1u << (16 - k)));
+  }
+  return report;
+}
+
+void AcceptSmsReport(monitor::Station& st, LinkState& link) {
+  auto& s = st.state;
+  s.RxGsm.Channel = 0;  // 1
+  for (int row = monitor::kChannels; row >= 1; --row) {
+    if (st.form.StringGrid3.Cells(2, row) == link.modem.SmsSender) s.RxGsm.Channel = row;
+  }
+  const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
+  s.LinkAge[c] = 0;                                                         // 2
+  s.SmsChargeHead = static_cast<std::uint8_t>((s.SmsChargeHead + 1) % 16);  // 3
+  s.SmsChargeQueue[s.SmsChargeHead] = static_cast<std::uint8_t>(c);
+  s.OutputState[c] = s.OutputState[0];  // 4
+}
+
+void ReadBackSms(monitor::Station& st, LinkState& link, std::int32_t n) {
+  const std::uint8_t* read = link.modem.ModemRxCopy.data();
+  const SmsReport report = ParseSmsReport(read, n);  // 1
+  link.modem.SmsReportValid = report.valid ? 1 : 0;
+  if (!report.valid) st.state.ModemRequest = "delsms";  // 2
+  bool taken = false;
+  if (n > 17) {  // 3
+    for (std::int32_t q = 0; q < n; ++q) {
+      if (!SenderFieldAt(read, n, q)) continue;
+      link.modem.SmsSender = SenderBefore(read, q);                 // 3.1
+      link.modem.SmsSenderInvalid = SenderPasses(read, q) ? 0 : 1;  // 3.2
+      if (link.modem.SmsSenderInvalid == 1) continue;               // 3.3
+      TakeReport(st, link, report);                                 // 3.4
+      taken = true;
+    }
+  }
+  if (link.modem.SmsSenderInvalid == 0) st.state.ModemRequest = "delsms";  // 4
+  // A message no passing sender took is deleted as well: left in "rd" it would
+  // hold back the sweep and the control SMS until some other modem answer.
+  if (!taken) st.state.ModemRequest = "delsms";
+  st.form.Timer1.Enabled = true;  // 5
+  ClearModemRxBuffer(link);       // 6
+}
+
+}  // namespace links

@@ -1,0 +1,15 @@
+#include "links/timer1.h"
+
+#include "links/modem_dialogue.h"
+#include "links/rs485_poll.h"
+
+namespace links {
+
+void Timer1Timer(monitor::Station& st, LinkState& link) {
+  st.form.Timer1.Enabled = false;  // 1
+  PollStep(st, link);              // 2
+  DispatchModemJob(st, link);      // the pending modem job
+  FinishPollTick(st, link);        // panel 2, interval, Timer1 on
+}
+
+}  // namespace links

@@ -1,0 +1,360 @@
+// The modem dialogue: recogniser answers, job dispatch, SIM sweep, menu commands.
+#include "links/modem_dialogue.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/links/modem_rig.h"
+
+namespace {
+
+using testing_support::ModemRig;
+
+struct ModemTest : ::testing::Test, ModemRig {};
+
+// ---- Recogniser answers ----
+
+struct AnswerCase {
+  const char* name;
+  std::string request;  // ModemRequest before the read
+  std::string bytes;
+  std::string panel4;
+  std::string request_after;
+  int countdown;
+  bool cleared;
+  int ready;
+};
+
+TEST_F(ModemTest, ModemRecogniserAnswersAtTheirBytePositions) {
+  const AnswerCase cases[] = {
+      {"start-up, byte 0 unexamined", "rd", "^SYSSTART\r\n", "START", "", 10, true, 0},
+      {"start-up cut short", "rd", "^SYSSTART\r", "^SYSSTART", "rd", 0, false, 0},
+      {"ok", "rd", "\r\nOK\r\n", "OK", "rd", 10, false, 1},
+      {"ok after echo", "", "AT\r\r\nOK\r\n", "OK", "", 10, false, 1},
+      {"error alone", "rd", "\r\nERROR\r\n", "ERR", "", 10, true, 0},
+      {"error, bytes 0..1 unexamined", "delsms", "xyERROR\r\n", "ERR", "", 10, true, 0},
+      {"error inside a longer read", "rd", "\r\n+CMS: 1\r\n\r\nERROR\r\n", "", "rd", 0, false, 0},
+      {"empty slot with ok", "rd", "\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", "NO SMS", "", 10, true, 1},
+      {"empty slot without its CR LF", "", "\r\n+CMGR: 0,,0\r\r\n", "", "", 0, false, 0},
+      {"last line without controls", "rd",
+       "ab\r\nc\x05"
+       "d",
+       "cd", "rd", 0, false, 0},
+      {"cp1251 last line", "", "\r\n\xC4\xE0", "Да", "", 0, false, 0},
+  };
+  for (const auto& c : cases) {
+    ModemRig t;
+    t.st.state.ModemRequest = c.request;
+    t.st.form.StatusBar1[4].Text = "old";
+    t.Arrive(c.bytes);
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(t.Panel(4), c.panel4);
+    EXPECT_EQ(t.st.state.ModemRequest, c.request_after);
+    EXPECT_EQ(t.st.state.StatusClearCountdown, c.countdown);
+    EXPECT_EQ(t.BufferClear(), c.cleared);
+    EXPECT_EQ(t.st.state.ModemReady, c.ready);
+    EXPECT_EQ(t.st.form.Image[27].Visible, c.ready == 1);
+  }
+}
+
+TEST_F(ModemTest, ModemStartUpStartsASweep) {
+  st.state.SmsScanSlot = 3;
+  Arrive("\nSYSSTART\r\n+CMTI: \"SM\",2\r\n");  // the notice after it is lost
+  EXPECT_EQ(st.state.SmsScanSlot, 9);
+  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(Panel(4), "START");
+}
+
+TEST_F(ModemTest, ModemPromptShowsInPanels3And4) {
+  Arrive("\r\n> ");
+  EXPECT_EQ(Panel(3), ">");
+  EXPECT_EQ(Panel(4), "> ");
+  EXPECT_EQ(st.state.StatusClearCountdown, 10);
+}
+
+TEST_F(ModemTest, ModemPhoneBookEntryGoesToPanel5AndHidesTheOk) {
+  Arrive("\r\n+CPBR: 1,\"+79123456789\",145,\"VESK\"\r\n\r\nOK\r\n");
+  EXPECT_EQ(Panel(5), "Телефон №1 :+79123456789");
+  EXPECT_TRUE(BufferClear());
+  EXPECT_EQ(st.state.ModemReady, 0);
+  EXPECT_EQ(st.state.StatusClearCountdown, 0);
+  Arrive("\r\n+CPBR: 1,\"+79123456789\",145\r\n");  // 40 bytes or fewer: not taken
+  EXPECT_EQ(Panel(5), "Телефон №1 :+79123456789");
+  EXPECT_EQ(Panel(4), "");
+}
+
+TEST_F(ModemTest, ModemIncomingCallResetsTheModem) {
+  Arrive("\r\nRING\r\n");
+  EXPECT_EQ(fakes.modem.LastWrite(), "ATZ\r\n");
+  EXPECT_EQ(Panel(4), "ЗВОНОК");
+  EXPECT_EQ(Panel(3), "-->M");
+  EXPECT_TRUE(BufferClear());
+  EXPECT_EQ(st.state.StatusClearCountdown, 0);
+}
+
+TEST_F(ModemTest, ModemOkHidesTheJobLamp) {
+  st.form.Image[19].Visible = true;
+  Arrive("\r\nOK\r\n");
+  EXPECT_FALSE(st.form.Image[19].Visible);
+  EXPECT_TRUE(st.form.Image[27].Visible);
+}
+
+TEST_F(ModemTest, ModemExaminesOnlyTheFirst200Bytes) {
+  Arrive(std::string(220, 'a') + "\r\nOK\r\n");
+  EXPECT_EQ(link.ModemRxCount, 200);
+  EXPECT_EQ(st.state.ModemReady, 0);
+  EXPECT_EQ(Panel(4), std::string(200, 'a'));
+
+  // A notice that straddles byte 200 is not seen; one ending at byte 199 is.
+  Arrive(std::string(190, 'a') + "+CMTI: \"SM\",7");
+  EXPECT_EQ(st.state.ModemRequest, "");
+  Arrive(std::string(187, 'a') + "+CMTI: \"SM\",7" + std::string(50, '5'));
+  EXPECT_EQ(st.state.SmsIndex, "7");
+}
+
+TEST_F(ModemTest, ModemErrorSetsTheCountToZero) {
+  st.state.ModemRequest = "rd";
+  Arrive("\r\nERROR\r\n");
+  EXPECT_EQ(link.ModemRxCount, 0);
+  links::DispatchModemJob(st, link);
+  EXPECT_TRUE(fakes.modem.writes.empty());  // no delete follows
+}
+
+TEST_F(ModemTest, ModemLongIdleReadIsCleared) {
+  Arrive(std::string(51, 'x'));
+  EXPECT_TRUE(BufferClear());
+  st.state.ModemRequest = "delsms";
+  Arrive(std::string(51, 'x'));
+  EXPECT_FALSE(BufferClear());
+}
+
+// ---- New-message notices ----
+
+TEST_F(ModemTest, ModemNoticeQueuesARead) {
+  struct Case {
+    std::string bytes;
+    std::string index;
+  };
+  const Case cases[] = {
+      {"\r\n+CMTI: \"SM\",3", "3"},                             // last bytes of the read
+      {"\r\n+CMTI: \"SM\",12\r\n", "12"},                       // two digits
+      {"\r\n+CMTI: \"ME\",10\r\n", "10"},                       // a 0 counts as second digit
+      {"\r\n+CMTI: \"SM\",4\r\n\r\n+CMTI: \"SM\",5\r\n", "5"},  // the last one wins
+  };
+  for (const auto& c : cases) {
+    ModemRig t;
+    t.st.state.ModemRequest = "delsms";
+    t.st.state.SmsScanSlot = 6;
+    t.Arrive(c.bytes);
+    SCOPED_TRACE(c.bytes);
+    EXPECT_EQ(t.st.state.SmsIndex, c.index);
+    EXPECT_EQ(t.st.state.ModemRequest, "newsms");
+    EXPECT_EQ(t.st.state.SmsScanSlot, 0);
+    EXPECT_TRUE(t.st.form.Timer1.Enabled);
+    EXPECT_EQ(t.Panel(4), "Входящее SMS");
+    EXPECT_EQ(t.st.state.StatusClearCountdown, 10);
+    EXPECT_TRUE(t.BufferClear());
+  }
+}
+
+TEST_F(ModemTest, ModemNoticeReplacesAPendingDelete) {
+  st.state.ModemRequest = "delsms";
+  st.state.SmsIndex = "2";
+  Arrive("\r\n+CMTI: \"SM\",6\r\n");
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGR=6\r\n"});
+  EXPECT_EQ(st.state.ModemRequest, "rd");
+}
+
+TEST_F(ModemTest, ModemNoticeIsLostBehindAClearingAnswer) {
+  st.state.ModemRequest = "rd";
+  Arrive("\r\n+CMGR: 0,,0\r\n\r\n+CMTI: \"SM\",4\r\n");
+  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(Panel(4), "NO SMS");
+}
+
+// ---- Job dispatch ----
+
+TEST_F(ModemTest, ModemDispatchSendsTheReadOfTheSlot) {
+  st.state.ModemRequest = "newsms";
+  st.state.SmsIndex = "0";
+  st.form.Image[27].Visible = true;
+  link.ModemRxBuffer[0] = 'x';
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGR=1\r\n"});
+  EXPECT_EQ(st.state.SmsIndex, "1");
+  EXPECT_EQ(st.state.ModemRequest, "rd");
+  EXPECT_EQ(Panel(3), "Read SMS 1");
+  EXPECT_FALSE(st.form.Image[27].Visible);
+  EXPECT_TRUE(st.form.Image[19].Visible);
+  EXPECT_EQ(st.state.StatusClearCountdown, 10);
+  EXPECT_TRUE(BufferClear());
+
+  links::DispatchModemJob(st, link);  // "rd" waits for the answer
+  EXPECT_EQ(fakes.modem.writes.size(), 1u);
+}
+
+TEST_F(ModemTest, ModemDispatchSendsTheDelete) {
+  st.state.ModemRequest = "delsms";
+  st.state.SmsIndex = "5";
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGD=5\r\n"});
+  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(Panel(3), "Delet SMS 5");
+  EXPECT_TRUE(st.form.Image[19].Visible);
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(fakes.modem.writes.size(), 1u);
+}
+
+// ---- SIM sweep ----
+
+TEST_F(ModemTest, SimSweepStartsAfter21IdleTicksAndReadsSlots9To1) {
+  for (int i = 1; i <= 20; ++i) links::Timer6Timer(st, link);
+  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(st.state.SmsScanIdleTicks, 20);
+  links::Timer6Timer(st, link);
+  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(st.state.SmsIndex, "9");
+  EXPECT_EQ(st.state.SmsScanSlot, 8);
+  EXPECT_TRUE(st.form.Timer1.Enabled);
+  EXPECT_TRUE(st.form.Timer6.Enabled);
+
+  st.state.ModemRequest = "rd";  // the job before it still runs
+  links::Timer6Timer(st, link);
+  EXPECT_EQ(st.state.SmsScanSlot, 8);
+  for (int slot = 8; slot >= 1; --slot) {
+    st.state.ModemRequest.clear();
+    links::Timer6Timer(st, link);
+    EXPECT_EQ(st.state.SmsIndex, std::to_string(slot));
+  }
+  EXPECT_EQ(st.state.SmsScanSlot, 0);
+  st.state.ModemRequest.clear();
+  links::Timer6Timer(st, link);
+  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(st.state.SmsScanIdleTicks, 1);
+}
+
+TEST_F(ModemTest, SimSweepWaitsForTheAlarmSchedule) {
+  st.state.SmsScanSlot = 9;
+  st.state.SmsSendProgress = 45;
+  links::Timer6Timer(st, link);
+  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(st.state.SmsScanSlot, 9);
+  st.state.SmsSendProgress = 44;
+  links::Timer6Timer(st, link);
+  EXPECT_EQ(st.state.SmsIndex, "9");
+}
+
+// ---- Menu commands ----
+
+TEST_F(ModemTest, ModemMenuSimpleCommands) {
+  struct Case {
+    void (*click)(monitor::Station&, links::LinkState&);
+    std::string sent;
+  };
+  const Case cases[] = {{links::AT1Click, "AT\r\n"},
+                        {links::N7Click, "ATE0\r\n"},
+                        {links::N8Click, "ATZ\r\n"},
+                        {links::N17Click, "AT+CPBR=1\r\n"}};
+  for (const auto& c : cases) {
+    ModemRig t;
+    t.link.ModemRxBuffer[0] = 'x';
+    c.click(t.st, t.link);
+    EXPECT_EQ(t.Writes(), std::vector<std::string>{c.sent});
+    EXPECT_EQ(t.BufferClear(), c.sent == "ATZ\r\n") << c.sent;
+  }
+  links::ReadSMS1Click(st, link);
+  EXPECT_EQ(st.state.SmsScanSlot, 9);
+}
+
+TEST_F(ModemTest, SmsReadAndDeleteMenuQueueTheTypedSlot) {
+  struct Case {
+    void (*click)(monitor::Station&, links::LinkState&);
+    std::optional<std::string> typed;
+    std::string caption;
+    std::string sent;
+  };
+  const Case cases[] = {
+      {links::SMS2Click, "4", "Чтение SMS", "AT+CMGR=4\r\n"},
+      {links::SMS2Click, std::nullopt, "Чтение SMS", "AT+CMGR=1\r\n"},  // Cancel: slot 1
+      {links::SMS3Click, "7", "Удаление SMS", "AT+CMGD=7\r\n"},
+      {links::SMS3Click, "", "Удаление SMS", "AT+CMGD=\r\n"},
+  };
+  for (const auto& c : cases) {
+    ModemRig t;
+    t.st.state.SmsScanSlot = 5;
+    t.st.state.SmsScanIdleTicks = 7;
+    t.st.state.ModemRequest = "rd";
+    t.link.ModemRxBuffer[0] = 'x';
+    t.fakes.dialogs.text_answers.push_back(c.typed);
+    c.click(t.st, t.link);
+    SCOPED_TRACE(c.sent);
+    ASSERT_EQ(t.fakes.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(t.fakes.dialogs.boxes[0].caption, c.caption);
+    EXPECT_EQ(t.fakes.dialogs.boxes[0].text, " Введите номер SMS ");
+    EXPECT_EQ(t.st.state.SmsScanSlot, 0);
+    EXPECT_EQ(t.st.state.SmsScanIdleTicks, 0);
+    EXPECT_TRUE(t.st.form.Timer1.Enabled);
+    EXPECT_TRUE(t.BufferClear());
+    EXPECT_TRUE(t.fakes.modem.writes.empty());
+    links::DispatchModemJob(t.st, t.link);
+    EXPECT_EQ(t.Writes(), std::vector<std::string>{c.sent});
+  }
+}
+
+TEST_F(ModemTest, ModemFreeCommandGoesOutAsTyped) {
+  fakes.dialogs.text_answers = {std::string("AT+CSQ"), std::nullopt};
+  st.state.SmsScanSlot = 4;
+  links::N19Click(st, link);
+  links::N19Click(st, link);
+  EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CSQ\r\n", "\r\n"}));
+  EXPECT_EQ(fakes.dialogs.boxes[0].caption, "Передать команду");
+  EXPECT_EQ(fakes.dialogs.boxes[0].text, " введите фразу");
+  EXPECT_EQ(st.state.SmsScanSlot, 0);
+}
+
+TEST_F(ModemTest, SmsPhoneBookWriteNeedsTenCharacters) {
+  fakes.dialogs.text_answers = {std::string("9123456789"), std::string("912345678"), std::nullopt,
+                                std::string("абвгдежзик")};
+  for (int i = 0; i < 4; ++i) links::N18Click(st, link);
+  EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CPBW=1,\"+79123456789\",145,\"VESK\"\r\n",
+                                                "AT+CPBW=1,\"+7\xE0\xE1\xE2\xE3\xE4\xE5\xE6\xE7"
+                                                "\xE8\xEA\",145,\"VESK\"\r\n"}));
+  const auto errors = fakes.dialogs.OfKind("inform");
+  ASSERT_EQ(errors.size(), 2u);
+  EXPECT_EQ(errors[0].text, "Введите 10 значный номер");
+  EXPECT_EQ(errors[0].caption, "Ошибка ввода");
+  EXPECT_EQ(errors[0].icon, common::BoxIcon::Error);
+  EXPECT_EQ(fakes.dialogs.boxes[0].caption, "Записать в телефонную книгу");
+  EXPECT_EQ(fakes.dialogs.boxes[0].text, " введите 10 значный номер");
+}
+
+// ---- Robustness ----
+
+TEST_F(ModemTest, ModemRecogniserSurvivesRandomReads) {
+  std::mt19937 rng(7310);
+  const std::string alphabet = "\r\n+CMGRTIOKEROSYSTA:\",.01 >";
+  const std::string states[] = {"", "newsms", "rd", "delsms"};
+  for (int i = 0; i < 4000; ++i) {
+    const auto length = std::uniform_int_distribution<int>(0, 300)(rng);
+    const bool bytes = rng() % 2 == 0;
+    std::string s(static_cast<std::size_t>(length), '\0');
+    for (auto& ch : s) {
+      ch = bytes ? static_cast<char>(rng() & 0xFF) : alphabet[rng() % alphabet.size()];
+    }
+    if (i % 3 == 0) s.replace(0, std::min<std::size_t>(7, s.size()), "\r\n+CMGR");  // a read-back
+    link.ModemRxBuffer.fill(0);
+    std::copy(s.begin(), s.end(), link.ModemRxBuffer.begin());
+    link.ModemRxCount = length;
+    st.state.ModemRequest = states[i % 4];
+    links::RecogniseModemAnswer(st, link);
+    ASSERT_LE(link.ModemRxCount, 200);
+  }
+}
+
+}  // namespace

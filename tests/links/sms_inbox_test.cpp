@@ -1,0 +1,217 @@
+// The SMS inbox: report decoding, the read-back outcomes, and a report's way
+// from the new-message notice to the screen.
+#include "links/sms_inbox.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "links/timer1.h"
+#include "monitor/main_cycle.h"
+#include "monitor/startup.h"
+#include "tests/links/modem_rig.h"
+
+namespace {
+
+using testing_support::ModemRig;
+
+// The text-mode answer to "AT+CMGR=n" with this sender field and message text.
+std::string ReadBack(const std::string& sender, const std::string& text) {
+  return "\r\n+CMGR: \"REC UNREAD\",\"" + sender + "\",,\"26/03/05,14:07:09+12\"\r\n" + text +
+         "\r\n\r\nOK\r\n";
+}
+
+links::SmsReport Parse(const std::string& read) {
+  std::vector<std::uint8_t> bytes(read.begin(), read.end());
+  bytes.push_back(0);
+  return links::ParseSmsReport(bytes.data(), static_cast<std::int32_t>(read.size()));
+}
+
+TEST(SmsReportDecode, SignalWordAndOutputDigit) {
+  struct Case {
+    std::string read;
+    bool valid;
+    std::uint16_t word;
+    int p1, p2;
+  };
+  const Case cases[] = {
+      {".1000000000000001\r\n", true, 0x8001, 0, 0},
+      {"x.1000000010000000", true, 0x8080, 0, 0},  // ends at the 16th character
+      {".0000000010000000", true, 0x0080, 0, 0},
+      {".00000000000000003", true, 0, 1, 1},
+      {".00000000000000004", true, 0, 0, 0},
+      {".00000000000000005", true, 0, 1, 0},
+      {".00000000000000006", true, 0, 0, 1},
+      {".00000000000000008", true, 0, 0, 0},
+      {".0000000000000000A1", true, 0, 0, 0},
+      {".111111111111111", false, 0, 0, 0},        // 15 characters
+      {".1111111121111111", false, 0, 0, 0},       // not 0 or 1
+      {"v1.2 .1111111111111111", false, 0, 0, 0},  // the first dot counts
+      {"1111111111111111", false, 0, 0, 0},        // no dot
+      {"", false, 0, 0, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.read);
+    const auto r = Parse(c.read);
+    EXPECT_EQ(r.valid, c.valid);
+    EXPECT_EQ(r.word, c.word);
+    EXPECT_EQ(r.outputs.P1, c.p1);
+    EXPECT_EQ(r.outputs.P2, c.p2);
+  }
+  EXPECT_EQ(Parse(".10000000000000017xyz").bits, "10000000000000017");
+  EXPECT_EQ(Parse(".1000000000000001").bits, std::string("1000000000000001\0", 17));
+}
+
+// Phones in rows 2, 7, 9 and 12; a read of slot 3 awaited; an older GSM set.
+struct InboxRig : ModemRig {
+  InboxRig() {
+    auto& grid = st.form.StringGrid3;
+    grid.Cells(2, 1) = "RS485";
+    grid.Cells(2, 2) = "9123456702";
+    grid.Cells(2, 7) = "9123456707";
+    grid.Cells(2, 12) = "9123456712";
+    grid.Cells(2, 9) = "9123456712";
+    st.state.ModemRequest = "rd";
+    st.state.SmsIndex = "3";
+    st.state.LinkAge.fill(20);
+    st.state.RxGsm = {5, "0000000000000000", 0x1234, 0};
+  }
+};
+
+struct SmsInboxTest : ::testing::Test, InboxRig {};
+
+TEST_F(SmsInboxTest, SmsValidReportFromAKnownPhoneIsAppliedChargedAndDeleted) {
+  Arrive(ReadBack("+79123456707", "Obj 7.10000000000000013"));
+  EXPECT_EQ(st.form.ComboBox2.Items, std::vector<std::string>{"3 9123456707"});
+  EXPECT_EQ(st.form.ComboBox2.Text, "9123456707");
+  EXPECT_EQ(st.state.RxGsm.Channel, 7);
+  EXPECT_EQ(st.state.RxGsm.Bits, "10000000000000013");
+  EXPECT_EQ(st.state.RxGsm.Word, 0x8001);
+  EXPECT_EQ(st.state.RxGsm.NewData, 1);
+  EXPECT_EQ(st.state.LinkAge[7], 0);
+  EXPECT_EQ(st.state.SmsChargeHead, 1);
+  EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
+  EXPECT_EQ(st.state.OutputState[7].P1, 1);
+  EXPECT_EQ(st.state.OutputState[7].P2, 1);
+  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_TRUE(st.form.Timer1.Enabled);
+  EXPECT_TRUE(BufferClear());
+
+  st.state.ModemRequest = "rd";  // a second report goes on top, charged in the next slot
+  st.state.SmsIndex = "4";
+  Arrive(ReadBack("+79123456707", ".0000000000000000"));
+  EXPECT_EQ(st.form.ComboBox2.Items, (std::vector<std::string>{"4 9123456707", "3 9123456707"}));
+  EXPECT_EQ(st.state.SmsChargeQueue[2], 7);
+  EXPECT_EQ(st.state.OutputState[7].P1, 0);
+}
+
+TEST_F(SmsInboxTest, SmsReadBackOutcomes) {
+  struct Case {
+    const char* name;
+    std::string sender;
+    std::string text;
+    bool listed;
+    int channel;  // RxGsmChannel afterwards (5 = untouched)
+    int new_data;
+  };
+  const Case cases[] = {
+      {"invalid report, passing sender", "+79123456707", "Obj.100", true, 0, 0},
+      {"invalid report, failing sender", "+7912345670", "Obj.100", false, 5, 0},
+      {"valid report, failing sender", "+7912345670", ".1111111111111111", false, 5, 0},
+      {"valid report, name as sender", "MTS", ".1111111111111111", false, 5, 0},
+      {"twelve digits", "+791234567070", ".1111111111111111", false, 5, 0},
+      {"unknown phone", "+79999999999", ".1111111111111111", true, 0, 0},
+      {"phone typed into an RS485 row", "+79123456702", ".1111111111111111", true, 2, 0},
+      {"phone in two rows: the lower row", "+79123456712", ".1111111111111111", true, 9, 1},
+      {"any country digit", "+39123456707", ".1111111111111111", true, 7, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    InboxRig t;
+    t.Arrive(ReadBack(c.sender, c.text));
+    EXPECT_EQ(t.st.form.ComboBox2.Items.size(), c.listed ? 1u : 0u);
+    EXPECT_EQ(t.st.state.RxGsm.Channel, c.channel);
+    EXPECT_EQ(t.st.state.RxGsm.NewData, c.new_data);
+    EXPECT_EQ(t.st.state.ModemRequest, "delsms");  // every message read back is deleted
+    if (c.channel == 5) {  // nothing of an unaccepted report reaches the GSM record
+      EXPECT_EQ(t.st.state.RxGsm.Word, 0x1234);
+      EXPECT_EQ(t.st.state.RxGsm.Bits, "0000000000000000");
+    }
+  }
+}
+
+TEST_F(SmsInboxTest, SmsUnknownPhoneChargesNobody) {
+  Arrive(ReadBack("+79999999999", ".11111111111111113"));
+  EXPECT_EQ(st.state.SmsChargeQueue[1], 0);
+  EXPECT_EQ(st.state.LinkAge[0], 0);
+  for (int c = 1; c <= 16; ++c) EXPECT_EQ(st.state.LinkAge[c], 20);
+  EXPECT_EQ(st.state.OutputState[0].P1, 1);
+}
+
+TEST_F(SmsInboxTest, SmsSecondSenderFieldCarriesNoReport) {
+  Arrive(ReadBack("+79123456707", ".1111111111111111 \"+79123456712\",,"));
+  EXPECT_EQ(st.form.ComboBox2.Items, (std::vector<std::string>{"3 9123456712", "3 9123456707"}));
+  EXPECT_EQ(st.state.RxGsm.Channel, 0);
+  EXPECT_EQ(st.state.RxGsm.NewData, 0);
+  EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
+}
+
+TEST_F(SmsInboxTest, SmsReadBackSplitOverTwoReadsIsDecodedOnceAsInvalid) {
+  const std::string whole = ReadBack("+79123456707", ".1111111111111111");
+  Arrive(whole.substr(0, 60));
+  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_EQ(st.state.RxGsm.NewData, 0);
+  Arrive(whole.substr(60));
+  EXPECT_EQ(st.form.ComboBox2.Items.size(), 1u);
+  EXPECT_EQ(st.state.SmsChargeQueue[1], 0);
+}
+
+TEST_F(SmsInboxTest, SmsSenderFieldNearTheStartOfTheReadFails) {
+  Arrive("\r\n+CMGR\",,.1111111111111111\r\n");  // quote at byte 7: no ten characters before it
+  EXPECT_EQ(link.modem.SmsSender, "\r\n+CMGR");
+  EXPECT_TRUE(st.form.ComboBox2.Items.empty());
+  EXPECT_EQ(st.state.ModemRequest, "delsms");
+}
+
+TEST_F(SmsInboxTest, SmsReadBackOnlyInStateRd) {
+  st.state.ModemRequest = "";
+  Arrive(ReadBack("+79123456707", ".1111111111111111"));
+  EXPECT_TRUE(st.form.ComboBox2.Items.empty());
+  EXPECT_EQ(st.state.ModemRequest, "");
+}
+
+// A new-message notice through Timer2, Timer1 and the main cycle.
+struct SmsScenario : ::testing::Test, ModemRig {
+  void SetUp() override {
+    monitor::Timer3Timer(st);  // start-up
+    st.form.StringGrid3.Cells(2, 7) = "9123456707";
+    st.state.ChannelPhone[7] = "9123456707";
+    st.form.StringGrid3.Cells(3, 7) = "100";
+    st.form.Edit1.Text = "2";
+  }
+};
+
+TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
+  Arrive("\r\n+CMTI: \"SM\",3\r\n");
+  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  links::Timer1Timer(st, link);
+  EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGR=3\r\n");
+
+  Arrive(ReadBack("+79123456707", "Obj 7.10000000000000012"));
+  monitor::Timer3Timer(st);  // the next main-cycle pass
+  const auto& signals = st.form.StringGrid1;
+  EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 1)), "Вкл");
+  EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 2)), "");
+  EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 16)), "Вкл");
+  EXPECT_EQ(st.state.ChannelStamp[7], 0x8001);
+  EXPECT_EQ(st.state.RxGsm.NewData, 0);
+  EXPECT_EQ(st.form.StringGrid3.Cells(3, 7), "98");
+  EXPECT_EQ(st.state.OutputState[7].P2, 1);
+  EXPECT_EQ(st.form.ComboBox2.Items.front(), "3 9123456707");
+
+  links::Timer1Timer(st, link);
+  EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGD=3\r\n");
+  EXPECT_EQ(st.state.ModemRequest, "");
+}
+
+}  // namespace

@@ -1,0 +1,442 @@
+#include "links/sms_sending.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/cp1251.h"
+#include "links/alarm_schedule.h"
+#include "links/control_sms.h"
+#include "links/siren.h"
+#include "links/transliterate.h"
+#include "tests/support/fakes.h"
+
+namespace {
+
+using links::LinkState;
+using testing_support::FakePorts;
+
+constexpr const char* kPhone1 = "9123456789";
+constexpr const char* kPhone2 = "9876543210";
+
+// A console core with its field state, driven one Timer5 tick at a time.
+struct SmsRig {
+  FakePorts fakes;
+  monitor::Station st{fakes.Ports()};
+  LinkState link;
+
+  SmsRig() {
+    st.state.PortOpen = 1;
+    st.state.ArchiveFileName = "05032026.txt";
+    st.form.CheckBox[17].Checked = true;
+  }
+
+  void Tick() { links::Timer5Timer(st, link); }
+
+  // The modem writes of the next tick, as text.
+  std::vector<std::string> TickWrites() {
+    const std::size_t before = fakes.modem.writes.size();
+    Tick();
+    std::vector<std::string> out;
+    for (std::size_t i = before; i < fakes.modem.writes.size(); ++i) {
+      out.emplace_back(fakes.modem.writes[i].begin(), fakes.modem.writes[i].end());
+    }
+    return out;
+  }
+
+  // Runs ticks until the schedule is idle again (at most 120): the writes by tick
+  // number, and the number of the last tick.
+  std::map<int, std::vector<std::string>> RunSchedule(int* last_tick = nullptr) {
+    std::map<int, std::vector<std::string>> by_tick;
+    for (int tick = 1; tick <= 120 && st.state.SmsAlarmArmed == 1; ++tick) {
+      auto writes = TickWrites();
+      if (!writes.empty()) by_tick[tick] = writes;
+      if (last_tick != nullptr) *last_tick = tick;
+    }
+    return by_tick;
+  }
+
+  void Arm(const std::string& text) {
+    st.state.SmsAlarmArmed = 1;
+    st.state.SmsAlarmText = text;
+    st.form.StringGrid7.Cells(6, 1) = "SMS+";
+  }
+
+  std::string Archive() const {
+    return common::Cp1251ToUtf8(fakes.folder.Read(st.state.ArchiveFileName));
+  }
+};
+
+struct SmsTest : ::testing::Test, SmsRig {};
+
+std::string Command(const std::string& phone) {
+  return "AT+CMGS=+7" + phone + "\r\n";
+}
+std::string Text(const std::string& body) {
+  return body + "\x1A\x1B";
+}
+
+// --- Transliteration ---
+
+TEST(TranslitTest, EveryLetterInBothCasesGivesItsLatinText) {
+  const std::string lower = "йцукенгшщзхъфывапролджэячсмитьбюё";
+  const std::string upper = "ЙЦУКЕНГШЩЗХЪФЫВАПРОЛДЖЭЯЧСМИТЬБЮЁ";
+  const std::string latin = "ICUKENGSHSCHZH\"FYVAPROLDGAIACHCMIT\"BUIO";
+  EXPECT_EQ(links::TransliterateToLatin(lower), latin);
+  EXPECT_EQ(links::TransliterateToLatin(upper), latin);
+}
+
+TEST(TranslitTest, OtherCharactersPassAndTheFirstIsEmittedOnce) {
+  EXPECT_EQ(links::TransliterateToLatin(""), "");
+  EXPECT_EQ(links::TransliterateToLatin("щ"), "SCH");
+  EXPECT_EQ(links::TransliterateToLatin(" 02_05\n"), " 02-05\n");
+  EXPECT_EQ(links::TransliterateToLatin("Ab z9,.!№\n-"), "Ab z9,.!№\n-");
+  EXPECT_EQ(links::TransliterateToLatin("Пожар_1 Ёж"), "POGAR-1 IOG");
+}
+
+// --- Control SMS ---
+
+TEST(SmsControlFormatTest, DigitIsP1PlusTwiceP2) {
+  const struct {
+    monitor::OutputPair out;
+    const char* text;
+  } cases[] = {{{0, 0}, "+0R"}, {{1, 0}, "+1R"}, {{0, 1}, "+2R"}, {{1, 1}, "+3R"}, {{5, 7}, "+3R"}};
+  for (const auto& c : cases) EXPECT_EQ(links::FormatControlSms(c.out), c.text);
+}
+
+TEST_F(SmsTest, ControlSmsCommandOnTheCursorsTickTextOnTheNextThenCursorStartsAtFive) {
+  st.state.ChannelPhone[7] = kPhone1;
+  st.state.OutputCmd[7] = {1, 0};
+  st.state.OutputChanged[7] = {1, 0};
+  st.state.SmsScanSlot = 6;
+  EXPECT_TRUE(TickWrites().empty());                                    // cursor 5
+  EXPECT_TRUE(TickWrites().empty());                                    // 6
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});  // 7
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "05.03.2026 14:07:09 Отправка SMS: 9123456789");
+  EXPECT_EQ(st.state.SmsScanSlot, 0);
+  EXPECT_EQ(st.state.OutputChanged[7].P1, 0);
+  EXPECT_EQ(st.state.ControlSmsText, "+1R");
+
+  st.state.OutputCmd[7] = {1, 1};  // the digit was taken with the command
+  st.state.ChannelPhone[5] = kPhone2;
+  st.state.OutputChanged[5] = {0, 1};
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Text("+1R")});
+  EXPECT_EQ(st.state.ControlSmsText, "");
+  EXPECT_EQ(link.sms.GsmChannelCursor, 0);
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone2)});  // cursor back at 5
+  EXPECT_TRUE(st.form.Timer5.Enabled);
+}
+
+TEST_F(SmsTest, ControlSmsForAChannelWithoutA10CharacterPhoneIsDropped) {
+  for (const char* phone : {"", "912345678", "91234567890"}) {
+    st.state.ChannelPhone[5] = phone;
+    st.state.OutputChanged[5] = {1, 1};
+    link.sms.GsmChannelCursor = 0;
+    EXPECT_TRUE(TickWrites().empty()) << phone;
+    EXPECT_EQ(st.state.OutputChanged[5].P1 + st.state.OutputChanged[5].P2, 0) << phone;
+    EXPECT_EQ(st.state.ControlSmsText, "") << phone;
+  }
+}
+
+TEST_F(SmsTest, ControlSmsWaitsForAModemJobAndTheAlarmWhileTheCursorMoves) {
+  st.state.ChannelPhone[5] = kPhone1;
+  st.state.OutputChanged[5] = {1, 0};
+  st.state.ModemRequest = "rd";
+  for (int i = 0; i < 12; ++i) EXPECT_TRUE(TickWrites().empty());
+  EXPECT_EQ(link.sms.GsmChannelCursor, 16);
+  st.state.ModemRequest.clear();
+  st.state.SmsAlarmArmed = 1;  // the modem is not ready: the schedule only counts
+  for (int i = 0; i < 12; ++i) EXPECT_TRUE(TickWrites().empty());
+  EXPECT_EQ(st.state.OutputChanged[5].P1, 1);
+  st.state.SmsAlarmArmed = 0;
+  st.state.SmsSendProgress = 0;
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});
+}
+
+// The modem waits for the text after a command line, so an alarm armed in between
+// must not slip its own command into that text.
+TEST_F(SmsTest, ControlTextWaitingForItsCommandGoesOutEvenWhenAnAlarmWasArmedSince) {
+  st.state.ChannelPhone[5] = kPhone1;
+  st.state.OutputCmd[5] = {0, 1};
+  st.state.OutputChanged[5] = {0, 1};
+  Tick();
+  st.state.ModemReady = 1;
+  Arm(" 01_01\n");
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Text("+2R")});
+  EXPECT_EQ(st.state.SmsSendProgress, 1);
+
+  st.state.ControlSmsText = "+1R";  // left waiting by a modem job until the alarm came near
+  st.state.SmsSendProgress = 45;
+  EXPECT_TRUE(TickWrites().empty());
+  EXPECT_EQ(st.state.ControlSmsText, "+1R");
+}
+
+// --- Alarm schedule ---
+
+TEST_F(SmsTest, AlarmScheduleServesBothPhonesAtTheirStepsAndEndsAt101) {
+  st.form.Edit2.Text = kPhone1;
+  st.form.Edit19.Text = kPhone2;
+  st.state.ModemReady = 1;
+  Arm(" Щит_1\n");
+  link.ModemRxBuffer.fill('x');
+  std::map<int, int> gauge;
+  std::map<int, std::vector<std::string>> by_tick;
+  for (int tick = 1; tick <= 101; ++tick) {
+    auto writes = TickWrites();
+    if (!writes.empty()) by_tick[tick] = writes;
+    gauge[tick] = st.form.Gauge1.Progress;
+    if (tick == 50) {
+      EXPECT_EQ(link.ModemRxBuffer[0], 0);
+      EXPECT_EQ(st.form.StatusBar1[3].Text, kPhone1);
+    }
+    if (tick == 55) {
+      EXPECT_EQ(st.form.StatusBar1[5].Text, "05.03.2026 14:07:09 Отправка SMS : 9123456789");
+      EXPECT_EQ(st.form.StringGrid7.Cells(6, 1), "SMS+");  // phone 2 still to come
+    }
+    if (tick == 98) {
+      EXPECT_EQ(st.form.StatusBar1[5].Text, "05.03.2026 14:07:09Отправка SMS:9876543210");
+      EXPECT_EQ(st.form.StringGrid7.Cells(6, 1), "");
+      EXPECT_EQ(st.state.SmsAlarmText, "");
+    }
+  }
+  const std::map<int, std::vector<std::string>> expected = {{50, {Command(kPhone1)}},
+                                                            {55, {Text(" SCHIT-1")}},
+                                                            {95, {Command(kPhone2)}},
+                                                            {98, {Text(" SCHIT-1")}}};
+  EXPECT_EQ(by_tick, expected);
+  EXPECT_EQ(gauge[1], 1);
+  EXPECT_EQ(gauge[100], 100);
+  EXPECT_EQ(gauge[101], 0);
+  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_EQ(Archive(),
+            "05.03.2026 14:07:09 Отправлен SMS запрос на телефон поддержки : 9123456789\r\n"
+            "05.03.2026 14:07:09 Отправлен SMS запрос на телефон поддержки : 9876543210\r\n");
+}
+
+TEST_F(SmsTest, AlarmSchedulePerPhoneSetting) {
+  const struct {
+    const char* phone1;
+    const char* phone2;
+    std::uint8_t ready;
+    std::map<int, std::vector<std::string>> sends;
+    int last_tick;
+    int archive_lines;
+  } cases[] = {
+      {kPhone1, "", 1, {{50, {Command(kPhone1)}}, {55, {Text(" A")}}}, 57, 1},
+      {"", kPhone2, 1, {{95, {Command(kPhone2)}}, {98, {Text(" A")}}}, 101, 1},
+      {kPhone1, kPhone2, 0, {}, 101, 0},
+      {"912345678", "91234567890", 1, {}, 101, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.phone1) + "/" + c.phone2);
+    SmsRig rig;
+    rig.st.form.Edit2.Text = c.phone1;
+    rig.st.form.Edit19.Text = c.phone2;
+    rig.st.state.ModemReady = c.ready;
+    rig.Arm(" A\n");
+    rig.st.form.StringGrid7.Cells(6, 3) = "SMS+";
+    int last_tick = 0;
+    EXPECT_EQ(rig.RunSchedule(&last_tick), c.sends);
+    EXPECT_EQ(last_tick, c.last_tick);
+    EXPECT_EQ(rig.st.form.Gauge1.Progress, 0);
+    const std::string archive = rig.Archive();
+    EXPECT_EQ(std::count(archive.begin(), archive.end(), '\n'), c.archive_lines);
+    if (c.archive_lines > 0) {
+      EXPECT_EQ(rig.st.form.StringGrid7.Cells(6, 3), "");
+    }
+  }
+}
+
+TEST_F(SmsTest, AlarmStepWhoseConditionsFailIsNotMadeUpLater) {
+  st.form.Edit2.Text = kPhone1;
+  st.form.Edit19.Text = kPhone2;
+  Arm(" A\n");
+  for (int tick = 1; tick <= 50; ++tick) EXPECT_TRUE(TickWrites().empty());
+  st.state.ModemReady = 1;  // ready after the command step: the text goes without it
+  for (int tick = 51; tick <= 54; ++tick) EXPECT_TRUE(TickWrites().empty());
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Text(" A")});
+  st.form.Edit19.Text = "987654321";  // phone 2 unset from step 95 on: never served
+  EXPECT_EQ(RunSchedule(), (std::map<int, std::vector<std::string>>{}));
+  EXPECT_EQ(st.state.SmsAlarmText, " A\n");  // went out once, to phone 1: not repeated
+  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+}
+
+TEST_F(SmsTest, EntryAddedAfterStep55GoesOnlyToPhone2AndAnEmptyTextSendsNothing) {
+  st.form.Edit2.Text = kPhone1;
+  st.form.Edit19.Text = kPhone2;
+  st.state.ModemReady = 1;
+  Arm(" A\n");
+  for (int tick = 1; tick <= 70; ++tick) Tick();
+  st.state.SmsAlarmText += " B\n";
+  std::vector<std::string> sends;
+  for (int tick = 71; tick <= 101; ++tick) {
+    for (auto& w : TickWrites()) sends.push_back(w);
+  }
+  EXPECT_EQ(sends, (std::vector<std::string>{Command(kPhone2), Text(" A\n B")}));
+
+  Arm("");  // armed, but with nothing to say
+  EXPECT_EQ(RunSchedule(), (std::map<int, std::vector<std::string>>{}));
+}
+
+// Entries that come after the last text step would otherwise be dropped with the
+// schedule's end: they run a schedule of their own.
+TEST_F(SmsTest, EntryAddedAfterTheLastTextStepStartsTheScheduleAgain) {
+  st.form.Edit2.Text = kPhone1;
+  st.state.ModemReady = 1;
+  Arm(" A\n");
+  for (int tick = 1; tick <= 56; ++tick) Tick();  // 55 jumps to 99, 56 is step 100
+  st.state.SmsAlarmText = " B\n";
+  Tick();
+  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
+  EXPECT_EQ(st.state.SmsSendProgress, 0);
+  EXPECT_EQ(RunSchedule(), (std::map<int, std::vector<std::string>>{{50, {Command(kPhone1)}},
+                                                                    {55, {Text(" B")}}}));
+  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+
+  Arm(" C\n");  // phone 2 set but for the last text step: " D" reached nobody
+  st.form.Edit19.Text = kPhone2;
+  for (int tick = 1; tick <= 70; ++tick) Tick();
+  st.state.SmsAlarmText += " D\n";
+  st.form.Edit19.Text.clear();
+  for (int tick = 71; tick <= 101; ++tick) EXPECT_TRUE(TickWrites().empty());
+  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
+  EXPECT_EQ(RunSchedule().at(55), std::vector<std::string>{Text(" C\n D")});
+
+  st.state.ModemReady = 0;  // nothing went out in this run: the text is not carried on
+  Arm(" C\n");
+  RunSchedule();
+  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+}
+
+TEST_F(SmsTest, AlarmBodyTooLongForTheBufferIsCutAfterItsLastWholeEntry) {
+  std::string text;
+  for (int i = 0; i < 11; ++i) text += " ЩЩЩЩЩЩЩЩЩЩ\n";  // 32 Latin characters each
+  const std::string body = links::AlarmSmsBody(text);
+  EXPECT_EQ(body.size(), 9u * 32u);
+  EXPECT_EQ(body.back(), '\n');
+  EXPECT_EQ(links::AlarmSmsBody(" Щ\n"), " SCH\n");
+}
+
+TEST_F(SmsTest, FailedArchiveAppendAtStep55EndsTheTick) {
+  st.form.Edit2.Text = kPhone1;
+  st.state.ModemReady = 1;
+  st.state.ArchiveFileName = "missing/05032026.txt";
+  Arm(" A\n");
+  st.state.SmsSendProgress = 54;
+  st.state.SirenOn = 1;
+  EXPECT_ANY_THROW(Tick());
+  EXPECT_EQ(fakes.modem.LastWrite(), Text(" A"));
+  EXPECT_EQ(st.state.SmsSendProgress, 55);
+  EXPECT_EQ(st.state.SmsAlarmText, " A\n");
+  EXPECT_TRUE(fakes.sound.calls.empty());
+  EXPECT_FALSE(st.form.Timer5.Enabled);
+}
+
+TEST_F(SmsTest, CancelAfterTheCommandToPhone1DropsItsTextAndSilencesTheSiren) {
+  st.form.Edit2.Text = kPhone1;
+  st.state.ModemReady = 1;
+  st.state.SirenOn = 1;
+  Arm(" A\n");
+  for (int tick = 1; tick <= 52; ++tick) Tick();
+  EXPECT_EQ(fakes.modem.LastWrite(), Command(kPhone1));
+  st.state.SmsScanSlot = 4;
+  st.state.ControlSmsText = "+3R";
+  links::BitBtn17Click(st, link);
+  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_EQ(st.form.Gauge1.Progress, 0);
+  EXPECT_EQ(st.form.StringGrid7.Cells(6, 1), "");
+  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_EQ(st.state.SmsScanSlot, 0);
+  EXPECT_EQ(st.state.ControlSmsText, "+3R");
+  fakes.sound.calls.clear();
+  st.state.ModemRequest = "rd";  // holds the control text back
+  for (int tick = 53; tick <= 60; ++tick) EXPECT_TRUE(TickWrites().empty());
+  EXPECT_TRUE(fakes.sound.calls.empty());
+}
+
+// --- Siren ---
+
+TEST_F(SmsTest, SirenPlaysTheOpenedSoundOrBeepsOnlyWhileOnAndSwitchedOn) {
+  const struct {
+    bool switched;
+    std::uint8_t siren_on;
+    bool player_open;
+    std::vector<std::string> calls;
+  } cases[] = {
+      {true, 1, true, {"play"}},
+      {true, 1, false, {"beep 500 700"}},
+      {false, 1, true, {}},
+      {true, 0, false, {}},
+  };
+  for (const auto& c : cases) {
+    SmsRig rig;
+    rig.st.form.CheckBox[17].Checked = c.switched;
+    rig.st.state.SirenOn = c.siren_on;
+    rig.st.form.MediaPlayer1.Open = c.player_open;
+    rig.Tick();
+    EXPECT_EQ(rig.fakes.sound.calls, c.calls) << c.switched << int{c.siren_on} << c.player_open;
+  }
+}
+
+TEST_F(SmsTest, MediaPlayerButtonStopsThePlayerThenDoesItsOwnAction) {
+  links::MediaPlayer1Click(st, links::MediaPlayerButton::Play);
+  EXPECT_TRUE(fakes.sound.calls.empty());  // no sound was opened
+  st.form.MediaPlayer1.Open = true;
+  links::MediaPlayer1Click(st, links::MediaPlayerButton::Play);
+  links::MediaPlayer1Click(st, links::MediaPlayerButton::Pause);
+  EXPECT_EQ(fakes.sound.calls, (std::vector<std::string>{"stop", "play", "stop", "pause"}));
+}
+
+// --- Manual SMS ---
+
+TEST_F(SmsTest, ManualSmsSendsCommandAndTextAndKeepsThemInTsms) {
+  st.state.SmsScanSlot = 3;
+  st.state.SmsScanIdleTicks = 7;
+  fakes.dialogs.text_answers = {std::string(kPhone1), std::string("Привет всем")};
+  links::SMS1Click(st, link);
+  EXPECT_EQ(st.state.SmsScanSlot, 0);
+  EXPECT_EQ(st.state.SmsScanIdleTicks, 0);
+  ASSERT_EQ(fakes.modem.writes.size(), 2u);
+  EXPECT_EQ(std::string(fakes.modem.writes[0].begin(), fakes.modem.writes[0].end()),
+            Command(kPhone1));
+  EXPECT_EQ(fakes.modem.LastWrite(), common::Utf8ToCp1251("Привет всем") + "\x1A\x1B");
+  EXPECT_EQ(st.form.StatusBar1[5].Text, " Отправка SMS 9123456789");
+  EXPECT_EQ(fakes.folder.Read("tsms.txt"), common::Utf8ToCp1251("9123456789\r\nПривет всем\r\n"));
+  const auto boxes = fakes.dialogs.OfKind("input");
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].caption, "Отправка SMS шаг 1");
+  EXPECT_EQ(boxes[0].text, "Введите 10 значный номер");
+  EXPECT_EQ(boxes[1].caption, "Отправка SMS шаг 2");
+  EXPECT_EQ(boxes[1].text, "Введите текст сообщения ");
+}
+
+TEST_F(SmsTest, ManualSmsWithoutA10CharacterNumberEndsSilently) {
+  fakes.folder.Write("tsms.txt", "9000000000\r\nold\r\n");
+  st.form.StatusBar1[5].Text = "before";
+  for (std::optional<std::string> number :
+       {std::optional<std::string>("912345678"), std::optional<std::string>(""),
+        std::optional<std::string>("91234567890"), std::optional<std::string>()}) {
+    fakes.dialogs.text_answers = {number, std::string("text")};
+    links::SMS1Click(st, link);
+  }
+  EXPECT_TRUE(fakes.modem.writes.empty());
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "before");
+  EXPECT_EQ(fakes.folder.Read("tsms.txt"), "9000000000\r\nold\r\n");
+  EXPECT_EQ(fakes.dialogs.OfKind("input").size(), 4u);
+  EXPECT_TRUE(fakes.dialogs.OfKind("inform").empty());
+}
+
+TEST_F(SmsTest, ManualSmsCancelledAtTheTextSendsOnlyTheCommandAndKeepsTheOldText) {
+  fakes.folder.Write("tsms.txt", common::Utf8ToCp1251("9000000000\r\nстарый\r\n"));
+  fakes.dialogs.text_answers = {std::string(kPhone2), std::nullopt};
+  links::SMS1Click(st, link);
+  EXPECT_EQ(fakes.modem.writes.size(), 1u);
+  EXPECT_EQ(fakes.modem.LastWrite(), Command(kPhone2));
+  EXPECT_EQ(st.form.StatusBar1[5].Text, " Отправка SMS 9876543210");
+  EXPECT_EQ(fakes.folder.Read("tsms.txt"), common::Utf8ToCp1251("9876543210\r\nстарый\r\n"));
+}
+
+}  // namespace
