@@ -7,7 +7,9 @@
 
 namespace stanmon {
 
-MediaPlayerPanel::MediaPlayerPanel(QWidget* parent) : QWidget(parent) {
+MediaPlayerPanel::MediaPlayerPanel(QWidget* parent,
+                                   std::function<void(const std::string&)> click)
+    : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(1);
@@ -21,6 +23,8 @@ MediaPlayerPanel::MediaPlayerPanel(QWidget* parent) : QWidget(parent) {
     button->setAutoRaise(false);
     button->setFocusPolicy(Qt::NoFocus);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    connect(button, &QToolButton::clicked, this,
+            [click, name = std::string("MediaPlayer1") + name] { click(name); });
     layout->addWidget(button);
   }
 }

@@ -1,8 +1,10 @@
-// The siren player's control: play, pause and stop buttons. The buttons have no
-// action of their own yet.
+// The siren player's control: play, pause and stop buttons, each reported by
+// name ("MediaPlayer1Play", "MediaPlayer1Pause", "MediaPlayer1Stop").
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <string>
 
 namespace stanmon {
 
@@ -10,7 +12,7 @@ class MediaPlayerPanel : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MediaPlayerPanel(QWidget* parent);
+  MediaPlayerPanel(QWidget* parent, std::function<void(const std::string&)> click);
 };
 
 }  // namespace stanmon

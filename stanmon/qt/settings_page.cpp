@@ -61,7 +61,8 @@ SettingsPage::SettingsPage(monitor::ConsoleForm& form, const WindowEvents& event
     form_.CheckBox[17].Checked = checked;
     events_.click("CheckBox17");
   });
-  auto* player = new MediaPlayerPanel(siren_box_);
+  auto* player =
+      new MediaPlayerPanel(siren_box_, [this](const std::string& name) { events_.click(name); });
   player->setObjectName("MediaPlayer1");
   player->setGeometry(8, 52, kSirenBox.width() - 16, 26);
 
