@@ -18,10 +18,10 @@ void ViewArchiveOf100000Lines(benchmark::State& state) {
   monitor::Station st{fakes.Ports()};
   std::string bytes;
   for (int i = 0; i < kLines; ++i) {
-    bytes += common::Utf8ToCp1251(monitor::EventLine("05.03.2026 14:07:09", "Петров",
-                                                     " ЦТП 2", "02_05", "Вкл",
-                                                     "Дверь котельной " + std::to_string(i))) +
-             "\r\n";
+    bytes +=
+        common::Utf8ToCp1251(monitor::EventLine("05.03.2026 14:07:09", "Петров", " ЦТП 2", "02_05",
+                                                "Вкл", "Дверь котельной " + std::to_string(i))) +
+        "\r\n";
   }
   fakes.folder.Write("2026_03_05.txt", bytes);
   for (auto _ : state) {

@@ -41,7 +41,9 @@ void ToolButton9Click(Station& st) {
   ViewArchive(st);
 }
 
-void ToolButton14Click(Station& st) { PrintArchive(st); }
+void ToolButton14Click(Station& st) {
+  PrintArchive(st);
+}
 
 void ViewArchive(Station& st) {
   const auto name = ChooseArchive(st, "Просмотр архива ");
@@ -60,6 +62,8 @@ void PrintArchive(Station& st) {
   st.ports.printer.Preview(st.Form2.Items);
 }
 
-void Clr1Click(Station& st) { st.form.Memo2.Lines.clear(); }
+void Clr1Click(Station& st) {
+  st.form.Memo2.Lines.clear();
+}
 
 }  // namespace monitor

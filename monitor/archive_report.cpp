@@ -26,10 +26,8 @@ std::vector<ReportPage> PaginateReport(std::size_t lines, const ReportLayout& la
 
 std::vector<ReportHeaderItem> ReportPageHeader(const common::DateTime& now, int page) {
   return {
-      {0.0, common::FormatDate(now), 10},
-      {21.2, common::FormatTime(now), 10},
-      {52.9, "Журнал событий", 12, true, clNavy},
-      {110.1, "Страница ", 10},
+      {0.0, common::FormatDate(now), 10},         {21.2, common::FormatTime(now), 10},
+      {52.9, "Журнал событий", 12, true, clNavy}, {110.1, "Страница ", 10},
       {127.0, std::to_string(page), 10},
   };
 }

@@ -15,13 +15,21 @@ inline constexpr int kChannels = 16;
 inline constexpr int kSignalRows = 256;
 
 // Signal row of signal s (1..16) of channel c (1..16).
-constexpr int SignalRow(int channel, int signal) { return 16 * (channel - 1) + signal; }
+constexpr int SignalRow(int channel, int signal) {
+  return 16 * (channel - 1) + signal;
+}
 // Channel of a signal row.
-constexpr int ChannelOfRow(int row) { return (row - 1) / 16 + 1; }
+constexpr int ChannelOfRow(int row) {
+  return (row - 1) / 16 + 1;
+}
 
 // Output boxes: P1 of channel c is CheckBox[16 + 2c], P2 is CheckBox[17 + 2c].
-constexpr int OutputBoxP1(int channel) { return 16 + 2 * channel; }
-constexpr int OutputBoxP2(int channel) { return 17 + 2 * channel; }
+constexpr int OutputBoxP1(int channel) {
+  return 16 + 2 * channel;
+}
+constexpr int OutputBoxP2(int channel) {
+  return 17 + 2 * channel;
+}
 
 struct ConsoleForm {
   std::string Caption;
@@ -29,10 +37,11 @@ struct ConsoleForm {
   int Height = 568;
 
   // Tool bar ToolBar1.
-  std::array<TButton, 15> ToolButton;  // 7 save, 9 view archive, 10 siren off, 11..13 edit, 14 print
-  std::array<TImage, 28> Image;  // 1 plan background, 2..17 zone markers, 18..20 and 27 lamps
+  std::array<TButton, 15>
+      ToolButton;                   // 7 save, 9 view archive, 10 siren off, 11..13 edit, 14 print
+  std::array<TImage, 28> Image;     // 1 plan background, 2..17 zone markers, 18..20 and 27 lamps
   TDateTimePicker DateTimePicker1;  // the current date
-  TEdit Edit20;                  // pause between RS485 requests, seconds
+  TEdit Edit20;                     // pause between RS485 requests, seconds
   TUpDown UpDown1;                  // spinner of Edit20
   TGauge Gauge1;                    // alarm SMS progress 0..100
   TComboBox ComboBox2;              // received SMS, newest first
@@ -50,17 +59,17 @@ struct ConsoleForm {
   // frame), 22 the control strip. Page 1: 17 signals, 18 SMS price, 19 siren,
   // 20 objects, 24 support phones. Page 2: 21 plan area. Page 3: 23 about.
   std::array<TGroupBox, 25> GroupBox;
-  std::array<TShape, 257> Shape;        // indicator r = signal row r
-  std::array<TCheckBox, 50> CheckBox;   // 17 siren switch, 18..49 output boxes
-  TComboBox ComboBox1;                  // operator choice; "Оператор" = nobody chosen
+  std::array<TShape, 257> Shape;       // indicator r = signal row r
+  std::array<TCheckBox, 50> CheckBox;  // 17 siren switch, 18..49 output boxes
+  TComboBox ComboBox1;                 // operator choice; "Оператор" = nobody chosen
 
   // Page 1, settings.
   TStringGrid StringGrid1;  // signal table: code, description, status, time
-  TEdit Edit1;           // SMS price in kopecks
+  TEdit Edit1;              // SMS price in kopecks
   TMediaPlayer MediaPlayer1;
   TStringGrid StringGrid3;  // object table: number, name, phone, balance
-  TEdit Edit2;           // support phone 1
-  TEdit Edit19;          // support phone 2
+  TEdit Edit2;              // support phone 1
+  TEdit Edit19;             // support phone 2
   TStringGrid StringGrid4;  // operator list
 
   // Page 2, object plan.
@@ -68,7 +77,7 @@ struct ConsoleForm {
 
   // Page 3, about.
   std::array<std::string, 4> Label;  // Label1..Label3 captions
-  TMemo Memo2;                        // help text and archive viewer
+  TMemo Memo2;                       // help text and archive viewer
 
   // Page 4, journal.
   TStringGrid StringGrid7;

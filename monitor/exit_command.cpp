@@ -13,6 +13,8 @@ void N6Click(Station& st) {
   st.state.TerminateRequested = true;
 }
 
-void BitBtn18Click(Station& st) { N6Click(st); }
+void BitBtn18Click(Station& st) {
+  N6Click(st);
+}
 
 }  // namespace monitor

@@ -31,8 +31,10 @@ void SyncOutputCheckBoxes(Station& st) {
     st.state.OutputCmd[c].P2 = st.form.CheckBox[OutputBoxP2(c)].Checked ? 1 : 0;
   }
   for (int c = 1; c <= kChannels; ++c) {
-    st.form.CheckBox[OutputBoxP1(c)].Background = st.state.OutputState[c].P1 != 0 ? clRed : clBtnFace;
-    st.form.CheckBox[OutputBoxP2(c)].Background = st.state.OutputState[c].P2 != 0 ? clRed : clBtnFace;
+    st.form.CheckBox[OutputBoxP1(c)].Background =
+        st.state.OutputState[c].P1 != 0 ? clRed : clBtnFace;
+    st.form.CheckBox[OutputBoxP2(c)].Background =
+        st.state.OutputState[c].P2 != 0 ? clRed : clBtnFace;
   }
 }
 

@@ -19,7 +19,9 @@ void CreateIfMissing(Station& st, const char* name, const std::vector<std::strin
   if (!common::FileExists(path)) common::WriteLineFile(path, defaults);
 }
 
-LineFile Read(Station& st, const char* name) { return common::ReadLineFile(st.File(name)); }
+LineFile Read(Station& st, const char* name) {
+  return common::ReadLineFile(st.File(name));
+}
 
 void LoadPollPause(Station& st) {
   const auto path = st.File(kPollPauseFile);
@@ -114,18 +116,18 @@ void LoadBalances(Station& st) {
 
 void LoadSettings(Station& st) {
   st.form.DateTimePicker1.DateTime = st.ports.clock.Now();  // 1
-  WriteJournalHeadings(st.form);                              // 2
-  LoadPollPause(st);                                          // 3
-  LoadHelp(st);                                               // 4
-  ClearStatusSnapshots(st);                                   // 5
-  PrepareDailyArchive(st);                                    // 6
-  LoadChannelPhones(st);                                      // 7
-  LoadSupportPhones(st);                                      // 8
-  LoadSignalTable(st);                                        // 9
-  LoadObjectNames(st);                                        // 10
-  LoadOperatorList(st);                                       // 11
-  LoadBalances(st);                                           // 12
-  CheckLowBalance(st);                                        // 13
+  WriteJournalHeadings(st.form);                            // 2
+  LoadPollPause(st);                                        // 3
+  LoadHelp(st);                                             // 4
+  ClearStatusSnapshots(st);                                 // 5
+  PrepareDailyArchive(st);                                  // 6
+  LoadChannelPhones(st);                                    // 7
+  LoadSupportPhones(st);                                    // 8
+  LoadSignalTable(st);                                      // 9
+  LoadObjectNames(st);                                      // 10
+  LoadOperatorList(st);                                     // 11
+  LoadBalances(st);                                         // 12
+  CheckLowBalance(st);                                      // 13
 }
 
 // Shown once per run: a start-up repeated after a later error does not ask again.

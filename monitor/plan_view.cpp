@@ -6,7 +6,9 @@
 namespace monitor {
 namespace {
 
-TImage& Marker(Station& st, int k) { return st.form.Image[k + 1]; }
+TImage& Marker(Station& st, int k) {
+  return st.form.Image[k + 1];
+}
 
 void ReadMarkers(Station& st, int channel) {
   const common::PlanMarkers markers =
@@ -34,14 +36,19 @@ void DemonstrationStep(Station& st) {
   std::string& status = st.form.StringGrid1.Cells(2, SignalRow(16, cursor));
   status = status.empty() ? "Вкл" : "";
   if (st.state.PlanChannel == 15) {
-    for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, 240 + s);
+    for (int s = 1; s <= 16; ++s)
+      st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, 240 + s);
   }
 }
 
 }  // namespace
 
-std::string PlanSettingsFileName(int channel) { return "pust" + std::to_string(channel) + ".txt"; }
-std::string PlanPictureFileName(int channel) { return "fon" + std::to_string(channel) + ".bmp"; }
+std::string PlanSettingsFileName(int channel) {
+  return "pust" + std::to_string(channel) + ".txt";
+}
+std::string PlanPictureFileName(int channel) {
+  return "fon" + std::to_string(channel) + ".bmp";
+}
 
 void LoadPlanMarkers(Station& st) {
   if (!common::FileExists(st.File(PlanSettingsFileName(1)))) {
@@ -55,9 +62,9 @@ void LoadPlanMarkers(Station& st) {
 
 void ShowObjectPlan(Station& st, int index) {
   const int c = index + 1;
-  LoadBackground(st, c);  // 1
-  ReadMarkers(st, c);     // 2
-  PlaceZoneMarkers(st);   // 3
+  LoadBackground(st, c);      // 1
+  ReadMarkers(st, c);         // 2
+  PlaceZoneMarkers(st);       // 3
   st.state.PlanShown = true;  // 4
   st.form.Timer4.Enabled = true;
   st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, c);  // 5

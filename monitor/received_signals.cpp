@@ -21,14 +21,16 @@ void ApplySet(Station& st, ReceivedSignals& set) {
   }
   st.state.ChannelStamp[c] = set.Word;
   if (st.state.PlanChannel + 1 == c) {
-    for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(2, s) = signals.Cells(2, SignalRow(c, s));
+    for (int s = 1; s <= 16; ++s)
+      st.form.StringGrid2.Cells(2, s) = signals.Cells(2, SignalRow(c, s));
   }
 }
 
 }  // namespace
 
 void ApplyReceivedSignals(Station& st) {
-  if (st.state.RxRs485.Channel >= 1 && st.state.RxRs485.Channel <= 4) ApplySet(st, st.state.RxRs485);
+  if (st.state.RxRs485.Channel >= 1 && st.state.RxRs485.Channel <= 4)
+    ApplySet(st, st.state.RxRs485);
   if (st.state.RxGsm.Channel >= 5 && st.state.RxGsm.Channel <= 16) ApplySet(st, st.state.RxGsm);
 }
 

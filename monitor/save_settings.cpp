@@ -38,8 +38,8 @@ void SaveSignalTable(Station& st) {
 
 void SavePhoneFiles(Station& st) {
   if (common::CharCount(st.form.Edit19.Text) != 10) st.form.Edit19.Text.clear();  // 1
-  Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});        // 2
-  for (int k = 1; k <= kChannels; ++k) {                                            // 3
+  Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});       // 2
+  for (int k = 1; k <= kChannels; ++k) {                                          // 3
     st.state.ChannelPhone[k] = st.form.StringGrid3.Cells(2, k);
   }
   std::vector<std::string> lines;  // 4
@@ -73,7 +73,9 @@ void SaveBalances(Station& st) {
   Write(st, kBalancesFile, lines);
 }
 
-void SavePollPause(Station& st) { Write(st, kPollPauseFile, {st.form.Edit20.Text}); }
+void SavePollPause(Station& st) {
+  Write(st, kPollPauseFile, {st.form.Edit20.Text});
+}
 
 void ShowChannelPhones(Station& st) {
   for (int k = 1; k <= 4; ++k) st.state.ChannelPhone[k] = "RS485";
@@ -81,7 +83,8 @@ void ShowChannelPhones(Station& st) {
 }
 
 void ShowChannelCaptions(Station& st) {
-  for (int c = 1; c <= kChannels; ++c) st.form.GroupBox[c].Caption = st.form.StringGrid3.Cells(1, c);
+  for (int c = 1; c <= kChannels; ++c)
+    st.form.GroupBox[c].Caption = st.form.StringGrid3.Cells(1, c);
 }
 
 void CheckBox17Click(Station& st) {

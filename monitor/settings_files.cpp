@@ -37,10 +37,16 @@ std::vector<std::string> DefaultBalances() {
   return lines;
 }
 
-std::vector<std::string> DefaultChannelPhones() { return std::vector<std::string>(32); }
+std::vector<std::string> DefaultChannelPhones() {
+  return std::vector<std::string>(32);
+}
 
-std::vector<std::string> DefaultSupportPhones() { return {""}; }
+std::vector<std::string> DefaultSupportPhones() {
+  return {""};
+}
 
-std::vector<std::string> DefaultHelp() { return {" Файл помощи help.txt "}; }
+std::vector<std::string> DefaultHelp() {
+  return {" Файл помощи help.txt "};
+}
 
 }  // namespace monitor

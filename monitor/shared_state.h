@@ -75,7 +75,7 @@ struct SharedState {
 
   std::uint8_t InitDone = 0;
   std::uint8_t OperatorReminderTicks = 0;
-  bool LowBalanceShown = false;  // the low-balance message has been shown this run
+  bool LowBalanceShown = false;     // the low-balance message has been shown this run
   bool TerminateRequested = false;  // the exit command was confirmed
 };
 

@@ -9,7 +9,9 @@
 namespace monitor {
 namespace {
 
-bool PhoneSet(const TEdit& edit) { return common::CharCount(edit.Text) == 10; }
+bool PhoneSet(const TEdit& edit) {
+  return common::CharCount(edit.Text) == 10;
+}
 
 void RaiseAlarm(Station& st) {
   st.form.Timer5.Enabled = true;
@@ -31,21 +33,22 @@ void HandleSignalEvent(Station& st, int r) {
   ConsoleForm& f = st.form;
   SharedState& s = st.state;
   const int c = ChannelOfRow(r);
-  f.DateTimePicker1.DateTime = st.ports.clock.Now();                  // 1
-  ScrollJournal(f);                                                   // 2
+  f.DateTimePicker1.DateTime = st.ports.clock.Now();                       // 1
+  ScrollJournal(f);                                                        // 2
   if (s.CurStatus[r] == "Вкл" && s.PrevStatus[r].empty()) RaiseAlarm(st);  // 3
-  s.PrevStatus[r] = s.CurStatus[r];                                   // 4
-  const std::string object = f.StringGrid3.Cells(1, c);               // 5
-  const std::string status = s.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";  // 6
-  const std::string op = EventOperator(f);                            // 7
+  s.PrevStatus[r] = s.CurStatus[r];                                        // 4
+  const std::string object = f.StringGrid3.Cells(1, c);                    // 5
+  const std::string status = s.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";      // 6
+  const std::string op = EventOperator(f);                                 // 7
   const std::string address = common::FirstChars(f.StringGrid1.Cells(0, r), 10);
   const std::string description = f.StringGrid1.Cells(1, r);
   const std::string line = EventLine(common::FormatDateTime(st.ports.clock.Now()), op, object,
                                      address, status, description);  // 8
-  const std::array<std::string, 7> journal_row = {                   // 9
+  const std::array<std::string, 7> journal_row = {
+      // 9
       common::FormatDateTime(st.ports.clock.Now()), op, object, address, description, status, ""};
   for (int col = 0; col < 7; ++col) f.StringGrid7.Cells(col, 1) = journal_row[col];
-  AppendToArchive(st, line);  // 10
+  AppendToArchive(st, line);                      // 10
   if (status == "Вкл" && s.SmsAlarmArmed == 1) {  // 11
     if (common::CharCount(s.SmsAlarmText) < 120) s.SmsAlarmText += " " + address + "\n";
     f.StringGrid7.Cells(6, 1) = "SMS+";

@@ -43,12 +43,18 @@ Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
   };
   using LinkHandler = void (*)(Station&, links::LinkState&);
   const std::pair<const char*, LinkHandler> link_handlers[] = {
-      {"BitBtn20", links::BitBtn20Click},   {"BitBtn21", links::BitBtn21Click},
-      {"BitBtn17", links::BitBtn17Click},   {"SMS1", links::SMS1Click},
-      {"SMS2", links::SMS2Click},           {"SMS3", links::SMS3Click},
-      {"N17", links::N17Click},             {"N18", links::N18Click},
-      {"AT1", links::AT1Click},             {"N7", links::N7Click},
-      {"N8", links::N8Click},               {"ReadSMS1", links::ReadSMS1Click},
+      {"BitBtn20", links::BitBtn20Click},
+      {"BitBtn21", links::BitBtn21Click},
+      {"BitBtn17", links::BitBtn17Click},
+      {"SMS1", links::SMS1Click},
+      {"SMS2", links::SMS2Click},
+      {"SMS3", links::SMS3Click},
+      {"N17", links::N17Click},
+      {"N18", links::N18Click},
+      {"AT1", links::AT1Click},
+      {"N7", links::N7Click},
+      {"N8", links::N8Click},
+      {"ReadSMS1", links::ReadSMS1Click},
       {"N19", links::N19Click},
   };
   for (const auto& [name, handler] : link_handlers) {
@@ -110,7 +116,9 @@ bool Console::HasClickHandler(const std::string& control) const {
   return click_handlers_.count(control) != 0;
 }
 
-void Console::ShowLineNotice(const std::string& text) { station_.form.StatusBar1[5].Text = text; }
+void Console::ShowLineNotice(const std::string& text) {
+  station_.form.StatusBar1[5].Text = text;
+}
 
 void Console::ReportError(const std::string& text, bool show_box) {
   const std::string box_text = common::ErrorBoxText(text);

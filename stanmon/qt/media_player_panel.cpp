@@ -7,8 +7,7 @@
 
 namespace stanmon {
 
-MediaPlayerPanel::MediaPlayerPanel(QWidget* parent,
-                                   std::function<void(const std::string&)> click)
+MediaPlayerPanel::MediaPlayerPanel(QWidget* parent, std::function<void(const std::string&)> click)
     : QWidget(parent) {
   auto* layout = new QHBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

@@ -27,7 +27,8 @@ bool FileHolds(const testing_support::TempFolder& folder, const std::string& nam
 TEST(ModemReport, ReadFromTheSimIntoTheArchiveChargedAndDeleted) {
   testing_support::TempFolder folder;
   std::string phones;
-  for (int k = 1; k <= 16; ++k) phones += "1\r\n" + std::string(k == 7 ? "9123456707" : "") + "\r\n";
+  for (int k = 1; k <= 16; ++k)
+    phones += "1\r\n" + std::string(k == 7 ? "9123456707" : "") + "\r\n";
   folder.Write("telefon.txt", phones);
   e2e::Pty modem;
   e2e::Pty rs485;

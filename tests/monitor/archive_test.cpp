@@ -104,8 +104,8 @@ TEST(ArchiveReport, PagesHold63LinesAndAnEmptyReportHasOnePage) {
   struct Case {
     std::size_t lines, pages, last_count;
   };
-  for (const Case& c : std::vector<Case>{{0, 1, 0}, {3, 1, 3}, {63, 1, 63}, {64, 2, 1},
-                                         {100000, 1588, 100000 - 1587 * 63}}) {
+  for (const Case& c : std::vector<Case>{
+           {0, 1, 0}, {3, 1, 3}, {63, 1, 63}, {64, 2, 1}, {100000, 1588, 100000 - 1587 * 63}}) {
     const auto pages = monitor::PaginateReport(c.lines);
     ASSERT_EQ(pages.size(), c.pages) << c.lines;
     EXPECT_EQ(pages.back().line_count, c.last_count) << c.lines;

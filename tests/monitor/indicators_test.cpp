@@ -44,10 +44,10 @@ TEST_F(CycleTest, LinkFramesFollowTheAgeWithTheirChannelsThreshold) {
   st.state.LinkAge[9] = 0;
   Pass();
   const std::vector<Step> steps = {
-      {0, clYellow, clYellow, 0},    {50, clYellow, clYellow, 50},
-      {51, clBtnFace, clYellow, 51}, {100, clBtnFace, clYellow, 100},
-      {0, clYellow, clYellow, 0},    {101, clBtnFace, clBtnFace, 101},
-      {0, clYellow, clYellow, 0},    {110, clBtnFace, clBtnFace, 101},
+      {0, clYellow, clYellow, 0},       {50, clYellow, clYellow, 50},
+      {51, clBtnFace, clYellow, 51},    {100, clBtnFace, clYellow, 100},
+      {0, clYellow, clYellow, 0},       {101, clBtnFace, clBtnFace, 101},
+      {0, clYellow, clYellow, 0},       {110, clBtnFace, clBtnFace, 101},
       {120, clBtnFace, clBtnFace, 101}, {20, clBtnFace, clBtnFace, 20},
   };
   for (const Step& s : steps) {

@@ -23,8 +23,8 @@ TEST_F(CycleTest, SignalFiveOfChannelTwoComingOnTakesTheWholeRoad) {
   EXPECT_EQ(st.state.RxRs485.NewData, 0);
   EXPECT_EQ(st.form.Shape[21].Brush, monitor::clRed);
   EXPECT_EQ(st.form.Shape[22].Brush, monitor::clBtnFace);
-  const std::vector<std::string> row = {"05.03.2026 14:07:30", "  ???  ", " ЦТП 2", "02_05",
-                                        "20", "Вкл", "SMS+"};
+  const std::vector<std::string> row = {
+      "05.03.2026 14:07:30", "  ???  ", " ЦТП 2", "02_05", "20", "Вкл", "SMS+"};
   for (int col = 0; col < 7; ++col) EXPECT_EQ(Journal(col, 1), row[col]) << col;
   EXPECT_EQ(Archive(), "05.03.2026 14:07:30   ???  ,    ЦТП 2  02_05 Вкл    20\r\n");
   EXPECT_EQ(st.state.SirenOn, 1);

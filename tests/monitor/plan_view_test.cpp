@@ -93,7 +93,8 @@ TEST_F(CycleTest, BadPlanFilesLeaveThePlanAsItWas) {
   std::string last_bad = DefaultPlanBytes();
   last_bad.replace(last_bad.size() - 4, 2, "16 ");
   const std::vector<Case> cases = {
-      {DefaultPlanBytes().substr(0, DefaultPlanBytes().size() - 4), "'' is not a valid integer value"},
+      {DefaultPlanBytes().substr(0, DefaultPlanBytes().size() - 4),
+       "'' is not a valid integer value"},
       {last_bad, "'16 ' is not a valid integer value"},
       {"\r\n" + DefaultPlanBytes(), "'' is not a valid integer value"},
   };

@@ -121,8 +121,8 @@ TEST_F(SettingsTest, CyrillicFilesLoadAndSaveBackByteForByte) {
   const std::vector<std::string> tab4 = {"Иванов", "Петров", "", "Щукин", "Эйлер", "Юдин"};
   const std::vector<std::string> support = {"9111111111", "9222222222"};
   const std::vector<std::pair<std::string, std::vector<std::string>>> files = {
-      {"tab1.txt", tab1},    {"tab3.txt", tab3},       {"tab4.txt", tab4},
-      {"tab5.txt", tab5},    {"telefon.txt", phones},  {"telefona.txt", support}};
+      {"tab1.txt", tab1}, {"tab3.txt", tab3},      {"tab4.txt", tab4},
+      {"tab5.txt", tab5}, {"telefon.txt", phones}, {"telefona.txt", support}};
   for (const auto& [name, lines] : files) fakes.folder.Write(name, Lines(lines));
 
   Load();
@@ -165,7 +165,8 @@ TEST_F(SettingsTest, SaveCommandRules) {
   EXPECT_EQ(st.form.StringGrid3.Cells(2, 2), "RS485");
   EXPECT_EQ(st.state.ChannelPhone[7], "9000000007");
   const std::string tab1 = fakes.folder.Read("tab1.txt");
-  EXPECT_EQ(std::count(tab1.begin(), tab1.end(), '\n'), 512);  // 256 pairs: the 257th default pair is not written back
+  EXPECT_EQ(std::count(tab1.begin(), tab1.end(), '\n'),
+            512);  // 256 pairs: the 257th default pair is not written back
   EXPECT_FALSE(fakes.folder.Exists("paut.txt"));
 }
 

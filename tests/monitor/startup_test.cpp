@@ -16,7 +16,9 @@ namespace {
 using monitor::Station;
 using testing_support::FakePorts;
 
-std::string Cp1251(const std::string& utf8) { return common::Utf8ToCp1251(utf8); }
+std::string Cp1251(const std::string& utf8) {
+  return common::Utf8ToCp1251(utf8);
+}
 
 struct StartUpTest : ::testing::Test {
   FakePorts fakes;

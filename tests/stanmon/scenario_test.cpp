@@ -55,8 +55,8 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
     EXPECT_EQ(ArchiveLines(), step) << step;
     const int signal = (step - 1) % 16 + 1;
     EXPECT_EQ(console.form().StringGrid7.Cells(5, 1), step <= 16 ? "Вкл" : "Отк") << step;
-    EXPECT_EQ(console.form().StringGrid7.Cells(3, 1), "16_" + std::string(signal < 10 ? "0" : "") +
-                                                          std::to_string(signal));
+    EXPECT_EQ(console.form().StringGrid7.Cells(3, 1),
+              "16_" + std::string(signal < 10 ? "0" : "") + std::to_string(signal));
     if (step == 1) {
       EXPECT_EQ(console.state().SmsAlarmArmed, 1);
       EXPECT_EQ(console.state().SirenOn, 1);

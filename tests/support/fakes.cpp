@@ -131,8 +131,8 @@ bool TempFolder::Exists(const std::string& name) const {
 }
 
 monitor::ConsolePorts FakePorts::Ports() {
-  return monitor::ConsolePorts{dialogs, modem,  rs485, sound,       printer,
-                               picture, clock,  folder.path, "/opt/stanmon/stanmon"};
+  return monitor::ConsolePorts{
+      dialogs, modem, rs485, sound, printer, picture, clock, folder.path, "/opt/stanmon/stanmon"};
 }
 
 }  // namespace testing_support
