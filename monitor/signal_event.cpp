@@ -1,5 +1,7 @@
 #include "monitor/signal_event.h"
 
+#include <array>
+
 #include "common/clock.h"
 #include "common/text.h"
 #include "monitor/alarm_sms.h"
