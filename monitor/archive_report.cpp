@@ -6,7 +6,8 @@
 namespace monitor {
 
 int LinesPerPage(const ReportLayout& layout) {
-  const double body = layout.page_height_mm - 2 * layout.margin_mm - layout.header_mm;
+  const double body =
+      layout.page_height_mm - layout.margins.top_mm - layout.margins.bottom_mm - layout.header_mm;
   // A small tolerance keeps a band that fits exactly from being pushed over by rounding.
   return std::max(1, static_cast<int>(std::floor(body / layout.line_mm + 1e-9)));
 }

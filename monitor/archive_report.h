@@ -1,5 +1,6 @@
-// The archive report: A4 portrait pages with a page header and one 4.2 mm detail
-// band per archive line. The layout lives here; the shell only paints it.
+// The archive report: pages with a page header and one 4.2 mm detail band per
+// archive line, A4 portrait unless the printer's page is set otherwise. The
+// layout lives here; the shell only paints it.
 #pragma once
 
 #include <cstddef>
@@ -11,16 +12,24 @@
 
 namespace monitor {
 
+struct ReportMargins {
+  double left_mm = 10;
+  double top_mm = 10;
+  double right_mm = 10;
+  double bottom_mm = 10;
+};
+
 struct ReportLayout {
+  // The paper as it lies in the printer, orientation included.
   double page_width_mm = 210;
   double page_height_mm = 297;
-  double margin_mm = 10;  // on each of the four sides
+  ReportMargins margins;
   double header_mm = 9.3;
   double line_mm = 4.2;
   double font_pt = 10;  // Arial 10 pt
 };
 
-// Detail bands that fit under the page header.
+// Detail bands that fit under the page header, at least one.
 int LinesPerPage(const ReportLayout& layout);
 
 struct ReportPage {

@@ -1,5 +1,6 @@
 // The archive report port with Qt's print preview: zoom, paging, printer set-up
-// and printing, over an A4 portrait printer.
+// and printing. The printer starts on A4 portrait; paper or orientation changed
+// in the preview lays the pages out again.
 #pragma once
 
 #include "common/clock.h"

@@ -39,10 +39,10 @@ constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
 void PaintPage(QPainter& painter, const PaperMap& map, const monitor::ReportLayout& layout,
                const monitor::ReportPage& page, const std::vector<std::string>& lines,
                const common::DateTime& now) {
-  const double left = layout.margin_mm;
-  const double top = layout.margin_mm;
-  const double right = layout.page_width_mm - layout.margin_mm;
-  const double bottom = layout.page_height_mm - layout.margin_mm;
+  const double left = layout.margins.left_mm;
+  const double top = layout.margins.top_mm;
+  const double right = layout.page_width_mm - layout.margins.right_mm;
+  const double bottom = layout.page_height_mm - layout.margins.bottom_mm;
   // Text runs out at the right margin: cut, never wrapped.
   painter.setClipRect(map.Rect(left, top, right, bottom));
 
@@ -65,11 +65,24 @@ void PaintPage(QPainter& painter, const PaperMap& map, const monitor::ReportLayo
 
 }  // namespace
 
-QPageLayout ReportPageLayout(const monitor::ReportLayout& layout) {
+QPageLayout ReportPageLayout() {
+  const monitor::ReportLayout layout;
   const QPageSize size(QSizeF(layout.page_width_mm, layout.page_height_mm), QPageSize::Millimeter,
                        QString(), QPageSize::FuzzyMatch);
-  const double m = layout.margin_mm;
-  return QPageLayout(size, QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Millimeter);
+  const monitor::ReportMargins& m = layout.margins;
+  return QPageLayout(size, QPageLayout::Portrait,
+                     QMarginsF(m.left_mm, m.top_mm, m.right_mm, m.bottom_mm),
+                     QPageLayout::Millimeter);
+}
+
+monitor::ReportLayout ReportLayoutOn(const QPageLayout& page) {
+  const QRectF paper = page.fullRect(QPageLayout::Millimeter);
+  const QMarginsF margins = page.margins(QPageLayout::Millimeter);
+  monitor::ReportLayout layout;
+  layout.page_width_mm = paper.width();
+  layout.page_height_mm = paper.height();
+  layout.margins = {margins.left(), margins.top(), margins.right(), margins.bottom()};
+  return layout;
 }
 
 QFont ReportFont(double point_size, bool bold) {
@@ -82,9 +95,9 @@ QFont ReportFont(double point_size, bool bold) {
 }
 
 int PaintArchiveReport(QPainter& painter, QPagedPaintDevice& device,
-                       const std::vector<std::string>& lines, const common::DateTime& now,
-                       const monitor::ReportLayout& layout) {
+                       const std::vector<std::string>& lines, const common::DateTime& now) {
   const PaperMap map(device);
+  const monitor::ReportLayout layout = ReportLayoutOn(device.pageLayout());
   const std::vector<monitor::ReportPage> pages = monitor::PaginateReport(lines.size(), layout);
   for (const monitor::ReportPage& page : pages) {
     if (page.number > 1) device.newPage();

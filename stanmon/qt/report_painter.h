@@ -15,18 +15,21 @@ class QPainter;
 
 namespace stanmon {
 
-// The report's paper: its page size, portrait, its margins.
-QPageLayout ReportPageLayout(const monitor::ReportLayout& layout = {});
+// The report's paper as it is first offered: A4 portrait with 10 mm margins.
+QPageLayout ReportPageLayout();
+
+// The report laid out on a device's page: its paper in its orientation, its margins.
+monitor::ReportLayout ReportLayoutOn(const QPageLayout& page);
 
 // Arial's metrics: Liberation Sans where it is installed, else a sans-serif face.
 QFont ReportFont(double point_size, bool bold = false);
 
 // Paints every page of the report onto the device the painter is active on,
 // starting a new device page before each page after the first; `now` goes into
-// every page header. Positions are taken from the paper's edge, so they hold
-// whatever margins the device has. Returns the number of pages painted.
+// every page header. The pages are laid out on the device's page as it is set
+// now, so a turned or other paper gets as many lines a page as it holds.
+// Returns the number of pages painted.
 int PaintArchiveReport(QPainter& painter, QPagedPaintDevice& device,
-                       const std::vector<std::string>& lines, const common::DateTime& now,
-                       const monitor::ReportLayout& layout = {});
+                       const std::vector<std::string>& lines, const common::DateTime& now);
 
 }  // namespace stanmon

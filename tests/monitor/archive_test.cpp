@@ -123,4 +123,43 @@ TEST(ArchiveReport, PagesHold63LinesAndAnEmptyReportHasOnePage) {
   EXPECT_DOUBLE_EQ(header[4].left_mm, 127.0);
 }
 
+// Whatever the paper, every line lands on exactly one page, in order, and no
+// page holds more bands than fit between its header and its bottom margin.
+TEST(ArchiveReport, EveryLineIsOnOnePageWhateverThePaper) {
+  struct Paper {
+    const char* name;
+    double width_mm, height_mm, margin_mm;
+    std::size_t per_page;
+  };
+  const Paper papers[] = {
+      {"A4 portrait", 210, 297, 10, 63},
+      {"A4 landscape", 297, 210, 10, 43},  // (210 - 20 - 9.3) / 4.2 = 43.02
+      {"Letter", 215.9, 279.4, 10, 59},
+      {"Letter landscape", 279.4, 215.9, 10, 44},
+      {"A4, printer margins 20 mm", 210, 297, 20, 58},
+      {"a page with no room for a band", 100, 25, 10, 1},
+  };
+  for (const Paper& paper : papers) {
+    monitor::ReportLayout layout;
+    layout.page_width_mm = paper.width_mm;
+    layout.page_height_mm = paper.height_mm;
+    layout.margins = {paper.margin_mm, paper.margin_mm, paper.margin_mm, paper.margin_mm};
+    EXPECT_EQ(static_cast<std::size_t>(monitor::LinesPerPage(layout)), paper.per_page)
+        << paper.name;
+    for (const std::size_t lines : {std::size_t{0}, std::size_t{93}, paper.per_page + 1}) {
+      const auto pages = monitor::PaginateReport(lines, layout);
+      const std::size_t expected_pages =
+          lines == 0 ? 1 : (lines + paper.per_page - 1) / paper.per_page;
+      ASSERT_EQ(pages.size(), expected_pages) << paper.name << ", " << lines << " lines";
+      std::size_t next = 0;
+      for (const monitor::ReportPage& page : pages) {
+        EXPECT_EQ(page.first_line, next) << paper.name;
+        EXPECT_LE(page.line_count, paper.per_page) << paper.name;
+        next += page.line_count;
+      }
+      EXPECT_EQ(next, lines) << paper.name;
+    }
+  }
+}
+
 }  // namespace

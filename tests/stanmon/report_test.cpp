@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTimer>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,12 @@ struct Painted {
   QByteArray pdf;
 };
 
-Painted PaintToPdf(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+Painted PaintToPdf(const std::filesystem::path& file, const std::vector<std::string>& lines,
+                   const QPageLayout& paper = ReportPageLayout()) {
   Painted painted;
   {
     QPdfWriter writer(QString::fromStdString(file.string()));
-    writer.setPageLayout(ReportPageLayout());
+    writer.setPageLayout(paper);
     QPainter painter(&writer);
     painted.pages_reported = PaintArchiveReport(painter, writer, lines, kNow);
   }
@@ -76,6 +78,34 @@ TEST(ArchiveReportTest, PaintsOnePageHeaderPerPage) {
   }
 }
 
+// The report is laid out anew on the paper the printer holds: 93 lines fill as many
+// pages as that paper's height takes, never running off its edge.
+TEST(ArchiveReportTest, PagesFollowThePapersSizeAndOrientation) {
+  testing_support::TempFolder folder;
+  const auto paper = [](QPageSize::PageSizeId id, QPageLayout::Orientation orientation) {
+    QPageLayout layout = ReportPageLayout();
+    layout.setPageSize(QPageSize(id));
+    layout.setOrientation(orientation);
+    return layout;
+  };
+  const struct {
+    const char* file;
+    QPageLayout paper;
+    int pages;
+  } cases[] = {
+      {"a4_portrait.pdf", ReportPageLayout(), 2},                                     // 63 + 30
+      {"a4_landscape.pdf", paper(QPageSize::A4, QPageLayout::Landscape), 3},          // 43 + 43 + 7
+      {"letter.pdf", paper(QPageSize::Letter, QPageLayout::Portrait), 2},             // 59 + 34
+      {"letter_landscape.pdf", paper(QPageSize::Letter, QPageLayout::Landscape), 3},  // 44 + 44 + 5
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file);
+    const Painted painted = PaintToPdf(folder.path / c.file, ArchiveLines(93), c.paper);
+    EXPECT_EQ(painted.pages_reported, c.pages);
+    EXPECT_EQ(PagesIn(painted.pdf), c.pages);
+  }
+}
+
 TEST(ArchiveReportTest, FontHasArialsMetrics) {
   const QFontInfo info(ReportFont(10));
   EXPECT_EQ(info.family(), QStringLiteral("Liberation Sans"));
@@ -91,18 +121,21 @@ struct Shown {
   int pages = 0;
 };
 
-// Opens the preview, looks at it once it is on screen, closes it.
-Shown PreviewAndClose(QtReportPrinter& printer, const std::vector<std::string>& lines) {
+// Opens the preview, does what the user does in it, looks at it, closes it.
+Shown PreviewAndClose(QtReportPrinter& printer, const std::vector<std::string>& lines,
+                      const std::function<void(QPrintPreviewWidget&)>& user = {}) {
   Shown shown;
   QTimer look;
   QObject::connect(&look, &QTimer::timeout, [&] {
     auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) return;
     look.stop();
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    if (user) user(*preview);
     shown.title = dialog->windowTitle();
     shown.doc_name = dialog->printer()->docName();
     shown.layout = dialog->printer()->pageLayout();
-    shown.pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+    shown.pages = preview->pageCount();
     dialog->reject();
   });
   look.start(10);
@@ -120,6 +153,16 @@ TEST(ArchiveReportTest, PreviewShowsTheReportUntilClosed) {
   EXPECT_EQ(shown.layout.orientation(), QPageLayout::Portrait);
   EXPECT_EQ(shown.layout.margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
   EXPECT_EQ(shown.pages, 2);
+}
+
+TEST(ArchiveReportTest, PreviewTurnedToLandscapeLaysThePagesOutAgain) {
+  testing_support::FakeClock clock;
+  QtReportPrinter printer(clock);
+  const Shown shown = PreviewAndClose(printer, ArchiveLines(93), [](QPrintPreviewWidget& preview) {
+    preview.setLandscapeOrientation();
+  });
+  EXPECT_EQ(shown.layout.orientation(), QPageLayout::Landscape);
+  EXPECT_EQ(shown.pages, 3);  // 43 + 43 + 7
 }
 
 }  // namespace
