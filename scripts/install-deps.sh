@@ -11,6 +11,8 @@ packages=(
   # run: Qt Multimedia's backend, fonts with Cyrillic (Liberation Sans has Arial's metrics)
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core fonts-liberation
+  # run: Qt's own texts (buttons, file and print dialogs) in Russian
+  qt6-translations-l10n
 )
 
 missing=()

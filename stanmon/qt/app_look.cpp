@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QStyleFactory>
 
+#include "common/qt/russian_qt_texts.h"
+
 namespace stanmon {
 
 void SetUpLook(QApplication& app) {
@@ -14,6 +16,7 @@ void SetUpLook(QApplication& app) {
   font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), font.family()});
   font.setPixelSize(12);
   app.setFont(font);
+  shell::InstallRussianQtTexts(app);
 }
 
 }  // namespace stanmon

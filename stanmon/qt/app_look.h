@@ -1,5 +1,5 @@
 // The look the window was laid out for: the Fusion style and a compact font, the
-// same on every desktop.
+// same on every desktop, and Qt's own texts in Russian.
 #pragma once
 
 class QApplication;

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QStyleFactory>
 
+#include "common/qt/russian_qt_texts.h"
+
 namespace stanplan {
 
 // The window's font is an 11-pixel sans serif of Arial's metrics, where installed,
@@ -14,6 +16,7 @@ void SetUpLook(QApplication& app) {
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(11);
   app.setFont(font);
+  shell::InstallRussianQtTexts(app);
 }
 
 }  // namespace stanplan

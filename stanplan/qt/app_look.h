@@ -1,4 +1,5 @@
-// The designer's look: one style and the window font on every desktop.
+// The designer's look: one style and the window font on every desktop, and Qt's
+// own texts in Russian.
 #pragma once
 
 class QApplication;

@@ -27,9 +27,11 @@
 #include "common/qt/timer_driver.h"
 #include "common/timer_bank.h"
 #include "stanmon/console.h"
+#include "stanmon/qt/app_look.h"
 #include "stanmon/qt/main_window.h"
 #include "stanmon/qt/shape_widget.h"
 #include "tests/support/fakes.h"
+#include "tests/support/qt_own_texts.h"
 #include "tests/support/widget_tree.h"
 
 namespace stanmon {
@@ -462,6 +464,18 @@ TEST(TimerDriverTest, NothingTicksBeforeStart) {
   driver.Start();
   QTest::qWait(30);
   EXPECT_GT(ticks, 0);
+}
+
+// ---- Qt's own texts ----
+
+// The console's start-up makes the boxes' and dialogs' own texts Russian.
+TEST(StartUpLookTest, QtsOwnTextsAreRussian) {
+  SetUpLook(*qApp);
+  const testing_support::QtOwnTexts texts = testing_support::QtOwnTextsShown();
+  EXPECT_EQ(texts.box_ok, "OK");
+  EXPECT_EQ(texts.box_cancel, "Отмена");
+  EXPECT_EQ(texts.file_dialog_cancel, "Отмена");
+  EXPECT_EQ(texts.file_name_label, "&Имя файла:");
 }
 
 // ---- file dialog helpers ----

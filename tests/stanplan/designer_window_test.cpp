@@ -21,8 +21,10 @@
 #include "common/qt/qt_picture.h"
 #include "common/timer_bank.h"
 #include "stanplan/designer_app.h"
+#include "stanplan/qt/app_look.h"
 #include "stanplan/qt/designer_window.h"
 #include "tests/support/fakes.h"
+#include "tests/support/qt_own_texts.h"
 #include "tests/support/widget_tree.h"
 
 namespace stanplan {
@@ -238,6 +240,15 @@ TEST_F(DesignerWindowTest, ExitConfirmedEndsTheProgram) {
   QTimer::singleShot(2000, &window, [] { QCoreApplication::exit(1); });
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_TRUE(app.TerminateRequested());
+}
+
+// The designer's start-up makes the boxes' and dialogs' own texts Russian.
+TEST(DesignerStartUpLook, QtsOwnTextsAreRussian) {
+  SetUpLook(*qApp);
+  const testing_support::QtOwnTexts texts = testing_support::QtOwnTextsShown();
+  EXPECT_EQ(texts.box_cancel, "Отмена");
+  EXPECT_EQ(texts.file_dialog_cancel, "Отмена");
+  EXPECT_EQ(texts.file_name_label, "&Имя файла:");
 }
 
 TEST(DesignerQtPorts, FiltersBecomeQtsAndTheStartFolderIsTheProgramsFolder) {
