@@ -5,7 +5,7 @@ namespace {
 
 void Prepare(Desk& d, TFileDialog& dialog, const std::string& title) {
   dialog.Title = title;
-  dialog.InitialDir = d.ports.program_path;
+  dialog.InitialDir = d.ports.folder.string();
 }
 
 std::optional<std::string> Remember(TFileDialog& dialog, std::optional<std::string> chosen) {

@@ -9,9 +9,10 @@
 namespace monitor {
 namespace {
 
-// OpenDialog1 as both commands prepare it; the chosen path or nothing.
+// OpenDialog1 as both commands prepare it; the chosen path or nothing. It opens in
+// the working folder, where the archives are, wherever the program file lies.
 std::optional<std::string> ChooseArchive(Station& st, const std::string& title) {
-  return st.ports.dialogs.OpenFile(title, st.form.OpenDialog1Filter, st.ports.program_path);
+  return st.ports.dialogs.OpenFile(title, st.form.OpenDialog1Filter, st.ports.folder.string());
 }
 
 std::filesystem::path Chosen(Station& st, const std::string& name) {

@@ -16,7 +16,6 @@ namespace {
 using designer_testing::DefaultPlanBytes;
 using designer_testing::DesignerRig;
 using designer_testing::DesignerTest;
-using designer_testing::kProgramPath;
 using designer_testing::Lines;
 using designer_testing::LoadedDesignerTest;
 
@@ -52,7 +51,8 @@ TEST_F(LoadedDesignerTest, EachDialogHasItsTitleFilterAndStartFolderAndRemembers
       EXPECT_EQ(box.text, c.title);
       EXPECT_EQ(box.caption, c.filter);
     }
-    EXPECT_EQ(dialogs.start_folders, std::vector<std::string>(3, kProgramPath)) << c.title;
+    // The working folder, where the plan files are, not the program's folder.
+    EXPECT_EQ(dialogs.start_folders, std::vector<std::string>(3, folder.path.string())) << c.title;
     EXPECT_EQ(dialogs.proposed, (std::vector<std::string>{c.first_proposal, chosen, chosen}))
         << c.title;
   }

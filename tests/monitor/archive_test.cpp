@@ -71,6 +71,8 @@ TEST_F(CycleTest, ViewerShowsTheChosenFileOrSaysItCannotBeRead) {
   const auto dialog = fakes.dialogs.OfKind("open");
   EXPECT_EQ(dialog[0].text, "Просмотр архива ");
   EXPECT_EQ(dialog[0].caption, "txt|20*.txt");
+  // The working folder, where the archives are, not the program's folder.
+  EXPECT_EQ(dialog[0].start_folder, fakes.folder.path.string());
 
   monitor::ToolButton9Click(st);
   EXPECT_EQ(st.form.Memo2.Lines, (std::vector<std::string>{"первая", "вторая"}));
@@ -97,6 +99,7 @@ TEST_F(CycleTest, PrintPreviewGetsTheFilesLinesOrTheErrorEndsIt) {
   EXPECT_EQ(fakes.printer.previews[0], (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_TRUE(fakes.printer.previews[1].empty());
   EXPECT_EQ(fakes.dialogs.OfKind("open")[0].text, "Распечатать архив ");
+  EXPECT_EQ(fakes.dialogs.OfKind("open")[0].start_folder, fakes.folder.path.string());
 }
 
 TEST(ArchiveReport, PagesHold63LinesAndAnEmptyReportHasOnePage) {

@@ -13,7 +13,7 @@ namespace testing_support {
 
 bool ScriptedDialogs::Confirm(const std::string& text, const std::string& caption,
                               common::BoxIcon icon) {
-  boxes.push_back({"confirm", text, caption, icon});
+  boxes.push_back({"confirm", text, caption, icon, ""});
   if (confirm_answers.empty()) return true;
   const bool answer = confirm_answers.front();
   confirm_answers.pop_front();
@@ -22,7 +22,7 @@ bool ScriptedDialogs::Confirm(const std::string& text, const std::string& captio
 
 void ScriptedDialogs::Inform(const std::string& text, const std::string& caption,
                              common::BoxIcon icon) {
-  boxes.push_back({"inform", text, caption, icon});
+  boxes.push_back({"inform", text, caption, icon, ""});
 }
 
 std::optional<std::string> ScriptedDialogs::NextText() {
@@ -35,21 +35,21 @@ std::optional<std::string> ScriptedDialogs::NextText() {
 std::optional<std::string> ScriptedDialogs::Input(const std::string& caption,
                                                   const std::string& prompt,
                                                   const std::string& /*default_text*/) {
-  boxes.push_back({"input", prompt, caption, common::BoxIcon::None});
+  boxes.push_back({"input", prompt, caption, common::BoxIcon::None, ""});
   return NextText();
 }
 
 std::optional<std::string> ScriptedDialogs::OpenFile(const std::string& title,
                                                      const std::string& filter,
-                                                     const std::string& /*start_folder*/) {
-  boxes.push_back({"open", title, filter, common::BoxIcon::None});
+                                                     const std::string& start_folder) {
+  boxes.push_back({"open", title, filter, common::BoxIcon::None, start_folder});
   return NextText();
 }
 
 std::optional<std::string> ScriptedDialogs::SaveFile(const std::string& title,
                                                      const std::string& filter,
-                                                     const std::string& /*start_folder*/) {
-  boxes.push_back({"save", title, filter, common::BoxIcon::None});
+                                                     const std::string& start_folder) {
+  boxes.push_back({"save", title, filter, common::BoxIcon::None, start_folder});
   return NextText();
 }
 

@@ -19,10 +19,11 @@ namespace testing_support {
 
 // Every box the core opened, in order.
 struct Box {
-  std::string kind;  // "confirm", "inform", "input", "open", "save"
-  std::string text;  // text, prompt or title
-  std::string caption;
+  std::string kind;     // "confirm", "inform", "input", "open", "save"
+  std::string text;     // text, prompt or title
+  std::string caption;  // caption, or a file dialog's filter
   common::BoxIcon icon = common::BoxIcon::None;
+  std::string start_folder;  // where a file dialog opens
 };
 
 // Answers boxes from a queue (Confirm: true = OK; without an answer OK is taken)
