@@ -8,6 +8,15 @@ namespace common {
 
 enum class BoxIcon { None, Information, Question, Warning, Error };
 
+// What a file dialog has selected: a file name (a name alone, or a full path that
+// also picks the folder; empty: none) and the entry of its filter, from 1.
+struct FileSelection {
+  std::string file_name;
+  int filter_index = 1;
+
+  bool operator==(const FileSelection&) const = default;
+};
+
 struct Dialogs {
   virtual ~Dialogs() = default;
   // OK/Cancel box; true for OK.
@@ -23,20 +32,27 @@ struct Dialogs {
                                               const std::string& start_folder) = 0;
   virtual std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
                                               const std::string& start_folder) = 0;
-  // As OpenFile and SaveFile, with a file name that the dialog proposes (a name
-  // alone, or a full path that also picks the folder; empty: none). A port that
-  // cannot propose a name shows the plain dialog.
-  virtual std::optional<std::string> OpenFileProposing(const std::string& title,
-                                                       const std::string& filter,
-                                                       const std::string& start_folder,
-                                                       const std::string& /*file_name*/) {
-    return OpenFile(title, filter, start_folder);
+  // As OpenFile and SaveFile, opening with a selection proposed and returning the
+  // one chosen. A port that cannot propose shows the plain dialog and returns the
+  // filter entry it was given.
+  virtual std::optional<FileSelection> OpenFileProposing(const std::string& title,
+                                                         const std::string& filter,
+                                                         const std::string& start_folder,
+                                                         const FileSelection& proposed) {
+    return Plain(OpenFile(title, filter, start_folder), proposed);
   }
-  virtual std::optional<std::string> SaveFileProposing(const std::string& title,
-                                                       const std::string& filter,
-                                                       const std::string& start_folder,
-                                                       const std::string& /*file_name*/) {
-    return SaveFile(title, filter, start_folder);
+  virtual std::optional<FileSelection> SaveFileProposing(const std::string& title,
+                                                         const std::string& filter,
+                                                         const std::string& start_folder,
+                                                         const FileSelection& proposed) {
+    return Plain(SaveFile(title, filter, start_folder), proposed);
+  }
+
+ private:
+  static std::optional<FileSelection> Plain(std::optional<std::string> path,
+                                            const FileSelection& proposed) {
+    if (!path) return std::nullopt;
+    return FileSelection{*path, proposed.filter_index};
   }
 };
 

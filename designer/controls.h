@@ -52,12 +52,14 @@ struct TToolButton {
   int Width = 23;
 };
 
-// An open or save dialog: what it shows and the file last chosen in it.
+// An open or save dialog: what it shows, and the file and filter entry last
+// chosen in it, which it proposes the next time.
 struct TFileDialog {
   std::string Title;
   std::string Filter;  // "label|pattern|label|pattern"
   std::string InitialDir;
   std::string FileName;
+  int FilterIndex = 1;  // entry of Filter, from 1
 };
 
 }  // namespace designer

@@ -100,9 +100,9 @@ DesignerForm MakeDesignerForm() {
   f.Timer3 = {true, 1000};
   f.Timer4 = {false, 400};
 
-  f.OpenDialog1 = {"Открыть фоновый рисунок ", "bmp|fon*.bmp|All files|*.*", "", ""};
-  f.OpenDialog2 = {"Выбор установок", "Файл установок|pust*.txt|All files|*.*", "", ""};
-  f.SaveDialog1 = {"Запись установок", "Файл установок|pust*.txt", "", "pust.txt"};
+  f.OpenDialog1 = {"Открыть фоновый рисунок ", "bmp|fon*.bmp|All files|*.*", "", "", 1};
+  f.OpenDialog2 = {"Выбор установок", "Файл установок|pust*.txt|All files|*.*", "", "", 1};
+  f.SaveDialog1 = {"Запись установок", "Файл установок|pust*.txt", "", "pust.txt", 1};
   return f;
 }
 

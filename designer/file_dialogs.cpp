@@ -8,9 +8,16 @@ void Prepare(Desk& d, TFileDialog& dialog, const std::string& title) {
   dialog.InitialDir = d.ports.folder.string();
 }
 
-std::optional<std::string> Remember(TFileDialog& dialog, std::optional<std::string> chosen) {
-  if (chosen) dialog.FileName = *chosen;
-  return chosen;
+common::FileSelection Proposal(const TFileDialog& dialog) {
+  return {dialog.FileName, dialog.FilterIndex};
+}
+
+std::optional<std::string> Remember(TFileDialog& dialog,
+                                    const std::optional<common::FileSelection>& chosen) {
+  if (!chosen) return std::nullopt;
+  dialog.FileName = chosen->file_name;
+  dialog.FilterIndex = chosen->filter_index;
+  return chosen->file_name;
 }
 
 }  // namespace
@@ -18,13 +25,13 @@ std::optional<std::string> Remember(TFileDialog& dialog, std::optional<std::stri
 std::optional<std::string> ShowOpenDialog(Desk& d, TFileDialog& dialog, const std::string& title) {
   Prepare(d, dialog, title);
   return Remember(dialog, d.ports.dialogs.OpenFileProposing(dialog.Title, dialog.Filter,
-                                                            dialog.InitialDir, dialog.FileName));
+                                                            dialog.InitialDir, Proposal(dialog)));
 }
 
 std::optional<std::string> ShowSaveDialog(Desk& d, TFileDialog& dialog, const std::string& title) {
   Prepare(d, dialog, title);
   return Remember(dialog, d.ports.dialogs.SaveFileProposing(dialog.Title, dialog.Filter,
-                                                            dialog.InitialDir, dialog.FileName));
+                                                            dialog.InitialDir, Proposal(dialog)));
 }
 
 }  // namespace designer

@@ -1,6 +1,6 @@
 // Showing the window's file dialogs: each gets its title and the working folder,
 // where the plan files and pictures are, as its starting folder, proposes the
-// file last chosen in it, and remembers the file chosen now.
+// file and filter entry last chosen in it, and remembers those chosen now.
 #pragma once
 
 #include <optional>

@@ -27,7 +27,7 @@ int ProgramEntry(int argc, char** argv) {
   const auto notice = [&line_notice](const std::string& text) { line_notice(text); };
   stanmon::QtSerialLine modem(stanmon::SerialSettingsFromEnvironment(1), notice);
   stanmon::QtSerialLine rs485(stanmon::SerialSettingsFromEnvironment(2), notice);
-  shell::QtDialogs dialogs(shell::FileChoice::kChecked);
+  shell::QtDialogs dialogs;
   stanmon::QtSound sound;
   shell::QtPicture picture;
   common::SystemClock clock;

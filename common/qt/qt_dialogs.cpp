@@ -32,11 +32,6 @@ int ShowBox(QWidget* window, const std::string& text, const std::string& caption
   return box.exec();
 }
 
-std::optional<std::string> Chosen(const QString& path) {
-  if (path.isEmpty()) return std::nullopt;
-  return path.toStdString();
-}
-
 }  // namespace
 
 QStringList ToQtFilters(const std::string& filter) {
@@ -44,8 +39,11 @@ QStringList ToQtFilters(const std::string& filter) {
   if (parts.size() == 1) return parts;  // a bare pattern
   QStringList entries;
   for (int i = 0; i + 1 < parts.size(); i += 2) {
-    const QString patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(' ');
-    entries.append(parts[i] + " (" + patterns + ")");
+    QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (QString& pattern : patterns) {
+      if (pattern == QStringLiteral("*.*")) pattern = QStringLiteral("*");
+    }
+    entries.append(parts[i] + " (" + patterns.join(' ') + ")");
   }
   return entries;
 }
@@ -81,47 +79,50 @@ std::optional<std::string> QtDialogs::Input(const std::string& caption, const st
 
 std::optional<std::string> QtDialogs::OpenFile(const std::string& title, const std::string& filter,
                                                const std::string& start_folder) {
-  return ShowFileDialog(false, title, filter, start_folder, "");
+  const auto chosen = ShowFileDialog(false, title, filter, start_folder, {});
+  if (!chosen) return std::nullopt;
+  return chosen->file_name;
 }
 
 std::optional<std::string> QtDialogs::SaveFile(const std::string& title, const std::string& filter,
                                                const std::string& start_folder) {
-  return ShowFileDialog(true, title, filter, start_folder, "");
+  const auto chosen = ShowFileDialog(true, title, filter, start_folder, {});
+  if (!chosen) return std::nullopt;
+  return chosen->file_name;
 }
 
-std::optional<std::string> QtDialogs::OpenFileProposing(const std::string& title,
-                                                        const std::string& filter,
-                                                        const std::string& start_folder,
-                                                        const std::string& file_name) {
-  return ShowFileDialog(false, title, filter, start_folder, file_name);
+std::optional<common::FileSelection> QtDialogs::OpenFileProposing(
+    const std::string& title, const std::string& filter, const std::string& start_folder,
+    const common::FileSelection& proposed) {
+  return ShowFileDialog(false, title, filter, start_folder, proposed);
 }
 
-std::optional<std::string> QtDialogs::SaveFileProposing(const std::string& title,
-                                                        const std::string& filter,
-                                                        const std::string& start_folder,
-                                                        const std::string& file_name) {
-  return ShowFileDialog(true, title, filter, start_folder, file_name);
+std::optional<common::FileSelection> QtDialogs::SaveFileProposing(
+    const std::string& title, const std::string& filter, const std::string& start_folder,
+    const common::FileSelection& proposed) {
+  return ShowFileDialog(true, title, filter, start_folder, proposed);
 }
 
-std::optional<std::string> QtDialogs::ShowFileDialog(bool save, const std::string& title,
-                                                     const std::string& filter,
-                                                     const std::string& start_folder,
-                                                     const std::string& file_name) {
-  if (choice_ == FileChoice::kChecked) {
-    const QString caption = QString::fromStdString(title);
-    return Chosen(save ? QFileDialog::getSaveFileName(window_, caption, StartFolder(start_folder),
-                                                      ToQtFilter(filter))
-                       : QFileDialog::getOpenFileName(window_, caption, StartFolder(start_folder),
-                                                      ToQtFilter(filter)));
-  }
+std::optional<common::FileSelection> QtDialogs::ShowFileDialog(
+    bool save, const std::string& title, const std::string& filter, const std::string& start_folder,
+    const common::FileSelection& proposed) {
   QFileDialog dialog(window_, QString::fromStdString(title), StartFolder(start_folder));
+  // Qt's own dialog everywhere: it speaks the interface's language and takes any name.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite);
-  dialog.setNameFilters(ToQtFilters(filter));
-  if (!file_name.empty()) dialog.selectFile(QString::fromStdString(file_name));
+  const QStringList filters = ToQtFilters(filter);
+  dialog.setNameFilters(filters);
+  if (proposed.filter_index >= 1 && proposed.filter_index <= filters.size()) {
+    dialog.selectNameFilter(filters[proposed.filter_index - 1]);
+  }
+  if (!proposed.file_name.empty()) dialog.selectFile(QString::fromStdString(proposed.file_name));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-  return dialog.selectedFiles().front().toStdString();
+  const auto chosen_filter = filters.indexOf(dialog.selectedNameFilter());
+  return common::FileSelection{
+      dialog.selectedFiles().front().toStdString(),
+      chosen_filter < 0 ? proposed.filter_index : static_cast<int>(chosen_filter) + 1};
 }
 
 }  // namespace shell

@@ -10,20 +10,12 @@ class QWidget;
 
 namespace shell {
 
-// What the file dialogs take as the chosen file.
-enum class FileChoice {
-  // Qt's own open and save boxes: only an existing file opens, and replacing one
-  // asks first. They propose no file name.
-  kChecked,
-  // An open dialog also takes the name of a file that does not exist, a save dialog
-  // an existing one without asking; both propose the file name they are given.
-  kAnyName,
-};
-
+// The boxes and Qt's own file dialog, the same on every desktop. An open dialog
+// also takes the name of a file that does not exist, so the command that opens it
+// reports the failure in its own words; a save dialog takes an existing file
+// without asking.
 class QtDialogs : public common::Dialogs {
  public:
-  explicit QtDialogs(FileChoice choice) : choice_(choice) {}
-
   // The boxes open over the window given here (none until the window exists).
   void SetWindow(QWidget* window) { window_ = window; }
 
@@ -35,25 +27,26 @@ class QtDialogs : public common::Dialogs {
                                       const std::string& start_folder) override;
   std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
                                       const std::string& start_folder) override;
-  std::optional<std::string> OpenFileProposing(const std::string& title, const std::string& filter,
-                                               const std::string& start_folder,
-                                               const std::string& file_name) override;
-  std::optional<std::string> SaveFileProposing(const std::string& title, const std::string& filter,
-                                               const std::string& start_folder,
-                                               const std::string& file_name) override;
+  std::optional<common::FileSelection> OpenFileProposing(
+      const std::string& title, const std::string& filter, const std::string& start_folder,
+      const common::FileSelection& proposed) override;
+  std::optional<common::FileSelection> SaveFileProposing(
+      const std::string& title, const std::string& filter, const std::string& start_folder,
+      const common::FileSelection& proposed) override;
 
  private:
-  std::optional<std::string> ShowFileDialog(bool save, const std::string& title,
-                                            const std::string& filter,
-                                            const std::string& start_folder,
-                                            const std::string& file_name);
+  std::optional<common::FileSelection> ShowFileDialog(bool save, const std::string& title,
+                                                      const std::string& filter,
+                                                      const std::string& start_folder,
+                                                      const common::FileSelection& proposed);
 
-  FileChoice choice_;
   QWidget* window_ = nullptr;
 };
 
 // "label|pattern|label|pattern" as Qt's filters "label (pattern)", one an entry;
 // the patterns of one entry are separated by ";" in the form and by blanks for Qt.
+// "*.*" means every file, as on the platform the forms were made for, so it
+// becomes "*": Qt's "*.*" would leave out names without a dot.
 QStringList ToQtFilters(const std::string& filter);
 // The same filters as one text, separated by ";;".
 QString ToQtFilter(const std::string& filter);

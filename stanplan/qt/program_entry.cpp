@@ -17,7 +17,7 @@ using shell::QtPicture;
 int DesignerProgramEntry(int argc, char** argv) {
   QApplication app(argc, argv);
   SetUpLook(app);
-  QtDialogs dialogs(shell::FileChoice::kAnyName);
+  QtDialogs dialogs;
   QtPicture picture;
   DesignerApp designer(designer::DesignerPorts{dialogs, picture, std::filesystem::current_path(),
                                                QApplication::applicationFilePath().toStdString()});

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <fstream>
 #include <string>
 #include <utility>
@@ -17,24 +18,42 @@
 
 namespace designer_testing {
 
-// Scripted boxes that also record what each file dialog was given.
+// Scripted boxes that also record what each file dialog was given, and answer
+// with the filter entry the user picks (none scripted: the one proposed).
 struct ProposingDialogs : testing_support::ScriptedDialogs {
   std::vector<std::string> start_folders;
   std::vector<std::string> proposed;
+  std::vector<int> proposed_filters;
+  std::deque<int> filter_answers;
 
-  std::optional<std::string> OpenFileProposing(const std::string& title, const std::string& filter,
-                                               const std::string& start_folder,
-                                               const std::string& file_name) override {
-    start_folders.push_back(start_folder);
-    proposed.push_back(file_name);
-    return OpenFile(title, filter, start_folder);
+  std::optional<common::FileSelection> OpenFileProposing(
+      const std::string& title, const std::string& filter, const std::string& start_folder,
+      const common::FileSelection& selection) override {
+    Record(start_folder, selection);
+    return Answer(OpenFile(title, filter, start_folder), selection);
   }
-  std::optional<std::string> SaveFileProposing(const std::string& title, const std::string& filter,
-                                               const std::string& start_folder,
-                                               const std::string& file_name) override {
+  std::optional<common::FileSelection> SaveFileProposing(
+      const std::string& title, const std::string& filter, const std::string& start_folder,
+      const common::FileSelection& selection) override {
+    Record(start_folder, selection);
+    return Answer(SaveFile(title, filter, start_folder), selection);
+  }
+
+ private:
+  void Record(const std::string& start_folder, const common::FileSelection& selection) {
     start_folders.push_back(start_folder);
-    proposed.push_back(file_name);
-    return SaveFile(title, filter, start_folder);
+    proposed.push_back(selection.file_name);
+    proposed_filters.push_back(selection.filter_index);
+  }
+  std::optional<common::FileSelection> Answer(const std::optional<std::string>& path,
+                                              const common::FileSelection& selection) {
+    int filter = selection.filter_index;
+    if (!filter_answers.empty()) {
+      filter = filter_answers.front();
+      filter_answers.pop_front();
+    }
+    if (!path) return std::nullopt;
+    return common::FileSelection{*path, filter};
   }
 };
 

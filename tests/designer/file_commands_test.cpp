@@ -27,23 +27,25 @@ TEST_F(LoadedDesignerTest, EachDialogHasItsTitleFilterAndStartFolderAndRemembers
     const char* filter;
     const char* first_proposal;
     std::string chosen;
+    int picked_filter;  // the filter entry the user switches to before choosing
   };
   folder.Write("a.bmp", "BM");
   folder.Write("a.txt", DefaultPlanBytes());
   const Case cases[] = {
       {designer::N6Click, "open", "Открыть фоновый рисунок ", "bmp|fon*.bmp|All files|*.*", "",
-       "a.bmp"},
+       "a.bmp", 2},
       {designer::N7Click, "open", "Выбор установок", "Файл установок|pust*.txt|All files|*.*", "",
-       "a.txt"},
+       "a.txt", 2},
       {designer::N8Click, "save", "Запись установок", "Файл установок|pust*.txt", "pust.txt",
-       "b.txt"},
+       "b.txt", 1},
   };
   for (const Case& c : cases) {
     dialogs = {};
     const std::string& chosen = c.chosen;
     dialogs.text_answers = {chosen, std::nullopt, std::nullopt};
+    dialogs.filter_answers = {c.picked_filter, 1};
     c.command(desk);  // chosen
-    c.command(desk);  // Cancel
+    c.command(desk);  // Cancel, after going back to the first entry
     c.command(desk);
     ASSERT_EQ(dialogs.boxes.size(), 3u) << c.title;
     for (const auto& box : dialogs.boxes) {
@@ -54,6 +56,8 @@ TEST_F(LoadedDesignerTest, EachDialogHasItsTitleFilterAndStartFolderAndRemembers
     // The working folder, where the plan files are, not the program's folder.
     EXPECT_EQ(dialogs.start_folders, std::vector<std::string>(3, folder.path.string())) << c.title;
     EXPECT_EQ(dialogs.proposed, (std::vector<std::string>{c.first_proposal, chosen, chosen}))
+        << c.title;
+    EXPECT_EQ(dialogs.proposed_filters, (std::vector<int>{1, c.picked_filter, c.picked_filter}))
         << c.title;
   }
 }

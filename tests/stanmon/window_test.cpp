@@ -6,10 +6,12 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QEventLoop>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -31,6 +33,7 @@
 #include "stanmon/qt/main_window.h"
 #include "stanmon/qt/shape_widget.h"
 #include "tests/support/fakes.h"
+#include "tests/support/modal.h"
 #include "tests/support/qt_own_texts.h"
 #include "tests/support/widget_tree.h"
 
@@ -483,12 +486,42 @@ TEST(StartUpLookTest, QtsOwnTextsAreRussian) {
 TEST(QtDialogsTest, FiltersBecomeQtFilters) {
   const std::pair<std::string, QString> cases[] = {
       {"txt|20*.txt", "txt (20*.txt)"},
-      {"Архив|*.txt|Все|*.*", "Архив (*.txt);;Все (*.*)"},
+      {"Архив|*.txt|Все|*.*", "Архив (*.txt);;Все (*)"},  // every name, with a dot or without
       {"Рисунки|*.bmp;*.png", "Рисунки (*.bmp *.png)"},
       {"*.wav", "*.wav"},
       {"", ""},
   };
   for (const auto& [filter, expected] : cases) EXPECT_EQ(ToQtFilter(filter), expected) << filter;
+}
+
+// A name typed by hand goes to the command even when no such file exists, so the
+// viewer's own "cannot read" box is what the operator sees.
+TEST(QtDialogsTest, OpenDialogStartsInTheFolderGivenAndTakesANameThatDoesNotExist) {
+  testing_support::TempFolder folder;
+  shell::QtDialogs dialogs;
+  bool refused = false;  // a box of the dialog's own refusing the name
+  QTimer close_refusal;
+  QObject::connect(&close_refusal, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      refused = true;
+      box->reject();
+    }
+  });
+  close_refusal.start(10);
+  QString shown_in;
+  std::optional<std::string> chosen;
+  testing_support::WhileModal(
+      [&] { chosen = dialogs.OpenFile("Просмотр архива ", "txt|20*.txt", folder.path.string()); },
+      [&](QWidget& shown) {
+        auto& dialog = dynamic_cast<QFileDialog&>(shown);
+        shown_in = dialog.directory().absolutePath();
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText("2020_no_such.txt");
+        static_cast<QDialog&>(dialog).accept();  // as the Open button does
+        if (dialog.isVisible()) dialog.reject();
+      });
+  EXPECT_EQ(shown_in, Q(folder.path.string()));
+  EXPECT_FALSE(refused);
+  EXPECT_EQ(chosen, (folder.path / "2020_no_such.txt").string());
 }
 
 TEST(QtDialogsTest, StartFolderNamingAFileOpensItsFolder) {

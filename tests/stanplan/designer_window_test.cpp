@@ -1,8 +1,10 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -24,6 +26,7 @@
 #include "stanplan/qt/app_look.h"
 #include "stanplan/qt/designer_window.h"
 #include "tests/support/fakes.h"
+#include "tests/support/modal.h"
 #include "tests/support/qt_own_texts.h"
 #include "tests/support/widget_tree.h"
 
@@ -251,14 +254,58 @@ TEST(DesignerStartUpLook, QtsOwnTextsAreRussian) {
   EXPECT_EQ(texts.file_name_label, "&Имя файла:");
 }
 
-TEST(DesignerQtPorts, FiltersBecomeQtsAndTheStartFolderIsTheProgramsFolder) {
+TEST(DesignerQtPorts, FiltersBecomeQtsAndAStartFolderNamingAFileOpensItsFolder) {
   EXPECT_EQ(ToQtFilters("Файл установок|pust*.txt|All files|*.*"),
-            QStringList({"Файл установок (pust*.txt)", "All files (*.*)"}));
+            QStringList({"Файл установок (pust*.txt)", "All files (*)"}));
   EXPECT_EQ(ToQtFilters("bmp|fon*.bmp|All files|*.*").front(), "bmp (fon*.bmp)");
   testing_support::TempFolder folder;
   const QString dir = QString::fromStdString(folder.path.string());
   EXPECT_EQ(StartFolder((folder.path / "stanplan").string()), dir);
   EXPECT_EQ(StartFolder(folder.path.string()), dir);
+}
+
+// Whether a file dialog lists a file of that name.
+bool Lists(const QFileDialog& dialog, const QString& name) {
+  const auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+  const QAbstractItemModel* model = list->model();
+  for (int row = 0; row < model->rowCount(list->rootIndex()); ++row) {
+    if (model->index(row, 0, list->rootIndex()).data().toString() == name) return true;
+  }
+  return false;
+}
+
+// The dialog opens on the filter entry proposed, where "All files" lists names
+// without a dot as well, and returns the entry the user ends on.
+TEST(DesignerQtPorts, FileDialogOpensOnTheFilterEntryProposedAndReturnsTheOneChosen) {
+  testing_support::TempFolder folder;
+  folder.Write("pust", "");
+  folder.Write("pust1.txt", "");
+  shell::QtDialogs dialogs;
+  QString opened_on;
+  bool lists_pust = false;
+  bool refiltered = false;
+  std::optional<common::FileSelection> chosen;
+  testing_support::WhileModal(
+      [&] {
+        chosen =
+            dialogs.OpenFileProposing("Выбор установок", "Файл установок|pust*.txt|All files|*.*",
+                                      folder.path.string(), {"", 2});
+      },
+      [&](QWidget& shown) {
+        auto& dialog = dynamic_cast<QFileDialog&>(shown);
+        opened_on = dialog.selectedNameFilter();
+        lists_pust = QTest::qWaitFor([&] { return Lists(dialog, "pust"); }, 5000);
+        dialog.selectNameFilter("Файл установок (pust*.txt)");
+        refiltered = QTest::qWaitFor([&] { return !Lists(dialog, "pust"); }, 5000);
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText("pust1.txt");
+        static_cast<QDialog&>(dialog).accept();  // as the Open button does
+        if (dialog.isVisible()) dialog.reject();
+      });
+  EXPECT_EQ(opened_on, "All files (*)");
+  EXPECT_TRUE(lists_pust);
+  EXPECT_TRUE(refiltered);
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(*chosen, (common::FileSelection{(folder.path / "pust1.txt").string(), 1}));
 }
 
 TEST(DesignerQtPorts, PicturesLoadByContentAndFailWithTheLoadersText) {

@@ -14,7 +14,7 @@ namespace testing_support {
 
 QtOwnTexts QtOwnTextsShown() {
   QtOwnTexts texts;
-  shell::QtDialogs dialogs(shell::FileChoice::kAnyName);
+  shell::QtDialogs dialogs;
   WhileModal([&] { dialogs.Confirm("?", "", common::BoxIcon::Question); },
              [&](QWidget& shown) {
                auto& box = dynamic_cast<QMessageBox&>(shown);
