@@ -34,13 +34,15 @@ void MoveCurrentMarker(Desk& d) {
 
 }  // namespace
 
-void StepUpDown(TUpDown& spinner, TEdit& edit, SpinButton button) {
-  const std::int64_t shown = ShownNumber(edit.Text).value_or(spinner.Position);
+bool StepUpDown(TUpDown& spinner, TEdit& edit, SpinButton button) {
+  const std::optional<std::int64_t> number = ShownNumber(edit.Text);
+  const std::int64_t shown = number.value_or(spinner.Position);
   const std::int64_t base = std::clamp<std::int64_t>(shown, spinner.Min, spinner.Max);
   const std::int64_t step = button == SpinButton::kUp ? 1 : -1;
   spinner.Position =
       static_cast<int>(std::clamp<std::int64_t>(base + step, spinner.Min, spinner.Max));
   edit.Text = std::to_string(spinner.Position);
+  return number != spinner.Position;
 }
 
 void UpDown1Click(Desk& d) {

@@ -56,8 +56,8 @@ bool DesignerApp::Spin(const std::string& spinner, designer::SpinButton button) 
   const auto found = spinners_.find(spinner);
   if (found == spinners_.end()) return false;
   const Spinner& s = found->second;
-  designer::StepUpDown(*s.updown, *s.edit, button);
-  Run([this, click = s.click] { click(desk_); });
+  if (designer::StepUpDown(*s.updown, *s.edit, button))
+    Run([this, click = s.click] { click(desk_); });
   return true;
 }
 

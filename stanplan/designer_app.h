@@ -29,8 +29,8 @@ class DesignerApp {
   bool Click(const std::string& control);
   bool HasClickHandler(const std::string& control) const;
 
-  // A spinner's arrow ("UpDown1" .. "UpDown3"): the step, then its click handler.
-  // False for any other name.
+  // A spinner's arrow ("UpDown1" .. "UpDown3"): the step, then its click handler
+  // when the number changed. False for any other name.
   bool Spin(const std::string& spinner, designer::SpinButton button);
 
   // The exit command was confirmed: the program ends now.

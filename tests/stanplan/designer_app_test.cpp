@@ -104,6 +104,41 @@ TEST_F(DesignerAppTest, SpinnersStepThenRunTheirHandlers) {
   EXPECT_EQ(designer::Marker(app.desk(), 2).Left, 48);
 }
 
+// An arrow at the end of its range leaves the number as it is and runs no
+// handler, so what the user typed and has not applied stays.
+TEST_F(DesignerAppTest, AnArrowAtTheEndOfItsRangeRunsNoHandler) {
+  Advance(1000);
+  struct Case {
+    const char* spinner;
+    SpinButton button;
+    std::string edit1, edit2, edit3;
+  };
+  const Case cases[] = {
+      {"UpDown1", SpinButton::kUp, "16", "123", "45"},
+      {"UpDown1", SpinButton::kDown, "1", "123", "45"},
+      {"UpDown2", SpinButton::kUp, "1", "530", "45"},
+      {"UpDown3", SpinButton::kDown, "1", "123", "0"},
+  };
+  for (const Case& c : cases) {
+    designer::DesignerForm& f = app.form();
+    f.Edit1.Text = c.edit1;
+    f.Edit2.Text = c.edit2;
+    f.Edit3.Text = c.edit3;
+    const auto& marker = designer::Marker(app.desk(), std::stoi(c.edit1));
+    const std::pair<int, int> before{marker.Left, marker.Top};
+    ASSERT_TRUE(app.Spin(c.spinner, c.button));
+    EXPECT_EQ(f.Edit1.Text, c.edit1) << c.spinner;
+    EXPECT_EQ(f.Edit2.Text, c.edit2) << c.spinner;
+    EXPECT_EQ(f.Edit3.Text, c.edit3) << c.spinner;
+    EXPECT_EQ(std::make_pair(marker.Left, marker.Top), before) << c.spinner;
+  }
+  // A number typed beyond the range is brought into it: that is a change.
+  app.form().Edit1.Text = "20";
+  ASSERT_TRUE(app.Spin("UpDown1", SpinButton::kUp));
+  EXPECT_EQ(app.form().Edit1.Text, "16");
+  EXPECT_EQ(app.form().Edit2.Text, "272");
+}
+
 TEST_F(DesignerAppTest, AnErrorEndingAClickIsShownCaptionedWithTheProgramsName) {
   Advance(1000);
   app.form().Edit2.Text = "1,5";
