@@ -26,7 +26,22 @@ bool IsNamedCode(int code) {
   }
 }
 
+std::string WithVisibleNuls(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (const char c : text) {
+    if (c == '\0') {
+      shown += "␀";
+    } else {
+      shown += c;
+    }
+  }
+  return shown;
+}
+
 }  // namespace
+
+PlatformError::PlatformError(const std::string& text) : std::runtime_error(WithVisibleNuls(text)) {}
 
 std::string FileErrorText(int code) {
   switch (code) {

@@ -8,7 +8,9 @@
 namespace common {
 
 struct PlatformError : std::runtime_error {
-  using std::runtime_error::runtime_error;
+  // The text travels as a C string, which a NUL (a byte read from a file) would
+  // end: each NUL is carried as the visible mark "␀" instead.
+  explicit PlatformError(const std::string& text);
 };
 
 // File error codes and their texts: 2 "File not found", 3 "Invalid filename",

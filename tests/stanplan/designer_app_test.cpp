@@ -139,6 +139,15 @@ TEST_F(DesignerAppTest, AnArrowAtTheEndOfItsRangeRunsNoHandler) {
   EXPECT_EQ(app.form().Edit2.Text, "272");
 }
 
+// A NUL byte read from a file does not cut the error text short in the box.
+TEST_F(DesignerAppTest, AnErrorTextHoldingANulIsShownWhole) {
+  folder.Write("pust.txt", std::string{'1', '\0', '2', '\r', '\n'});
+  Advance(1000);
+  const auto errors = Errors();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0].text, "'1␀2' is not a valid integer value.");
+}
+
 TEST_F(DesignerAppTest, AnErrorEndingAClickIsShownCaptionedWithTheProgramsName) {
   Advance(1000);
   app.form().Edit2.Text = "1,5";
