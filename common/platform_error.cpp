@@ -31,7 +31,7 @@ std::string WithVisibleNuls(const std::string& text) {
   shown.reserve(text.size());
   for (const char c : text) {
     if (c == '\0') {
-      shown += "␀";
+      shown += "^@";
     } else {
       shown += c;
     }

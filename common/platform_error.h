@@ -9,7 +9,7 @@ namespace common {
 
 struct PlatformError : std::runtime_error {
   // The text travels as a C string, which a NUL (a byte read from a file) would
-  // end: each NUL is carried as the visible mark "␀" instead.
+  // end: each NUL is carried as "^@", as less and vim show it, instead.
   explicit PlatformError(const std::string& text);
 };
 

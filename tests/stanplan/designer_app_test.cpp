@@ -145,7 +145,7 @@ TEST_F(DesignerAppTest, AnErrorTextHoldingANulIsShownWhole) {
   Advance(1000);
   const auto errors = Errors();
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0].text, "'1␀2' is not a valid integer value.");
+  EXPECT_EQ(errors[0].text, "'1^@2' is not a valid integer value.");
 }
 
 TEST_F(DesignerAppTest, AnErrorEndingAClickIsShownCaptionedWithTheProgramsName) {

@@ -1,0 +1,125 @@
+// Saves pictures of the boxes and dialogs both programs open, for a look by eye:
+// dialog_screenshots <folder>. viewer-dialog.png: the archive viewer's open
+// dialog in the working folder; preview-landscape.png, preview-landscape-last.png:
+// a 93-line archive previewed and turned to landscape, all pages and the last one;
+// page-setup.png: the preview's page set-up;
+// confirm-box.png, error-box.png: a confirmation and an error holding a NUL;
+// designer-read-dialog.png: the designer's settings dialog on "All files".
+// Not a test.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QTest>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "common/platform_error.h"
+#include "common/qt/qt_dialogs.h"
+#include "stanmon/qt/app_look.h"
+#include "stanmon/qt/qt_report_printer.h"
+#include "tests/support/fakes.h"
+#include "tests/support/modal.h"
+
+namespace {
+
+// Saves the dialog as it is shown, then closes it.
+struct Shots {
+  QDir folder;
+  bool ok = true;
+
+  void Save(QWidget& dialog, const QString& name) {
+    QTest::qWait(300);  // a file dialog lists its folder in the background
+    const QString file = folder.filePath(name + ".png");
+    ok = dialog.grab().save(file) && ok;
+    std::printf("%s\n", qPrintable(file));
+  }
+  void SaveAndClose(QWidget& dialog, const QString& name) {
+    Save(dialog, name);
+    dialog.close();
+  }
+};
+
+std::vector<std::string> ArchiveLines(int count) {
+  std::vector<std::string> lines;
+  for (int i = 1; i <= count; ++i) {
+    lines.push_back("05.03.2026 14:" + std::to_string(10 + i % 50) +
+                    ":09 Иванов,   ЦТП 2  02_05 Вкл    Дверь котельной, строка " +
+                    std::to_string(i));
+  }
+  return lines;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  stanmon::SetUpLook(app);
+  Shots shots{QDir(QString::fromLocal8Bit(argv[1]))};
+  if (!shots.folder.mkpath(".")) return 1;
+
+  testing_support::TempFolder work;
+  for (const char* name : {"2026_03_04.txt", "2026_03_05.txt", "tab1.txt", "pust.txt", "pust2.txt",
+                           "fon1.bmp", "pust"}) {
+    work.Write(name, "");
+  }
+  shell::QtDialogs dialogs;
+  testing_support::WhileModal(
+      [&] { dialogs.OpenFile("Просмотр архива ", "txt|20*.txt", work.path.string()); },
+      [&](QWidget& shown) { shots.SaveAndClose(shown, "viewer-dialog"); });
+  testing_support::WhileModal(
+      [&] {
+        dialogs.OpenFileProposing("Выбор установок", "Файл установок|pust*.txt|All files|*.*",
+                                  work.path.string(), {"", 2});
+      },
+      [&](QWidget& shown) { shots.SaveAndClose(shown, "designer-read-dialog"); });
+  testing_support::WhileModal(
+      [&] {
+        dialogs.Confirm("Отключить звуковой сигнал?", "Звуковой сигнал ",
+                        common::BoxIcon::Question);
+      },
+      [&](QWidget& shown) { shots.SaveAndClose(shown, "confirm-box"); });
+  const std::string nul_text =
+      common::PlatformError("'1" + std::string(1, '\0') + "2' is not a valid integer value").what();
+  testing_support::WhileModal(
+      [&] {
+        dialogs.Inform(common::ErrorBoxText(nul_text), common::ErrorBoxCaption("Stanplan"),
+                       common::BoxIcon::Error);
+      },
+      [&](QWidget& shown) { shots.SaveAndClose(shown, "error-box"); });
+
+  testing_support::FakeClock clock;
+  stanmon::QtReportPrinter printer(clock);
+  testing_support::WhileModal(
+      [&] { printer.Preview(ArchiveLines(93)); },
+      [&](QWidget& shown) {
+        shown.resize(1400, 800);
+        auto* preview = shown.findChild<QPrintPreviewWidget*>();
+        preview->setLandscapeOrientation();
+        preview->setAllPagesViewMode();
+        preview->fitInView();
+        shots.Save(shown, "preview-landscape");
+        preview->setSinglePageViewMode();
+        preview->setCurrentPage(preview->pageCount());
+        preview->fitToWidth();
+        shots.Save(shown, "preview-landscape-last");
+        for (QAction* action : shown.findChildren<QAction*>()) {
+          if (action->text() != QStringLiteral("Параметры страницы")) {
+            continue;
+          }
+          testing_support::WhileModal(
+              [&] { action->trigger(); },
+              [&](QWidget& setup) { shots.SaveAndClose(setup, "page-setup"); });
+        }
+        shown.close();
+      });
+  return shots.ok ? 0 : 1;
+}
