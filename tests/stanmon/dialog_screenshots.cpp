@@ -4,7 +4,8 @@
 // a 93-line archive previewed and turned to landscape, all pages and the last one;
 // page-setup.png: the preview's page set-up;
 // confirm-box.png, error-box.png: a confirmation and an error holding a NUL;
-// designer-read-dialog.png: the designer's settings dialog on "All files".
+// designer-read-dialog.png: the designer's settings dialog on "All files";
+// designer-save-dialog.png: the designer's write command proposing "pust.txt".
 // Not a test.
 #include <QAction>
 #include <QApplication>
@@ -21,6 +22,7 @@
 #include "common/qt/qt_dialogs.h"
 #include "stanmon/qt/app_look.h"
 #include "stanmon/qt/qt_report_printer.h"
+#include "stanplan/designer_app.h"
 #include "tests/support/fakes.h"
 #include "tests/support/modal.h"
 
@@ -81,6 +83,13 @@ int main(int argc, char** argv) {
                                   work.path.string(), {"", 2});
       },
       [&](QWidget& shown) { shots.SaveAndClose(shown, "designer-read-dialog"); });
+  // The designer's own write command, its program file elsewhere.
+  testing_support::FakePicture picture;
+  stanplan::DesignerApp designer(
+      designer::DesignerPorts{dialogs, picture, work.path, "/opt/stanplan/stanplan"});
+  testing_support::WhileModal(
+      [&] { designer.Click("N8"); },
+      [&](QWidget& shown) { shots.SaveAndClose(shown, "designer-save-dialog"); });
   testing_support::WhileModal(
       [&] {
         dialogs.Confirm("Отключить звуковой сигнал?", "Звуковой сигнал ",
