@@ -474,11 +474,7 @@ TEST(TimerDriverTest, NothingTicksBeforeStart) {
 // The console's start-up makes the boxes' and dialogs' own texts Russian.
 TEST(StartUpLookTest, QtsOwnTextsAreRussian) {
   SetUpLook(*qApp);
-  const testing_support::QtOwnTexts texts = testing_support::QtOwnTextsShown();
-  EXPECT_EQ(texts.box_ok, "OK");
-  EXPECT_EQ(texts.box_cancel, "Отмена");
-  EXPECT_EQ(texts.file_dialog_cancel, "Отмена");
-  EXPECT_EQ(texts.file_name_label, "&Имя файла:");
+  testing_support::ExpectQtsOwnTextsRussian();
 }
 
 // ---- file dialog helpers ----

@@ -248,10 +248,7 @@ TEST_F(DesignerWindowTest, ExitConfirmedEndsTheProgram) {
 // The designer's start-up makes the boxes' and dialogs' own texts Russian.
 TEST(DesignerStartUpLook, QtsOwnTextsAreRussian) {
   SetUpLook(*qApp);
-  const testing_support::QtOwnTexts texts = testing_support::QtOwnTextsShown();
-  EXPECT_EQ(texts.box_cancel, "Отмена");
-  EXPECT_EQ(texts.file_dialog_cancel, "Отмена");
-  EXPECT_EQ(texts.file_name_label, "&Имя файла:");
+  testing_support::ExpectQtsOwnTextsRussian();
 }
 
 TEST(DesignerQtPorts, FiltersBecomeQtsAndAStartFolderNamingAFileOpensItsFolder) {

@@ -1,19 +1,10 @@
 // The texts that Qt itself puts on the boxes and file dialogs of the Qt ports.
 #pragma once
 
-#include <string>
-
 namespace testing_support {
 
-struct QtOwnTexts {
-  std::string box_ok;  // a confirmation's buttons
-  std::string box_cancel;
-  std::string file_name_label;     // an open dialog's "File name" label
-  std::string file_dialog_cancel;  // and its Cancel button
-};
-
-// Opens a confirmation and an open dialog through the Qt ports, reads them and
-// cancels both.
-QtOwnTexts QtOwnTextsShown();
+// Opens a confirmation and an open dialog through the Qt ports, expects their
+// standard buttons and labels in Russian, and cancels both.
+void ExpectQtsOwnTextsRussian();
 
 }  // namespace testing_support
