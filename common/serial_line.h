@@ -11,8 +11,9 @@ struct SerialLine {
   virtual ~SerialLine() = default;
   // Opens the line (once; a line that cannot be opened is retried by the line itself).
   virtual void Open() = 0;
-  // Writes the bytes; never waits for them to go out.
-  virtual void Write(const std::uint8_t* data, std::size_t count) = 0;
+  // Writes the bytes; never waits for them to go out. False when the line did not
+  // take them (it is down): they are dropped, not kept for later.
+  virtual bool Write(const std::uint8_t* data, std::size_t count) = 0;
   // Takes up to max bytes that have arrived, without waiting. 0 when nothing
   // arrived or the read failed.
   virtual std::size_t Read(std::uint8_t* into, std::size_t max) = 0;

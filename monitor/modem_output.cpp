@@ -9,14 +9,14 @@ namespace monitor {
 namespace {
 
 // Fills the buffer with the framed message and hands the bytes before the
-// first 0 byte to the modem line.
-void HandOver(Station& st, const std::string& bytes) {
+// first 0 byte to the modem line. True when the line took them.
+bool HandOver(Station& st, const std::string& bytes) {
   auto& buffer = st.state.ModemTxBuffer;
   buffer.fill(0);
   std::copy(bytes.begin(), bytes.end(), buffer.begin());
   st.state.TxWrittenCount = 0;
   const auto end = std::find(buffer.begin(), buffer.end(), std::uint8_t{0});
-  st.ports.modem.Write(buffer.data(), static_cast<std::size_t>(end - buffer.begin()));
+  return st.ports.modem.Write(buffer.data(), static_cast<std::size_t>(end - buffer.begin()));
 }
 
 }  // namespace
@@ -29,26 +29,28 @@ void OpenPorts(Station& st) {
   st.ports.rs485.Open();
 }
 
-void SendModemCommand(Station& st, std::string_view text) {
+bool SendModemCommand(Station& st, std::string_view text) {
   if (st.state.PortOpen == 0) OpenPorts(st);
   std::string bytes = common::Utf8ToCp1251(text);
   bytes.resize(std::min(bytes.size(), kMaxModemCommand));
   bytes += "\r\n";
-  HandOver(st, bytes);
-  st.form.StatusBar1[3].Text = "-->M";
+  const bool taken = HandOver(st, bytes);
+  if (taken) st.form.StatusBar1[3].Text = "-->M";
   st.form.StatusBar1[4].Text = "";
+  return taken;
 }
 
-void SendModemText(Station& st, std::string_view text) {
+bool SendModemText(Station& st, std::string_view text) {
   std::string bytes = common::Utf8ToCp1251(text);
-  if (bytes.empty()) return;
+  if (bytes.empty()) return false;
   if (st.state.PortOpen == 0) OpenPorts(st);
   bytes.resize(std::min(bytes.size(), kMaxModemText));
   bytes.back() = '\x1A';
   bytes += '\x1B';
-  HandOver(st, bytes);
-  st.form.StatusBar1[3].Text = "TEXT->M";
+  const bool taken = HandOver(st, bytes);
+  if (taken) st.form.StatusBar1[3].Text = "TEXT->M";
   st.form.StatusBar1[4].Text = "";
+  return taken;
 }
 
 }  // namespace monitor

@@ -15,12 +15,14 @@ inline constexpr std::size_t kMaxModemText = 299;     // characters, the last on
 void OpenPorts(Station& st);
 
 // Puts one AT command line + CR LF into ModemTxBuffer and hands it to the modem line.
-// A command over 298 characters is cut to 298.
-void SendModemCommand(Station& st, std::string_view text);
+// A command over 298 characters is cut to 298. False when the line did not take
+// it; panel 3 then does not claim it went out.
+bool SendModemCommand(Station& st, std::string_view text);
 
 // Puts an SMS body into ModemTxBuffer with its last character replaced by Ctrl-Z,
 // then ESC, and hands it to the modem line. A text over 299 characters is cut to
-// 299; an empty text has no last character to drop and sends nothing.
-void SendModemText(Station& st, std::string_view text);
+// 299; an empty text has no last character to drop and sends nothing. False when
+// nothing went out.
+bool SendModemText(Station& st, std::string_view text);
 
 }  // namespace monitor

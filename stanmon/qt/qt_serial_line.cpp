@@ -43,9 +43,11 @@ void QtSerialLine::Open() {
   TryOpen();
 }
 
-void QtSerialLine::Write(const std::uint8_t* data, std::size_t count) {
-  if (state_ != State::kOpen || count == 0) return;
-  port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(count));
+bool QtSerialLine::Write(const std::uint8_t* data, std::size_t count) {
+  if (state_ != State::kOpen) return false;
+  if (count == 0) return true;
+  const qint64 size = static_cast<qint64>(count);
+  return port_.write(reinterpret_cast<const char*>(data), size) == size;
 }
 
 std::size_t QtSerialLine::Read(std::uint8_t* into, std::size_t max) {

@@ -27,7 +27,7 @@ class QtSerialLine : public QObject, public common::SerialLine {
 
   void Open() override;
   // Dropped while the line is down.
-  void Write(const std::uint8_t* data, std::size_t count) override;
+  bool Write(const std::uint8_t* data, std::size_t count) override;
   // Bytes are handed over once the line has been quiet for quiet_ms; 0 while down.
   std::size_t Read(std::uint8_t* into, std::size_t max) override;
 

@@ -64,6 +64,22 @@ TEST_F(ModemOutputTest, TextDropsItsLastCharacterForCtrlZThenEsc) {
   EXPECT_EQ(fakes.modem.LastWrite(), "\xC4\xE0\x1A\x1B");
 }
 
+// A line that is down takes nothing: no panel may claim the bytes went out.
+TEST_F(ModemOutputTest, BytesTheLineRefusedAreNotShownAsSent) {
+  fakes.modem.down = true;
+  st.form.StatusBar1[3].Text = "Read SMS 3";
+  EXPECT_FALSE(monitor::SendModemCommand(st, "AT"));
+  EXPECT_FALSE(monitor::SendModemText(st, "+1R "));
+  EXPECT_EQ(st.form.StatusBar1[3].Text, "Read SMS 3");
+  EXPECT_TRUE(fakes.modem.writes.empty());
+
+  fakes.modem.down = false;
+  EXPECT_TRUE(monitor::SendModemCommand(st, "AT"));
+  EXPECT_EQ(st.form.StatusBar1[3].Text, "-->M");
+  EXPECT_TRUE(monitor::SendModemText(st, "+1R "));
+  EXPECT_EQ(st.form.StatusBar1[3].Text, "TEXT->M");
+}
+
 TEST_F(ModemOutputTest, SecondMessageLeavesNothingOfALongerFirst) {
   monitor::SendModemCommand(st, "AT+CMGR=1234567");
   monitor::SendModemCommand(st, "AT");

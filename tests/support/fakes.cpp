@@ -60,8 +60,10 @@ std::vector<Box> ScriptedDialogs::OfKind(const std::string& kind) const {
   return found;
 }
 
-void FakeSerialLine::Write(const std::uint8_t* data, std::size_t count) {
+bool FakeSerialLine::Write(const std::uint8_t* data, std::size_t count) {
+  if (down) return false;
   writes.emplace_back(data, data + count);
+  return true;
 }
 
 std::size_t FakeSerialLine::Read(std::uint8_t* into, std::size_t max) {

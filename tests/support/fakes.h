@@ -51,11 +51,12 @@ struct ScriptedDialogs : common::Dialogs {
 
 struct FakeSerialLine : common::SerialLine {
   int open_calls = 0;
-  std::vector<std::vector<std::uint8_t>> writes;
+  bool down = false;                               // refuses every write
+  std::vector<std::vector<std::uint8_t>> writes;   // every write the line took
   std::deque<std::vector<std::uint8_t>> arrivals;  // one entry per Read
 
   void Open() override { ++open_calls; }
-  void Write(const std::uint8_t* data, std::size_t count) override;
+  bool Write(const std::uint8_t* data, std::size_t count) override;
   std::size_t Read(std::uint8_t* into, std::size_t max) override;
 
   // The last write as text.
