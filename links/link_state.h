@@ -19,6 +19,10 @@ struct LinkState {
   std::int32_t Rs485RxCount = 0;
   std::array<std::uint8_t, kModemRxMax + 1> ModemRxBuffer{};  // data, then a 0 byte
   std::int32_t ModemRxCount = 0;
+  // Modem bytes taken from the line but beyond what one tick examines: the next
+  // tick's read begins with them.
+  std::array<std::uint8_t, kModemRxMax> ModemRxWaiting{};
+  std::int32_t ModemRxWaitingCount = 0;
 
   PollState poll;
   ModemState modem;
