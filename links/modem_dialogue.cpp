@@ -19,6 +19,7 @@ void SendJobCommand(monitor::Station& st, const std::string& command, const std:
 
 void DispatchModemJob(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
+  StartNotifiedRead(st, link.modem.notified);
   if (s.ModemRequest == "newsms") {  // 1
     s.ModemRequest = "rd";
     if (s.SmsIndex.empty() || s.SmsIndex == "0") s.SmsIndex = "1";

@@ -102,23 +102,21 @@ void ShowLastLine(monitor::Station& st, const LinkState& link, std::int32_t n) {
   if (!line.empty()) st.form.StatusBar1[4].Text = common::Cp1251ToUtf8(line);
 }
 
-// "+CMTI: "<mem>",<slot>: queues a read of that slot. Every notice acts in turn,
-// so the last one's slot is the one read.
+// "+CMTI: "<mem>",<slot>: queues a read of that slot. Every notice of the read
+// is queued in turn, and the slots are read in the order of their notices.
 void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n) {
   auto& copy = link.modem.ModemRxCopy;
   for (std::int32_t j = 0; j + 13 <= n; ++j) {
     std::uint8_t* w = copy.data() + j;
     if (!BytesAre(w, "+CMTI: ") || w[7] != '"' || w[10] != '"' || w[11] != ',') continue;
-    const auto slot = [w](int count) {
-      return common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(w + 12), count));
-    };
-    st.state.SmsIndex = slot(1);  // 1
+    if (!IsDigit(w[12])) continue;  // line noise, not a slot number
+    std::string slot(1, static_cast<char>(w[12]));
     st.state.SmsScanSlot = 0;
-    if (IsDigit(w[13])) st.state.SmsIndex = slot(2);  // 2
-    st.state.ModemRequest = "newsms";                 // 3
+    if (IsDigit(w[13])) slot += static_cast<char>(w[13]);
+    QueueNotifiedSlot(st, link.modem.notified, slot);
     st.form.Timer1.Enabled = true;
-    std::fill_n(w, 14, std::uint8_t{' '});  // 4
-    ClearModemRxBuffer(link);               // 5
+    std::fill_n(w, 14, std::uint8_t{' '});
+    ClearModemRxBuffer(link);
     SetPanel4(st, "Входящее SMS", true);
   }
 }

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "links/notified_slots.h"
+
 namespace links {
 
 inline constexpr std::int32_t kModemExamineMax = 200;  // bytes of one read the recogniser looks at
@@ -15,6 +17,7 @@ struct ModemState {
   std::string SmsSender;              // ten digits of the last sender field examined
   std::uint8_t SmsSenderInvalid = 0;  // verdict on that field: 0 passed, 1 failed
   std::uint8_t SmsReportValid = 0;    // verdict of the last report decoding
+  NotifiedSlots notified;             // slots of notices still to be read, in order
 };
 
 }  // namespace links

@@ -150,11 +150,10 @@ TEST_F(ModemTest, ModemNoticeQueuesARead) {
       {"\r\n+CMTI: \"SM\",3", "3"},                             // last bytes of the read
       {"\r\n+CMTI: \"SM\",12\r\n", "12"},                       // two digits
       {"\r\n+CMTI: \"ME\",10\r\n", "10"},                       // a 0 counts as second digit
-      {"\r\n+CMTI: \"SM\",4\r\n\r\n+CMTI: \"SM\",5\r\n", "5"},  // the last one wins
+      {"\r\n+CMTI: \"SM\",4\r\n\r\n+CMTI: \"SM\",5\r\n", "4"},  // the first is read first
   };
   for (const auto& c : cases) {
     ModemRig t;
-    t.st.state.ModemRequest = "delsms";
     t.st.state.SmsScanSlot = 6;
     t.Arrive(c.bytes);
     SCOPED_TRACE(c.bytes);
@@ -168,12 +167,26 @@ TEST_F(ModemTest, ModemNoticeQueuesARead) {
   }
 }
 
-TEST_F(ModemTest, ModemNoticeReplacesAPendingDelete) {
+// Line noise in the slot's place: with no slot number it is no notice at all.
+TEST_F(ModemTest, ModemNoticeWithoutASlotDigitIsNoNotice) {
+  const char noise[] = "\r\n+CMTI: \"SM\",\0\r\n";
+  Arrive(std::string(noise, sizeof noise - 1));
+  Arrive("\r\n+CMTI: \"SM\",x\r\n");
+  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(st.state.SmsIndex, "");
+  EXPECT_FALSE(st.form.Timer1.Enabled);
+}
+
+// A notice waits behind the job in hand instead of replacing it.
+TEST_F(ModemTest, ModemNoticeWaitsBehindAPendingDelete) {
   st.state.ModemRequest = "delsms";
   st.state.SmsIndex = "2";
   Arrive("\r\n+CMTI: \"SM\",6\r\n");
+  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_EQ(st.state.SmsIndex, "2");
   links::DispatchModemJob(st, link);
-  EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGR=6\r\n"});
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CMGD=2\r\n", "AT+CMGR=6\r\n"}));
   EXPECT_EQ(st.state.ModemRequest, "rd");
 }
 

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <vector>
 
 #include "links/timer1.h"
 #include "monitor/main_cycle.h"
@@ -212,6 +214,43 @@ TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
   links::Timer1Timer(st, link);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGD=3\r\n");
   EXPECT_EQ(st.state.ModemRequest, "");
+}
+
+// Two notices in one read, a third while a delete is pending: every slot is read,
+// applied, charged and deleted once, in the order of the notices.
+TEST_F(SmsScenario, SmsEveryNotifiedSlotIsReadAppliedChargedAndDeletedOnce) {
+  st.form.StringGrid3.Cells(2, 9) = "9123456709";
+  st.state.ChannelPhone[9] = "9123456709";
+  st.form.StringGrid3.Cells(3, 9) = "100";
+  const std::map<std::string, std::string> sim = {
+      {"4", ReadBack("+79123456707", ".1000000000000000")},
+      {"5", ReadBack("+79123456709", ".0100000000000000")},
+      {"6", ReadBack("+79123456707", ".0010000000000000")},
+  };
+  std::vector<std::string> sent;
+  // One Timer1 tick; a read gets its slot's answer; one main-cycle pass books it.
+  const auto step = [&](const std::string& also_arriving = "") {
+    const std::size_t before = fakes.modem.writes.size();
+    links::Timer1Timer(st, link);
+    for (std::size_t i = before; i < fakes.modem.writes.size(); ++i) {
+      const std::string w(fakes.modem.writes[i].begin(), fakes.modem.writes[i].end());
+      sent.push_back(w);
+      if (w.rfind("AT+CMGR=", 0) == 0) Arrive(sim.at(w.substr(8, w.size() - 10)));
+    }
+    if (!also_arriving.empty()) Arrive(also_arriving);
+    monitor::Timer3Timer(st);
+  };
+  Arrive("\r\n+CMTI: \"SM\",4\r\n\r\n+CMTI: \"SM\",5\r\n");
+  step("\r\n+CMTI: \"SM\",6\r\n");  // read 4; the notice comes while its delete waits
+  for (int i = 0; i < 6; ++i) step();
+  EXPECT_EQ(sent, (std::vector<std::string>{"AT+CMGR=4\r\n", "AT+CMGD=4\r\n", "AT+CMGR=5\r\n",
+                                            "AT+CMGD=5\r\n", "AT+CMGR=6\r\n", "AT+CMGD=6\r\n"}));
+  EXPECT_EQ(st.form.ComboBox2.Items,
+            (std::vector<std::string>{"6 9123456707", "5 9123456709", "4 9123456707"}));
+  EXPECT_EQ(st.form.StringGrid3.Cells(3, 7), "96");
+  EXPECT_EQ(st.form.StringGrid3.Cells(3, 9), "98");
+  EXPECT_EQ(st.form.StringGrid1.Cells(2, monitor::SignalRow(9, 2)), "Вкл");
+  EXPECT_EQ(st.form.StringGrid1.Cells(2, monitor::SignalRow(7, 3)), "Вкл");
 }
 
 }  // namespace
