@@ -133,8 +133,13 @@ bool TempFolder::Exists(const std::string& name) const {
 }
 
 monitor::ConsolePorts FakePorts::Ports() {
-  return monitor::ConsolePorts{
-      dialogs, modem, rs485, sound, printer, picture, clock, folder.path, "/opt/stanmon/stanmon"};
+  return PortsWithModem(modem);
+}
+
+monitor::ConsolePorts FakePorts::PortsWithModem(common::SerialLine& modem_line) {
+  return monitor::ConsolePorts{dialogs, modem_line,  rs485,
+                               sound,   printer,     picture,
+                               clock,   folder.path, "/opt/stanmon/stanmon"};
 }
 
 }  // namespace testing_support

@@ -116,6 +116,8 @@ struct FakePorts {
   FakeClock clock;
 
   monitor::ConsolePorts Ports();
+  // The same with another modem line.
+  monitor::ConsolePorts PortsWithModem(common::SerialLine& modem_line);
 };
 
 }  // namespace testing_support
