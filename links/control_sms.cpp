@@ -37,7 +37,8 @@ void SendControlSms(monitor::Station& st, SmsSendState& sms) {
   if (changed.P1 == 0 && changed.P2 == 0) return;
   const std::string& phone = s.ChannelPhone[c];
   if (common::CharCount(phone) == 10) {  // 4.1
-    monitor::SendModemCommand(st, "AT+CMGS=+7" + phone);
+    // A command the line did not take stays pending for the cursor's next visit.
+    if (!monitor::SendModemCommand(st, "AT+CMGS=+7" + phone)) return;
     s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);
     st.form.StatusBar1[5].Text =
         common::FormatDateTime(st.ports.clock.Now()) + " Отправка SMS: " + phone;

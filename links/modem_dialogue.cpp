@@ -2,17 +2,20 @@
 #include "links/modem_dialogue.h"
 
 #include "links/modem_rx.h"
+#include "links/read_answer.h"
 #include "monitor/modem_output.h"
 
 namespace links {
 namespace {
 
-// A job command goes out: panel 3 names it, the lamps show it in progress.
-void SendJobCommand(monitor::Station& st, const std::string& command, const std::string& panel) {
-  monitor::SendModemCommand(st, command + st.state.SmsIndex);
+// A job command goes out: panel 3 names it, the lamps show it in progress. False
+// when the line did not take it; the job then stays for the next tick.
+bool SendJobCommand(monitor::Station& st, const std::string& command, const std::string& panel) {
+  if (!monitor::SendModemCommand(st, command + st.state.SmsIndex)) return false;
   st.form.StatusBar1[3].Text = panel + st.state.SmsIndex;
   ShowJobInProgress(st);
   st.state.StatusClearCountdown = kStatusClearTicks;
+  return true;
 }
 
 }  // namespace
@@ -21,20 +24,20 @@ void DispatchModemJob(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
   StartNotifiedRead(st, link.modem.notified);
   if (s.ModemRequest == "newsms") {  // 1
-    s.ModemRequest = "rd";
     if (s.SmsIndex.empty() || s.SmsIndex == "0") s.SmsIndex = "1";
     ClearModemRxBuffer(link);
-    SendJobCommand(st, "AT+CMGR=", "Read SMS ");
+    StartReadAnswer(link);
+    if (SendJobCommand(st, "AT+CMGR=", "Read SMS ")) s.ModemRequest = "rd";
   }
   if (s.ModemRequest == "delsms") {  // 2
-    s.ModemRequest.clear();
-    SendJobCommand(st, "AT+CMGD=", "Delet SMS ");
+    if (SendJobCommand(st, "AT+CMGD=", "Delet SMS ")) s.ModemRequest.clear();
   }
 }
 
-void Timer6Timer(monitor::Station& st, LinkState&) {
+void Timer6Timer(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
-  st.form.Timer6.Enabled = false;                      // 1
+  st.form.Timer6.Enabled = false;  // 1
+  EndUnansweredRead(st, link);
   if (s.ModemRequest.empty() && s.SmsScanSlot == 0) {  // 2
     ++s.SmsScanIdleTicks;
   } else {

@@ -6,7 +6,7 @@
 #include "common/cp1251.h"
 #include "links/modem_dialogue.h"
 #include "links/modem_rx.h"
-#include "links/sms_inbox.h"
+#include "links/read_answer.h"
 #include "monitor/modem_output.h"
 
 namespace links {
@@ -138,10 +138,8 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   auto& copy = link.modem.ModemRxCopy;  // 5
   std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
   copy[static_cast<std::size_t>(n)] = 0;
-  ScanNewMessageNotices(st, link, n);                                                   // 6
-  if (st.state.ModemRequest == "rd" && n >= 7 && BytesAre(copy.data() + 2, "+CMGR")) {  // 7
-    ReadBackSms(st, link, n);
-  }
+  ScanNewMessageNotices(st, link, n);                                     // 6
+  if (st.state.ModemRequest == "rd") CollectReadAnswer(st, link, n);      // 7
   if (st.state.ModemRequest.empty() && n > 50) ClearModemRxBuffer(link);  // 8
 }
 

@@ -10,6 +10,9 @@
 namespace links {
 
 inline constexpr std::int32_t kModemExamineMax = 200;  // bytes of one read the recogniser looks at
+// More than the answer to the read of any one message: its header and up to 160
+// characters, or 280 hexadecimal digits of a UCS-2 text.
+inline constexpr std::size_t kReadAnswerMax = 1024;
 
 struct ModemState {
   // The examined read and the 0 byte after it; the notice scan and the read-back use it.
@@ -18,6 +21,10 @@ struct ModemState {
   std::uint8_t SmsSenderInvalid = 0;  // verdict on that field: 0 passed, 1 failed
   std::uint8_t SmsReportValid = 0;    // verdict of the last report decoding
   NotifiedSlots notified;             // slots of notices still to be read, in order
+  // What the modem has sent since the read command went out, then a 0 byte.
+  std::array<std::uint8_t, kReadAnswerMax + 1> ReadAnswer{};
+  std::int32_t ReadAnswerCount = 0;
+  std::int32_t ReadWaitTicks = 0;  // Timer6 ticks the read has waited for its answer
 };
 
 }  // namespace links

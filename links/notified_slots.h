@@ -14,7 +14,7 @@ namespace links {
 inline constexpr std::size_t kNotifiedSlotsMax = 64;
 
 struct NotifiedSlots {
-  std::array<std::string, kNotifiedSlotsMax> slots;  // oldest first
+  std::array<std::string, kNotifiedSlotsMax> queue;  // oldest first
   std::size_t count = 0;
 };
 

@@ -35,7 +35,6 @@ void ListMessage(monitor::Station& st, const std::string& sender) {
 // A passing sender takes the report: listed, and handed over when valid.
 void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) {
   ListMessage(st, link.modem.SmsSender);
-  st.state.ModemRequest.clear();
   st.state.RxGsm.NewData = link.modem.SmsReportValid;
   if (link.modem.SmsReportValid == 1) {
     st.state.RxGsm.Bits = report.bits;
@@ -49,7 +48,6 @@ void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) 
     if (c < 5 || c > monitor::kChannels) st.state.RxGsm.NewData = 0;
   } else {
     st.state.RxGsm.Channel = 0;
-    st.state.ModemRequest = "delsms";
   }
   link.modem.SmsReportValid = 0;  // a further field in this read carries no report
 }
@@ -91,28 +89,24 @@ void AcceptSmsReport(monitor::Station& st, LinkState& link) {
   s.OutputState[c] = s.OutputState[0];  // 4
 }
 
-void ReadBackSms(monitor::Station& st, LinkState& link, std::int32_t n) {
-  const std::uint8_t* read = link.modem.ModemRxCopy.data();
-  const SmsReport report = ParseSmsReport(read, n);  // 1
+void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n) {
+  const SmsReport report = ParseSmsReport(read, n);
   link.modem.SmsReportValid = report.valid ? 1 : 0;
-  if (!report.valid) st.state.ModemRequest = "delsms";  // 2
-  bool taken = false;
-  if (n > 17) {  // 3
+  if (n > 17) {
     for (std::int32_t q = 0; q < n; ++q) {
       if (!SenderFieldAt(read, n, q)) continue;
-      link.modem.SmsSender = SenderBefore(read, q);                 // 3.1
-      link.modem.SmsSenderInvalid = SenderPasses(read, q) ? 0 : 1;  // 3.2
-      if (link.modem.SmsSenderInvalid == 1) continue;               // 3.3
-      TakeReport(st, link, report);                                 // 3.4
-      taken = true;
+      link.modem.SmsSender = SenderBefore(read, q);
+      link.modem.SmsSenderInvalid = SenderPasses(read, q) ? 0 : 1;
+      if (link.modem.SmsSenderInvalid == 1) continue;
+      TakeReport(st, link, report);
     }
   }
-  if (link.modem.SmsSenderInvalid == 0) st.state.ModemRequest = "delsms";  // 4
-  // A message no passing sender took is deleted as well: left in "rd" it would
-  // hold back the sweep and the control SMS until some other modem answer.
-  if (!taken) st.state.ModemRequest = "delsms";
-  st.form.Timer1.Enabled = true;  // 5
-  ClearModemRxBuffer(link);       // 6
+  // The whole answer has been judged: the message is deleted whatever the verdict.
+  // Left in its slot, an applied report would be applied and charged again at its
+  // next read, and any other would hold back the sweep and the control SMS.
+  st.state.ModemRequest = "delsms";
+  st.form.Timer1.Enabled = true;
+  ClearModemRxBuffer(link);
 }
 
 }  // namespace links

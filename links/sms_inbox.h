@@ -27,7 +27,8 @@ SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n);
 // whose phone in the object table equals SmsSender.
 void AcceptSmsReport(monitor::Station& st, LinkState& link);
 
-// The read-back step of Timer2, for n bytes of ModemRxCopy in state "rd".
-void ReadBackSms(monitor::Station& st, LinkState& link, std::int32_t n);
+// The read-back step of Timer2, for the n bytes of a whole answer to the read
+// command (read[n] is 0). The message is deleted whatever the verdict.
+void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n);
 
 }  // namespace links

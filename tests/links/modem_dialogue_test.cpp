@@ -34,7 +34,8 @@ TEST_F(ModemTest, ModemRecogniserAnswersAtTheirBytePositions) {
   const AnswerCase cases[] = {
       {"start-up, byte 0 unexamined", "rd", "^SYSSTART\r\n", "START", "", 10, true, 0},
       {"start-up cut short", "rd", "^SYSSTART\r", "^SYSSTART", "rd", 0, false, 0},
-      {"ok", "rd", "\r\nOK\r\n", "OK", "rd", 10, false, 1},
+      {"ok", "delsms", "\r\nOK\r\n", "OK", "delsms", 10, false, 1},
+      {"ok ends a read", "rd", "\r\nOK\r\n", "OK", "", 10, false, 1},
       {"ok after echo", "", "AT\r\r\nOK\r\n", "OK", "", 10, false, 1},
       {"error alone", "rd", "\r\nERROR\r\n", "ERR", "", 10, true, 0},
       {"error, bytes 0..1 unexamined", "delsms", "xyERROR\r\n", "ERR", "", 10, true, 0},
@@ -228,6 +229,25 @@ TEST_F(ModemTest, ModemDispatchSendsTheDelete) {
   EXPECT_TRUE(st.form.Image[19].Visible);
   links::DispatchModemJob(st, link);
   EXPECT_EQ(fakes.modem.writes.size(), 1u);
+}
+
+// A job command the line did not take is sent again at the next tick: a dropped
+// delete would leave an applied report to be applied and charged again.
+TEST_F(ModemTest, ModemJobCommandTheLineRefusedIsSentAgain) {
+  for (const std::string job : {"newsms", "delsms"}) {
+    ModemRig t;
+    t.st.state.ModemRequest = job;
+    t.st.state.SmsIndex = "4";
+    t.fakes.modem.down = true;
+    const std::string panel3 = t.Panel(3);
+    links::DispatchModemJob(t.st, t.link);
+    EXPECT_EQ(t.st.state.ModemRequest, job);
+    EXPECT_EQ(t.Panel(3), panel3);
+    t.fakes.modem.down = false;
+    links::DispatchModemJob(t.st, t.link);
+    EXPECT_EQ(t.Writes(), std::vector<std::string>{(job == "newsms" ? "AT+CMGR=4" : "AT+CMGD=4") +
+                                                   std::string("\r\n")});
+  }
 }
 
 // ---- SIM sweep ----

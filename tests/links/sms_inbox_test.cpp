@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "links/modem_dialogue.h"
 #include "links/timer1.h"
 #include "monitor/main_cycle.h"
 #include "monitor/startup.h"
@@ -126,6 +127,8 @@ TEST_F(SmsInboxTest, SmsReadBackOutcomes) {
       {"phone typed into an RS485 row", "+79123456702", ".1111111111111111", true, 2, 0},
       {"phone in two rows: the lower row", "+79123456712", ".1111111111111111", true, 9, 1},
       {"any country digit", "+39123456707", ".1111111111111111", true, 7, 1},
+      {"valid report, then a failing sender field", "+79123456707",
+       ".1111111111111111 \"+791234\",,", true, 7, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -158,19 +161,77 @@ TEST_F(SmsInboxTest, SmsSecondSenderFieldCarriesNoReport) {
   EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
 }
 
-TEST_F(SmsInboxTest, SmsReadBackSplitOverTwoReadsIsDecodedOnceAsInvalid) {
-  const std::string whole = ReadBack("+79123456707", ".1111111111111111");
-  Arrive(whole.substr(0, 60));
-  EXPECT_EQ(st.state.ModemRequest, "delsms");
-  EXPECT_EQ(st.state.RxGsm.NewData, 0);
-  Arrive(whole.substr(60));
-  EXPECT_EQ(st.form.ComboBox2.Items.size(), 1u);
-  EXPECT_EQ(st.state.SmsChargeQueue[1], 0);
+// The modem's echo of the read command comes as a read of its own, or before the
+// answer in one read: only the answer is judged, once.
+TEST_F(SmsInboxTest, SmsEchoOfTheReadCommandIsNoReadBack) {
+  const std::string answer = ReadBack("+79123456707", ".1000000000000000");
+  for (const std::vector<std::string>& reads :
+       {std::vector<std::string>{"AT+CMGR=3\r", answer},
+        std::vector<std::string>{"AT+CMGR=3\r" + answer},
+        std::vector<std::string>{"\r\nOK\r\nAT+CMGR=3\r", answer}}) {  // a late OK, then the echo
+    InboxRig t;
+    for (std::size_t i = 0; i + 1 < reads.size(); ++i) {
+      t.Arrive(reads[i]);
+      EXPECT_EQ(t.st.state.ModemRequest, "rd");
+      EXPECT_TRUE(t.st.form.ComboBox2.Items.empty());
+    }
+    t.Arrive(reads.back());
+    EXPECT_EQ(t.st.form.ComboBox2.Items, std::vector<std::string>{"3 9123456707"});
+    EXPECT_EQ(t.st.state.SmsChargeQueue[1], 7);
+    EXPECT_EQ(t.st.state.ModemRequest, "delsms");
+  }
+}
+
+// However the answer's bytes were cut into reads, it is judged once, when whole.
+TEST_F(SmsInboxTest, SmsReadBackInPiecesIsJudgedOnceWhenWhole) {
+  const std::string whole = ReadBack("+79123456707", "Obj 7.10000000000000012");
+  for (std::size_t piece : {1u, 5u, 12u, 60u}) {
+    SCOPED_TRACE(piece);
+    InboxRig t;
+    for (std::size_t at = 0; at < whole.size(); at += piece) {
+      EXPECT_EQ(t.st.state.ModemRequest, "rd");
+      t.Arrive(whole.substr(at, piece));
+    }
+    EXPECT_EQ(t.st.form.ComboBox2.Items.size(), 1u);
+    EXPECT_EQ(t.st.state.RxGsm.Channel, 7);
+    EXPECT_EQ(t.st.state.RxGsm.Word, 0x8001);
+    EXPECT_EQ(t.st.state.OutputState[7].P2, 1);
+    EXPECT_EQ(t.st.state.SmsChargeHead, 1);
+    EXPECT_EQ(t.st.state.ModemRequest, "delsms");
+  }
+}
+
+// The modem's final result for the read, with no message before it: the slot is
+// empty, the job ends and nothing is deleted. A final result that follows another
+// command's answer is not the read's.
+TEST_F(SmsInboxTest, SmsReadEndsOnAFinalResultWithoutAMessage) {
+  const struct {
+    const char* bytes;
+    const char* request_after;
+  } cases[] = {
+      {"\r\nOK\r\n", ""},
+      {"AT+CMGR=3\r\r\nOK\r\n", ""},
+      {"\r\n+CMS ERROR: 321\r\n", ""},
+      {"\r\nERROR\r\n", ""},
+      {"AT+CMGR=3\r\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", ""},
+      {"\r\n+CMGS: 12\r\n\r\nOK\r\n", "rd"},  // the result of an SMS sent before
+      {"AT+CMGR=3\r", "rd"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes);
+    InboxRig t;
+    t.Arrive(c.bytes);
+    EXPECT_EQ(t.st.state.ModemRequest, c.request_after);
+    links::DispatchModemJob(t.st, t.link);
+    EXPECT_TRUE(t.fakes.modem.writes.empty());
+    EXPECT_TRUE(t.st.form.ComboBox2.Items.empty());
+  }
 }
 
 TEST_F(SmsInboxTest, SmsSenderFieldNearTheStartOfTheReadFails) {
-  Arrive("\r\n+CMGR\",,.1111111111111111\r\n");  // quote at byte 7: no ten characters before it
-  EXPECT_EQ(link.modem.SmsSender, "\r\n+CMGR");
+  // quote at byte 8: no eleven digits before it
+  Arrive("\r\n+CMGR:\",,.1111111111111111\r\n\r\nOK\r\n");
+  EXPECT_EQ(link.modem.SmsSender, "\r\n+CMGR:");
   EXPECT_TRUE(st.form.ComboBox2.Items.empty());
   EXPECT_EQ(st.state.ModemRequest, "delsms");
 }

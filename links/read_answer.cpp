@@ -1,0 +1,131 @@
+#include "links/read_answer.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "links/modem_rx.h"
+#include "links/sms_inbox.h"
+
+namespace links {
+namespace {
+
+constexpr std::int32_t kUnansweredReadTicks = 2;  // Timer6 ticks: 5 to 10 s after the command
+
+std::string_view Collected(const ModemState& modem) {
+  return {reinterpret_cast<const char*>(modem.ReadAnswer.data()),
+          static_cast<std::size_t>(modem.ReadAnswerCount)};
+}
+
+// The modem's first final result line: from the CR LF before it to the CR LF
+// that ends it; npos while none has come whole.
+struct Span {
+  std::size_t begin = std::string_view::npos;
+  std::size_t end = std::string_view::npos;
+};
+
+Span FirstFinalResult(std::string_view bytes) {
+  Span first;
+  for (std::string_view final :
+       {"\r\nOK\r\n", "\r\nERROR\r\n", "\r\n+CMS ERROR:", "\r\n+CME ERROR:"}) {
+    const std::size_t at = bytes.find(final);
+    if (at == std::string_view::npos || at >= first.begin) continue;
+    const std::size_t line_end = bytes.find("\r\n", at + 2);
+    if (line_end == std::string_view::npos) continue;  // its error code is still arriving
+    first = {at, line_end + 2};
+  }
+  return first;
+}
+
+// A line that begins with "+" before the final result: an answer line of some
+// command ("+CMGS: 12"), to which that final result belongs.
+bool AnswerLineBefore(std::string_view bytes, std::size_t end) {
+  for (std::size_t i = 0; i < end; ++i) {
+    if (bytes[i] == '+' && (i == 0 || bytes[i - 1] == '\n')) return true;
+  }
+  return false;
+}
+
+// Drops the first n collected bytes.
+void Drop(ModemState& modem, std::size_t n) {
+  auto& bytes = modem.ReadAnswer;
+  std::copy(bytes.begin() + static_cast<std::ptrdiff_t>(n), bytes.begin() + modem.ReadAnswerCount,
+            bytes.begin());
+  modem.ReadAnswerCount -= static_cast<std::int32_t>(n);
+  bytes[static_cast<std::size_t>(modem.ReadAnswerCount)] = 0;
+}
+
+void EndReadJob(monitor::Station& st, LinkState& link) {
+  st.state.ModemRequest.clear();
+  StartReadAnswer(link);
+}
+
+// The message, from the CR LF before "+CMGR:" to its final result, goes to the
+// read-back step. The empty-slot answer behind an echo ends the job as it does
+// at the start of a read.
+void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_t end) {
+  ModemState& modem = link.modem;
+  if (Collected(modem).substr(header).starts_with("+CMGR: 0,,0\r\n")) {
+    st.form.StatusBar1[4].Text = "NO SMS";
+    st.state.StatusClearCountdown = kStatusClearTicks;
+    EndReadJob(st, link);
+    return;
+  }
+  modem.ReadAnswerCount = static_cast<std::int32_t>(end);
+  modem.ReadAnswer[end] = 0;
+  Drop(modem, header >= 2 ? header - 2 : 0);
+  ReadBackSms(st, link, modem.ReadAnswer.data(), modem.ReadAnswerCount);
+  StartReadAnswer(link);
+}
+
+}  // namespace
+
+void StartReadAnswer(LinkState& link) {
+  link.modem.ReadAnswerCount = 0;
+  link.modem.ReadAnswer[0] = 0;
+  link.modem.ReadWaitTicks = 0;
+}
+
+void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
+  ModemState& modem = link.modem;
+  const auto* read = modem.ModemRxCopy.data();
+  // A read that an answer test cleared holds nothing for the answer.
+  if (std::all_of(read, read + n, [](std::uint8_t b) { return b == 0; })) return;
+  if (modem.ReadAnswerCount + n > static_cast<std::int32_t>(kReadAnswerMax)) {
+    EndReadJob(st, link);  // no answer to the read of one message is this long
+    return;
+  }
+  std::copy_n(read, n, modem.ReadAnswer.begin() + modem.ReadAnswerCount);
+  modem.ReadAnswerCount += n;
+  modem.ReadAnswer[static_cast<std::size_t>(modem.ReadAnswerCount)] = 0;
+
+  for (;;) {
+    const std::string_view bytes = Collected(modem);
+    // The modem's echo of the read command: its answer comes after it.
+    if (const std::size_t echo = bytes.find("AT+CMGR="); echo != std::string_view::npos) {
+      const std::size_t cr = bytes.find('\r', echo);
+      if (cr == std::string_view::npos) return;
+      Drop(modem, cr + 1);
+      continue;
+    }
+    const Span final = FirstFinalResult(bytes);
+    if (final.begin == std::string_view::npos) return;
+    if (const std::size_t header = bytes.substr(0, final.begin).find("+CMGR:");
+        header != std::string_view::npos) {
+      Judge(st, link, header, final.end);
+      return;
+    }
+    if (AnswerLineBefore(bytes, final.begin)) {
+      Drop(modem, final.end);
+      continue;
+    }
+    EndReadJob(st, link);  // the slot holds no message
+    return;
+  }
+}
+
+void EndUnansweredRead(monitor::Station& st, LinkState& link) {
+  if (st.state.ModemRequest != "rd") return;
+  if (++link.modem.ReadWaitTicks >= kUnansweredReadTicks) EndReadJob(st, link);
+}
+
+}  // namespace links

@@ -1,0 +1,107 @@
+// The whole console in virtual time over a simulated modem that behaves as field
+// modems do: its echo on, answers late, an empty slot answered with a bare OK.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/cp1251.h"
+#include "common/timer_bank.h"
+#include "monitor/console_form.h"
+#include "stanmon/console.h"
+#include "tests/support/fakes.h"
+#include "tests/support/sim_modem.h"
+
+namespace {
+
+using testing_support::SimModem;
+
+constexpr const char* kObject7 = "9123456707";
+constexpr const char* kObject9 = "9123456709";
+
+struct ModemField : ::testing::Test {
+  testing_support::FakePorts fakes;
+  SimModem modem;
+  testing_support::SimModemLine line{modem};
+  stanmon::Console console{fakes.PortsWithModem(line)};
+  common::VirtualTime time{console.timers()};
+
+  void SetUp() override {
+    line.now = [this] { return time.Now(); };
+    time.Advance(251 + 500);  // start-up: "AT", answered
+    for (const char* phone : {kObject7, kObject9}) {
+      const int channel = phone == kObject7 ? 7 : 9;
+      console.form().StringGrid3.Cells(2, channel) = phone;
+      console.form().StringGrid3.Cells(3, channel) = "100";
+      console.state().ChannelPhone[channel] = phone;
+    }
+    console.form().Edit1.Text = "2";  // the SMS price
+  }
+
+  // A report from an object: its 16 signals after the dot.
+  static SimModem::Message Report(const std::string& phone, const std::string& signals) {
+    return {"+7" + phone, "Obj." + signals};
+  }
+  std::string Archive() {
+    return common::Cp1251ToUtf8(fakes.folder.Read(console.state().ArchiveFileName));
+  }
+  int ArchiveHolds(const std::string& text) {
+    const std::string archive = Archive();
+    int count = 0;
+    for (auto at = archive.find(text); at != std::string::npos; at = archive.find(text, at + 1)) {
+      ++count;
+    }
+    return count;
+  }
+  std::vector<std::string> Reads() const {
+    std::vector<std::string> reads;
+    for (const auto& c : modem.commands) {
+      if (c.starts_with("AT+CMGR=")) reads.push_back(c.substr(8));
+    }
+    return reads;
+  }
+};
+
+TEST_F(ModemField, EchoOnAndALateAnswer_TheReportIsArchivedChargedAndDeletedOnce) {
+  modem.answer_delay_ms = 300;
+  modem.Deliver("3", Report(kObject7, "1000000000000000"), time.Now());
+  time.Advance(20000);
+  EXPECT_EQ(modem.Count("AT+CMGR=3"), 1);
+  EXPECT_EQ(modem.Count("AT+CMGD=3"), 1);
+  EXPECT_TRUE(modem.slots.empty());
+  EXPECT_EQ(ArchiveHolds("07_01 Вкл"), 1);
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 7), "98");
+}
+
+// A modem that never answers slot 9: its read ends by itself and the sweep goes
+// on to slots 8..1, deleting nothing.
+TEST_F(ModemField, AReadNeverAnsweredEndsAndTheSweepGoesOn) {
+  modem.unanswered_slots = {"9"};
+  modem.Say("^SYSSTART\r\n", time.Now());
+  time.Advance(120000);
+  EXPECT_EQ(Reads(), (std::vector<std::string>{"9", "8", "7", "6", "5", "4", "3", "2", "1"}));
+  EXPECT_EQ(modem.Count("AT+CMGD="), 0);
+  EXPECT_EQ(console.state().ModemRequest, "");
+}
+
+// A line that drops while a read waits: the job ends, and the operator's output
+// command goes out once the line is back; the unread message is found again.
+TEST_F(ModemField, AReadLostWithTheLineEndsAndTheControlSmsGoesOn) {
+  modem.answer_delay_ms = 300;
+  modem.Deliver("4", Report(kObject9, "0000000000000001"), time.Now());
+  time.Advance(2200);  // the read goes out; its answer would come 0.3 s later
+  ASSERT_EQ(modem.Count("AT+CMGR=4"), 1);
+  line.down = true;
+  const int box = monitor::OutputBoxP1(7);
+  console.form().CheckBox[box].Checked = true;
+  console.Click("CheckBox" + std::to_string(box));
+  time.Advance(40000);
+  EXPECT_EQ(console.state().ModemRequest, "");
+  line.down = false;
+  time.Advance(150000);
+  EXPECT_EQ(modem.sent, (std::vector<SimModem::Sms>{{"+7" + std::string(kObject7), "+1R"}}));
+  EXPECT_EQ(modem.Count("AT+CMGD=4"), 1);
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 9), "98");
+}
+
+}  // namespace
