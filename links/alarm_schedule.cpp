@@ -23,13 +23,18 @@ void ClearSmsMarks(monitor::Station& st) {
   for (int row = 1; row <= 40; ++row) st.form.StringGrid7.Cells(6, row).clear();
 }
 
+// Neither line goes into an SMS of the operator's that waits for its text; like
+// any step whose conditions fail, it is not made up later.
 void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& phone) {
   link.ModemRxBuffer.fill(0);
-  monitor::SendModemCommand(st, "AT+CMGS=+7" + phone);
+  if (monitor::ModemTakesCommands(st)) {
+    monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled);
+  }
   st.form.StatusBar1[3].Text = phone;
 }
 
 void SendAlarmText(monitor::Station& st, LinkState& link) {
+  if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) return;
   monitor::SendModemText(st, AlarmSmsBody(st.state.SmsAlarmText));
   link.sms.AlarmTextSent = true;
   link.sms.AlarmTextSentSize = st.state.SmsAlarmText.size();

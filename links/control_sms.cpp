@@ -5,12 +5,6 @@
 #include "monitor/modem_output.h"
 
 namespace links {
-namespace {
-
-// The alarm schedule's SMS steps start at 50; before 45 nothing of it is near.
-constexpr std::int32_t kAlarmNeedsModemFrom = 45;
-
-}  // namespace
 
 std::string FormatControlSms(const monitor::OutputPair& outputs) {
   const int digit = (outputs.P1 != 0 ? 1 : 0) + 2 * (outputs.P2 != 0 ? 1 : 0);
@@ -21,24 +15,22 @@ void SendControlSms(monitor::Station& st, SmsSendState& sms) {
   monitor::SharedState& s = st.state;
   ++sms.GsmChannelCursor;  // 1
   if (sms.GsmChannelCursor < 5 || sms.GsmChannelCursor > 16) sms.GsmChannelCursor = 5;
-  if (!s.ModemRequest.empty()) return;  // 2
-  // The modem is left waiting for the text of the command sent on the last tick,
-  // so the text goes out even when an alarm was armed since, unless the alarm
-  // schedule is already close to its own command lines.
-  const bool alarm_near = s.SmsAlarmArmed == 1 && s.SmsSendProgress >= kAlarmNeedsModemFrom;
-  if (!s.ControlSmsText.empty() && !alarm_near) {  // 3
+  // The modem waits for the text of the command sent on the last tick: it goes out
+  // now, whatever the job and the alarm, or the next command would go into it.
+  if (!s.ControlSmsText.empty()) {  // 3
     monitor::SendModemText(st, s.ControlSmsText + " ");
     s.ControlSmsText.clear();
     sms.GsmChannelCursor = 0;
   }
-  if (s.SmsAlarmArmed == 1 || !s.ControlSmsText.empty()) return;  // 2: new commands wait
-  const int c = sms.GsmChannelCursor;                             // 4
+  if (s.SmsAlarmArmed == 1 || !s.ModemRequest.empty()) return;  // 2
+  if (!monitor::ModemTakesCommands(st)) return;                 // another SMS waits for its text
+  const int c = sms.GsmChannelCursor;                           // 4
   monitor::OutputPair& changed = s.OutputChanged[c];
   if (changed.P1 == 0 && changed.P2 == 0) return;
   const std::string& phone = s.ChannelPhone[c];
   if (common::CharCount(phone) == 10) {  // 4.1
     // A command the line did not take stays pending for the cursor's next visit.
-    if (!monitor::SendModemCommand(st, "AT+CMGS=+7" + phone)) return;
+    if (!monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled)) return;
     s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);
     st.form.StatusBar1[5].Text =
         common::FormatDateTime(st.ports.clock.Now()) + " Отправка SMS: " + phone;

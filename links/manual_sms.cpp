@@ -21,12 +21,14 @@ void SMS1Click(monitor::Station& st, LinkState&) {
       st.ports.dialogs.Input("Отправка SMS шаг 1", "Введите 10 значный номер", number);
   if (!typed_number || common::CharCount(*typed_number) != 10) return;
   number = *typed_number;
-  monitor::SendModemCommand(st, "AT+CMGS=+7" + number);  // 4
-  const auto typed_text =                                // 5
+  monitor::SendSmsCommand(st, number, monitor::SmsPrompt::Manual);  // 4
+  const auto typed_text =                                           // 5
       st.ports.dialogs.Input("Отправка SMS шаг 2", "Введите текст сообщения ", text);
   if (typed_text) {
     text = *typed_text;
     monitor::SendModemText(st, text + " ");
+  } else if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) {
+    monitor::CloseSmsPrompt(st);  // no text comes: the modem must not wait for one
   }
   st.form.StatusBar1[5].Text = " Отправка SMS " + number;  // 6
   common::WriteLineFile(file, {number, text});             // 7

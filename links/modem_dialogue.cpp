@@ -22,6 +22,9 @@ bool SendJobCommand(monitor::Station& st, const std::string& command, const std:
 
 void DispatchModemJob(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
+  // The modem would take the job's command into the SMS text it waits for; the job
+  // goes out at the first tick after the text.
+  if (!monitor::ModemTakesCommands(st)) return;
   StartNotifiedRead(st, link.modem.notified);
   if (s.ModemRequest == "newsms") {  // 1
     if (s.SmsIndex.empty() || s.SmsIndex == "0") s.SmsIndex = "1";

@@ -47,12 +47,14 @@ void TestPhoneBookEntry(monitor::Station& st, LinkState& link, std::int32_t n) {
   ClearModemRxBuffer(link);
 }
 
-// An incoming call, the modem's CR LF "RING" CR LF at the start of a read.
+// An incoming call, the modem's CR LF "RING" CR LF at the start of a read. The
+// reset that ends it waits while the modem takes an SMS text; the modem repeats
+// its RING.
 void TestIncomingCall(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 8 || !BytesAre(b, "\r\nRING\r\n")) return;
   ClearModemRxBuffer(link);
-  monitor::SendModemCommand(st, "ATZ");
+  if (monitor::ModemTakesCommands(st)) monitor::SendModemCommand(st, "ATZ");
   st.form.StatusBar1[4].Text = "ЗВОНОК";
 }
 

@@ -5,14 +5,30 @@
 #include "links/siren.h"
 #include "monitor/alarm_sms.h"
 
+#include "monitor/modem_output.h"
+
 namespace links {
+namespace {
+
+// A scheduled SMS's text follows its command within five ticks (steps 50 to 55).
+// A prompt still open after that was abandoned (the alarm SMS cancelled, or its
+// phone cleared), and the modem would hold every later command in it.
+constexpr std::int32_t kScheduledPromptTicks = 5;
+
+void CloseAbandonedPrompt(monitor::Station& st) {
+  if (st.state.ModemPrompt != monitor::SmsPrompt::Scheduled) return;
+  if (st.state.ModemPromptTicks++ >= kScheduledPromptTicks) monitor::CloseSmsPrompt(st);
+}
+
+}  // namespace
 
 void Timer5Timer(monitor::Station& st, LinkState& link) {
   st.form.Timer5.Enabled = false;  // 1
-  SendControlSms(st, link.sms);    // 2
-  RunAlarmSchedule(st, link);      // 3
-  SoundSiren(st);                  // 4
-  st.form.Timer5.Enabled = true;   // 5
+  CloseAbandonedPrompt(st);
+  SendControlSms(st, link.sms);   // 2
+  RunAlarmSchedule(st, link);     // 3
+  SoundSiren(st);                 // 4
+  st.form.Timer5.Enabled = true;  // 5
 }
 
 void BitBtn17Click(monitor::Station& st, LinkState&) {

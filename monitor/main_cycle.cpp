@@ -23,13 +23,13 @@ void TrimReceivedSmsList(Station& st) {
   if (items.size() > 30) items.erase(items.begin() + 30);
 }
 
-// Until the modem answers, every 30th pass repeats "AT" (not while polling runs)
-// and reminds the operator.
+// Until the modem answers, every 30th pass repeats "AT" (not while polling runs,
+// nor into an SMS text the modem waits for) and reminds the operator.
 void RepeatModemAt(Station& st) {
   if (st.state.ModemReady != 0) return;
   if (++st.state.OperatorReminderTicks != 30) return;
   st.state.OperatorReminderTicks = 0;
-  if (st.state.Rs485State != "ПУСК") SendModemCommand(st, "AT");
+  if (st.state.Rs485State != "ПУСК" && ModemTakesCommands(st)) SendModemCommand(st, "AT");
   st.form.StatusBar1[5].Text = "Выберите фамилию оператора из списка!";
 }
 

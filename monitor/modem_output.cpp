@@ -48,9 +48,26 @@ bool SendModemText(Station& st, std::string_view text) {
   bytes.back() = '\x1A';
   bytes += '\x1B';
   const bool taken = HandOver(st, bytes);
+  st.state.ModemPrompt = SmsPrompt::Closed;
   if (taken) st.form.StatusBar1[3].Text = "TEXT->M";
   st.form.StatusBar1[4].Text = "";
   return taken;
+}
+
+bool SendSmsCommand(Station& st, std::string_view phone, SmsPrompt owner) {
+  if (!SendModemCommand(st, "AT+CMGS=+7" + std::string(phone))) return false;
+  st.state.ModemPrompt = owner;
+  st.state.ModemPromptTicks = 0;
+  return true;
+}
+
+bool ModemTakesCommands(const Station& st) {
+  return st.state.ModemPrompt == SmsPrompt::Closed;
+}
+
+void CloseSmsPrompt(Station& st) {
+  HandOver(st, "\x1B");
+  st.state.ModemPrompt = SmsPrompt::Closed;
 }
 
 }  // namespace monitor

@@ -25,4 +25,15 @@ bool SendModemCommand(Station& st, std::string_view text);
 // nothing went out.
 bool SendModemText(Station& st, std::string_view text);
 
+// Sends "AT+CMGS=+7" + phone; the modem then waits for the text, and ModemPrompt
+// names who sent the command. False when the line did not take it.
+bool SendSmsCommand(Station& st, std::string_view phone, SmsPrompt owner);
+
+// Whether a command may go out now: not while the modem waits for an SMS text,
+// for it would take the command into the message.
+bool ModemTakesCommands(const Station& st);
+
+// Closes a prompt whose text will not come: ESC makes the modem drop the message.
+void CloseSmsPrompt(Station& st);
+
 }  // namespace monitor

@@ -24,6 +24,14 @@ struct OutputPair {
 
 inline constexpr std::size_t kModemTxBufferSize = 301;
 
+// Who has the modem in its SMS text prompt: "AT+CMGS=" went out and its text has
+// not. Until the Ctrl-Z the modem takes every byte as message text.
+enum class SmsPrompt {
+  Closed,
+  Scheduled,  // a control or alarm SMS of Timer5, whose text follows a few ticks later
+  Manual,     // the operator's SMS, whose text follows when its input box closes
+};
+
 struct SharedState {
   ReceivedSignals RxRs485;  // RxRs485Channel, RxRs485Bits, RxRs485Word, NewDataRs485
   ReceivedSignals RxGsm;    // RxGsmChannel, RxGsmBits, RxGsmWord, NewDataGsm
@@ -60,6 +68,8 @@ struct SharedState {
   std::string PortName;
   std::array<std::uint8_t, kModemTxBufferSize> ModemTxBuffer{};
   std::int32_t TxWrittenCount = 0;
+  SmsPrompt ModemPrompt = SmsPrompt::Closed;
+  std::int32_t ModemPromptTicks = 0;  // Timer5 ticks a scheduled prompt has been open
 
   std::string ControlSmsText;
   std::string ArchiveFileName;

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "monitor/modem_output.h"
+#include "monitor/startup.h"
 #include "tests/links/modem_rig.h"
 
 namespace {
@@ -248,6 +250,24 @@ TEST_F(ModemTest, ModemJobCommandTheLineRefusedIsSentAgain) {
     EXPECT_EQ(t.Writes(), std::vector<std::string>{(job == "newsms" ? "AT+CMGR=4" : "AT+CMGD=4") +
                                                    std::string("\r\n")});
   }
+}
+
+// While the modem waits for an SMS text it takes every byte into it: the job, the
+// reset after a call and the repeated "AT" all wait for the text.
+TEST_F(ModemTest, ModemPromptHoldsEveryCommandUntilTheText) {
+  monitor::Timer3Timer(st);  // start-up; the modem has not answered yet
+  monitor::SendSmsCommand(st, "9123456789", monitor::SmsPrompt::Scheduled);
+  fakes.modem.writes.clear();
+  st.state.ModemRequest = "newsms";
+  st.state.SmsIndex = "3";
+  Arrive("\r\nRING\r\n");
+  links::DispatchModemJob(st, link);
+  for (int pass = 0; pass < 30; ++pass) monitor::Timer3Timer(st);
+  EXPECT_TRUE(fakes.modem.writes.empty());
+  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  monitor::SendModemText(st, "+1R ");
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(Writes(), (std::vector<std::string>{"+1R\x1A\x1B", "AT+CMGR=3\r\n"}));
 }
 
 // ---- SIM sweep ----

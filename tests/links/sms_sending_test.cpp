@@ -12,6 +12,7 @@
 #include "links/control_sms.h"
 #include "links/siren.h"
 #include "links/transliterate.h"
+#include "monitor/modem_output.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -156,22 +157,19 @@ TEST_F(SmsTest, ControlSmsWaitsForAModemJobAndTheAlarmWhileTheCursorMoves) {
   EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});
 }
 
-// The modem waits for the text after a command line, so an alarm armed in between
-// must not slip its own command into that text.
-TEST_F(SmsTest, ControlTextWaitingForItsCommandGoesOutEvenWhenAnAlarmWasArmedSince) {
+// The modem waits for the text after a command line: it goes out on the next tick
+// whatever the modem job and the alarm, so that nothing else slips into it.
+TEST_F(SmsTest, ControlTextGoesOutOnTheNextTickWhateverTheJobAndTheAlarm) {
   st.state.ChannelPhone[5] = kPhone1;
   st.state.OutputCmd[5] = {0, 1};
   st.state.OutputChanged[5] = {0, 1};
   Tick();
   st.state.ModemReady = 1;
   Arm(" 01_01\n");
+  st.state.ModemRequest = "newsms";
   EXPECT_EQ(TickWrites(), std::vector<std::string>{Text("+2R")});
   EXPECT_EQ(st.state.SmsSendProgress, 1);
-
-  st.state.ControlSmsText = "+1R";  // left waiting by a modem job until the alarm came near
-  st.state.SmsSendProgress = 45;
-  EXPECT_TRUE(TickWrites().empty());
-  EXPECT_EQ(st.state.ControlSmsText, "+1R");
+  EXPECT_TRUE(monitor::ModemTakesCommands(st));
 }
 
 // --- Alarm schedule ---
@@ -335,6 +333,8 @@ TEST_F(SmsTest, FailedArchiveAppendAtStep55EndsTheTick) {
   EXPECT_FALSE(st.form.Timer5.Enabled);
 }
 
+// The text never follows, so the prompt is closed with ESC once its text is
+// overdue, and the modem takes commands again.
 TEST_F(SmsTest, CancelAfterTheCommandToPhone1DropsItsTextAndSilencesTheSiren) {
   st.form.Edit2.Text = kPhone1;
   st.state.ModemReady = 1;
@@ -351,10 +351,28 @@ TEST_F(SmsTest, CancelAfterTheCommandToPhone1DropsItsTextAndSilencesTheSiren) {
   EXPECT_EQ(st.state.SirenOn, 0);
   EXPECT_EQ(st.state.SmsScanSlot, 0);
   EXPECT_EQ(st.state.ControlSmsText, "+3R");
+  st.state.ControlSmsText.clear();
   fakes.sound.calls.clear();
-  st.state.ModemRequest = "rd";  // holds the control text back
-  for (int tick = 53; tick <= 60; ++tick) EXPECT_TRUE(TickWrites().empty());
+  std::map<int, std::vector<std::string>> by_tick;
+  for (int tick = 53; tick <= 60; ++tick) {
+    auto writes = TickWrites();
+    if (!writes.empty()) by_tick[tick] = writes;
+  }
+  EXPECT_EQ(by_tick, (std::map<int, std::vector<std::string>>{{56, {"\x1B"}}}));
+  EXPECT_TRUE(monitor::ModemTakesCommands(st));
   EXPECT_TRUE(fakes.sound.calls.empty());
+}
+
+// The operator's own SMS waits for its text as long as the input box is open: no
+// alarm line goes into it, and it is not taken for abandoned.
+TEST_F(SmsTest, AlarmLinesStayOutOfTheOperatorsOpenSms) {
+  st.form.Edit2.Text = kPhone1;
+  st.state.ModemReady = 1;
+  Arm(" A\n");
+  st.state.SmsSendProgress = 49;
+  monitor::SendSmsCommand(st, kPhone2, monitor::SmsPrompt::Manual);
+  for (int tick = 50; tick <= 56; ++tick) EXPECT_TRUE(TickWrites().empty()) << tick;
+  EXPECT_EQ(st.state.ModemPrompt, monitor::SmsPrompt::Manual);
 }
 
 // --- Siren ---
@@ -429,12 +447,15 @@ TEST_F(SmsTest, ManualSmsWithoutA10CharacterNumberEndsSilently) {
   EXPECT_TRUE(fakes.dialogs.OfKind("inform").empty());
 }
 
-TEST_F(SmsTest, ManualSmsCancelledAtTheTextSendsOnlyTheCommandAndKeepsTheOldText) {
+TEST_F(SmsTest, ManualSmsCancelledAtTheTextClosesThePromptAndKeepsTheOldText) {
   fakes.folder.Write("tsms.txt", common::Utf8ToCp1251("9000000000\r\nстарый\r\n"));
   fakes.dialogs.text_answers = {std::string(kPhone2), std::nullopt};
   links::SMS1Click(st, link);
-  EXPECT_EQ(fakes.modem.writes.size(), 1u);
-  EXPECT_EQ(fakes.modem.LastWrite(), Command(kPhone2));
+  ASSERT_EQ(fakes.modem.writes.size(), 2u);  // the command, then ESC: the modem drops the SMS
+  EXPECT_EQ(std::string(fakes.modem.writes[0].begin(), fakes.modem.writes[0].end()),
+            Command(kPhone2));
+  EXPECT_EQ(fakes.modem.LastWrite(), "\x1B");
+  EXPECT_TRUE(monitor::ModemTakesCommands(st));
   EXPECT_EQ(st.form.StatusBar1[5].Text, " Отправка SMS 9876543210");
   EXPECT_EQ(fakes.folder.Read("tsms.txt"), common::Utf8ToCp1251("9876543210\r\nстарый\r\n"));
 }

@@ -2,6 +2,7 @@
 // modems do: its echo on, answers late, an empty slot answered with a bare OK.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,58 @@ TEST_F(ModemField, AReadLostWithTheLineEndsAndTheControlSmsGoesOn) {
   EXPECT_EQ(modem.sent, (std::vector<SimModem::Sms>{{"+7" + std::string(kObject7), "+1R"}}));
   EXPECT_EQ(modem.Count("AT+CMGD=4"), 1);
   EXPECT_EQ(console.form().StringGrid3.Cells(3, 9), "98");
+}
+
+// While the modem waits for an SMS text, nothing else goes out: a notice 0.2 s
+// after each "AT+CMGS=" (the control SMS, then the alarm SMS to both support
+// phones) is read once the text has gone.
+TEST_F(ModemField, NothingGoesIntoAnOpenSmsPrompt) {
+  modem.answer_delay_ms = 150;
+  console.form().Edit2.Text = "9123456789";
+  console.form().Edit19.Text = "9876543210";
+  std::vector<std::string> events;  // SMS sent and command lines, in order
+  std::vector<std::string> notified = {"13", "12", "11"};
+  std::size_t commands_seen = modem.commands.size();
+  const auto run = [&](int ms) {
+    for (int t = 0; t < ms; t += 50) {
+      const std::size_t sms_before = modem.sent.size();
+      time.Advance(50);
+      if (modem.sent.size() > sms_before) events.push_back("SMS " + modem.sent.back().number);
+      for (; commands_seen < modem.commands.size(); ++commands_seen) {
+        const std::string& c = modem.commands[commands_seen];
+        events.push_back(c);
+        if (c.starts_with("AT+CMGS=") && !notified.empty()) {
+          events.push_back("notice " + notified.back());
+          modem.Deliver(notified.back(), Report(kObject9, "0000000000000000"), time.Now() + 200);
+          notified.pop_back();
+        }
+      }
+    }
+  };
+  const int box = monitor::OutputBoxP1(7);
+  console.form().CheckBox[box].Checked = true;
+  console.Click("CheckBox" + std::to_string(box));
+  run(20000);
+  console.state().RxRs485 = {2, "0000100000000000", 0x0800, 1};  // signal 5 of object 2 comes on
+  run(260000);
+
+  EXPECT_EQ(modem.sent,
+            (std::vector<SimModem::Sms>{
+                {"+79123456707", "+1R"}, {"+79123456789", " 02-05"}, {"+79876543210", " 02-05"}}));
+  for (const std::string slot : {"11", "12", "13"}) {
+    SCOPED_TRACE(slot);
+    EXPECT_EQ(modem.Count("AT+CMGR=" + slot), 1);
+    EXPECT_EQ(modem.Count("AT+CMGD=" + slot), 1);
+    const auto at = [&](const std::string& e) {
+      return std::find(events.begin(), events.end(), e);
+    };
+    const auto notice = at("notice " + slot);
+    ASSERT_NE(notice, events.end());
+    const auto sms = std::find_if(notice, events.end(),
+                                  [](const std::string& e) { return e.starts_with("SMS "); });
+    EXPECT_LT(sms, at("AT+CMGR=" + slot)) << "read before the text of the SMS it followed";
+  }
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 9), "94");
 }
 
 }  // namespace
