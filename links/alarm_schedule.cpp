@@ -1,5 +1,7 @@
 #include "links/alarm_schedule.h"
 
+#include <utility>
+
 #include "common/clock.h"
 #include "common/text.h"
 #include "links/transliterate.h"
@@ -18,6 +20,11 @@ std::string Now(monitor::Station& st) {
   return common::FormatDateTime(st.ports.clock.Now());
 }
 
+// The archive line of an alarm SMS whose bytes did not all go out.
+std::string AlarmSmsNotSentLine(const std::string& date_time, const std::string& phone) {
+  return date_time + " Не отправлен SMS запрос на телефон поддержки : " + phone;
+}
+
 // Removes the journal's "SMS+" marks.
 void ClearSmsMarks(monitor::Station& st) {
   for (int row = 1; row <= 40; ++row) st.form.StringGrid7.Cells(6, row).clear();
@@ -27,17 +34,24 @@ void ClearSmsMarks(monitor::Station& st) {
 // any step whose conditions fail, it is not made up later.
 void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& phone) {
   link.ModemRxBuffer.fill(0);
-  if (monitor::ModemTakesCommands(st)) {
-    monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled);
-  }
+  link.sms.AlarmCommandLost = !monitor::ModemTakesCommands(st) ||
+                              !monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled);
   st.form.StatusBar1[3].Text = phone;
 }
 
-void SendAlarmText(monitor::Station& st, LinkState& link) {
-  if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) return;
-  monitor::SendModemText(st, AlarmSmsBody(st.state.SmsAlarmText));
+// True when the SMS went out whole: its command line and now its text.
+bool SendAlarmText(monitor::Station& st, LinkState& link) {
+  const bool command_lost = std::exchange(link.sms.AlarmCommandLost, false);
+  if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) return false;
+  const bool taken = monitor::SendModemText(st, AlarmSmsBody(st.state.SmsAlarmText));
   link.sms.AlarmTextSent = true;
   link.sms.AlarmTextSentSize = st.state.SmsAlarmText.size();
+  return taken && !command_lost;
+}
+
+// Only an SMS whose bytes the line took is recorded as sent.
+std::string AlarmArchiveLine(monitor::Station& st, bool sent, const std::string& phone) {
+  return sent ? monitor::AlarmSmsLine(Now(st), phone) : AlarmSmsNotSentLine(Now(st), phone);
 }
 
 void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone1,
@@ -45,10 +59,10 @@ void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == 50) SendAlarmCommand(st, link, phone1);
   if (s.SmsSendProgress != 55) return;
-  SendAlarmText(st, link);                                               // 1
-  st.form.StatusBar1[5].Text = Now(st) + " Отправка SMS : " + phone1;    // 2
-  monitor::AppendToArchive(st, monitor::AlarmSmsLine(Now(st), phone1));  // 3
-  if (!PhoneSet(phone2)) {                                               // 4
+  const bool sent = SendAlarmText(st, link);                           // 1
+  st.form.StatusBar1[5].Text = Now(st) + " Отправка SMS : " + phone1;  // 2
+  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));    // 3
+  if (!PhoneSet(phone2)) {                                             // 4
     ClearSmsMarks(st);
     s.SmsAlarmText.clear();
     link.sms.AlarmTextSentSize = 0;
@@ -60,12 +74,12 @@ void ServePhone2(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == 95) SendAlarmCommand(st, link, phone2);
   if (s.SmsSendProgress != 98) return;
-  SendAlarmText(st, link);                                          // 1
+  const bool sent = SendAlarmText(st, link);                        // 1
   st.form.StatusBar1[5].Text = Now(st) + "Отправка SMS:" + phone2;  // 2
   ClearSmsMarks(st);                                                // 3
   s.SmsAlarmText.clear();
   link.sms.AlarmTextSentSize = 0;
-  monitor::AppendToArchive(st, monitor::AlarmSmsLine(Now(st), phone2));  // 4
+  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));  // 4
 }
 
 }  // namespace
@@ -92,6 +106,7 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
   if (++s.SmsSendProgress == 1) {    // 1
     link.sms.AlarmTextSent = false;  // a run starts
     link.sms.AlarmTextSentSize = 0;
+    link.sms.AlarmCommandLost = false;
   }
   if (s.ModemReady == 1) {  // 2
     if (PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);

@@ -14,6 +14,9 @@ struct SmsSendState {
   // how many of SmsAlarmText's characters have gone out since it was last emptied.
   bool AlarmTextSent = false;
   std::size_t AlarmTextSentSize = 0;
+  // The command line of the support phone being served did not go out: the line
+  // dropped it, or another SMS waited for its text.
+  bool AlarmCommandLost = false;
 };
 
 }  // namespace links

@@ -318,6 +318,25 @@ TEST_F(SmsTest, AlarmBodyTooLongForTheBufferIsCutAfterItsLastWholeEntry) {
   EXPECT_EQ(links::AlarmSmsBody(" Щ\n"), " SCH\n");
 }
 
+// The archive says an alarm SMS was sent only when the line took both its command
+// and its text; otherwise it tells the operator that it was not.
+TEST_F(SmsTest, AlarmSmsTheLineDroppedIsArchivedAsNotSent) {
+  for (const int down_at : {50, 55}) {
+    SCOPED_TRACE(down_at);
+    SmsRig rig;
+    rig.st.form.Edit2.Text = kPhone1;
+    rig.st.state.ModemReady = 1;
+    rig.Arm(" A\n");
+    for (int tick = 1; tick <= 57; ++tick) {
+      rig.fakes.modem.down = tick == down_at;
+      rig.Tick();
+    }
+    EXPECT_EQ(rig.Archive(),
+              "05.03.2026 14:07:09 Не отправлен SMS запрос на телефон поддержки : 9123456789\r\n");
+    EXPECT_EQ(rig.st.state.SmsAlarmArmed, 0);  // the schedule kept its ticks
+  }
+}
+
 TEST_F(SmsTest, FailedArchiveAppendAtStep55EndsTheTick) {
   st.form.Edit2.Text = kPhone1;
   st.state.ModemReady = 1;
