@@ -1,14 +1,17 @@
 #include "links/siren.h"
 
+#include "common/line_file.h"
+
 namespace links {
 
 void SoundSiren(monitor::Station& st) {
   if (!st.form.CheckBox[17].Checked || st.state.SirenOn != 1) return;
-  if (st.form.MediaPlayer1.Open) {
-    st.ports.sound.Play();
-  } else {
-    st.ports.sound.Beep(500, 700);
-  }
+  // A siren must never be silent: whenever the sound opened at start-up cannot
+  // be played at this tick (its file removed since, or the player unable to play
+  // it), the beep sounds as it does without a file.
+  const bool sound_there = st.form.MediaPlayer1.Open && common::FileExists(st.File("avaria.wav"));
+  if (sound_there && st.ports.sound.Play()) return;
+  st.ports.sound.Beep(500, 700);
 }
 
 void MediaPlayer1Click(monitor::Station& st, MediaPlayerButton button) {

@@ -8,8 +8,8 @@ namespace links {
 
 enum class MediaPlayerButton { Play, Pause, Stop };
 
-// While the siren switch is ticked and SirenOn is set: the opened sound file,
-// or without one a 700 ms beep at 500 Hz.
+// While the siren switch is ticked and SirenOn is set: the sound file opened at
+// start-up, or, whenever it cannot be played at the tick, a 700 ms beep at 500 Hz.
 void SoundSiren(monitor::Station& st);
 
 // A button of MediaPlayer1: the player stops, then the button does its own action.

@@ -17,7 +17,8 @@ struct Sound {
   virtual ~Sound() = default;
   // Opens a .wav file; throws PlatformError when the device cannot be opened.
   virtual void Open(const std::string& path) = 0;
-  virtual void Play() = 0;
+  // False when the player cannot play now: nothing playable opened, or no sound output.
+  virtual bool Play() = 0;
   virtual void Pause() = 0;
   virtual void Stop() = 0;
   virtual void Beep(int hz, int ms) = 0;

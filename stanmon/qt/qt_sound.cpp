@@ -1,5 +1,6 @@
 #include "stanmon/qt/qt_sound.h"
 
+#include <QApplication>
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QFileInfo>
@@ -77,10 +78,14 @@ void QtSound::Open(const std::string& path) {
       QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
 }
 
-void QtSound::Play() {
-  if (player_.playbackState() == QMediaPlayer::PlayingState) return;
+bool QtSound::Play() {
+  const bool playable = !player_.source().isEmpty() && player_.error() == QMediaPlayer::NoError &&
+                        player_.mediaStatus() != QMediaPlayer::InvalidMedia;
+  if (!playable || QMediaDevices::audioOutputs().isEmpty()) return false;
+  if (player_.playbackState() == QMediaPlayer::PlayingState) return true;
   if (player_.playbackState() == QMediaPlayer::StoppedState) player_.setPosition(0);
   player_.play();
+  return true;
 }
 
 void QtSound::Pause() {
@@ -94,7 +99,11 @@ void QtSound::Stop() {
 void QtSound::Beep(int hz, int ms) {
   EndBeep();
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  if (device.isNull() || hz <= 0 || ms <= 0) return;
+  if (hz <= 0 || ms <= 0) return;
+  if (device.isNull()) {
+    QApplication::beep();  // no sound output: the desktop's own bell
+    return;
+  }
   QAudioFormat format;
   format.setSampleRate(kBeepRate);
   format.setChannelCount(1);

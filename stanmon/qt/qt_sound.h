@@ -23,10 +23,12 @@ class QtSound : public QObject, public monitor::Sound {
   // Throws PlatformError when the file does not open.
   void Open(const std::string& path) override;
   // From the beginning when the last playback has ended; a running one plays on.
-  void Play() override;
+  // False when nothing playable is open or there is no sound output.
+  bool Play() override;
   void Pause() override;
   void Stop() override;
-  // A new beep cuts off one still sounding.
+  // A new beep cuts off one still sounding. Without a sound output, the
+  // desktop's bell.
   void Beep(int hz, int ms) override;
 
  private:

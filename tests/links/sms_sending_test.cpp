@@ -396,25 +396,34 @@ TEST_F(SmsTest, AlarmLinesStayOutOfTheOperatorsOpenSms) {
 
 // --- Siren ---
 
+// Whenever the player cannot play the sound at the tick (the file was removed
+// after start-up, or it cannot be played), the siren beeps instead.
 TEST_F(SmsTest, SirenPlaysTheOpenedSoundOrBeepsOnlyWhileOnAndSwitchedOn) {
   const struct {
+    const char* name;
     bool switched;
     std::uint8_t siren_on;
     bool player_open;
+    bool file_there;
+    bool play_fails;
     std::vector<std::string> calls;
   } cases[] = {
-      {true, 1, true, {"play"}},
-      {true, 1, false, {"beep 500 700"}},
-      {false, 1, true, {}},
-      {true, 0, false, {}},
+      {"plays", true, 1, true, true, false, {"play"}},
+      {"no sound opened", true, 1, false, true, false, {"beep 500 700"}},
+      {"file removed since", true, 1, true, false, false, {"beep 500 700"}},
+      {"player cannot play", true, 1, true, true, true, {"play", "beep 500 700"}},
+      {"switched off", false, 1, true, true, false, {}},
+      {"siren off", true, 0, false, true, false, {}},
   };
   for (const auto& c : cases) {
     SmsRig rig;
     rig.st.form.CheckBox[17].Checked = c.switched;
     rig.st.state.SirenOn = c.siren_on;
     rig.st.form.MediaPlayer1.Open = c.player_open;
+    if (c.file_there) rig.fakes.folder.Write("avaria.wav", "RIFF");
+    rig.fakes.sound.play_fails = c.play_fails;
     rig.Tick();
-    EXPECT_EQ(rig.fakes.sound.calls, c.calls) << c.switched << int{c.siren_on} << c.player_open;
+    EXPECT_EQ(rig.fakes.sound.calls, c.calls) << c.name;
   }
 }
 

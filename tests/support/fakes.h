@@ -71,8 +71,12 @@ struct FakeClock : common::Clock {
 struct FakeSound : monitor::Sound {
   std::vector<std::string> calls;
   bool fail_open = false;
+  bool play_fails = false;  // the player cannot play what it has
   void Open(const std::string& path) override;
-  void Play() override { calls.push_back("play"); }
+  bool Play() override {
+    calls.push_back("play");
+    return !play_fails;
+  }
   void Pause() override { calls.push_back("pause"); }
   void Stop() override { calls.push_back("stop"); }
   void Beep(int hz, int ms) override;
