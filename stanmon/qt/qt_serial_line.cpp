@@ -45,6 +45,10 @@ void QtSerialLine::Open() {
 
 bool QtSerialLine::Write(const std::uint8_t* data, std::size_t count) {
   if (state_ != State::kOpen) return false;
+  if (settings_.drop_backlog) {  // nothing that came before a request answers it
+    TakeArrived();
+    arrived_.Clear();
+  }
   if (count == 0) return true;
   const qint64 size = static_cast<qint64>(count);
   return port_.write(reinterpret_cast<const char*>(data), size) == size;
@@ -53,6 +57,7 @@ bool QtSerialLine::Write(const std::uint8_t* data, std::size_t count) {
 std::size_t QtSerialLine::Read(std::uint8_t* into, std::size_t max) {
   if (state_ != State::kOpen) return 0;
   TakeArrived();
+  if (settings_.drop_backlog) arrived_.KeepNewest(max);
   return arrived_.Take(into, max, clock_.elapsed());
 }
 

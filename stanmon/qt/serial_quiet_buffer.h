@@ -32,6 +32,12 @@ struct QuietBuffer {
     return count;
   }
 
+  // Drops all but the newest max bytes.
+  void KeepNewest(std::size_t max) {
+    if (bytes.size() > max)
+      bytes.erase(bytes.begin(), bytes.end() - static_cast<std::ptrdiff_t>(max));
+  }
+
   void Clear() { bytes.clear(); }
 };
 

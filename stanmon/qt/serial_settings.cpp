@@ -41,6 +41,7 @@ SerialSettings SerialSettingsFromEnvironment(int com_number) {
   settings.device = EnvOr("STANMON_" + label, "/dev/ttyS" + std::to_string(com_number - 1));
   settings.baud = ParseBaud(EnvOr("STANMON_" + label + "_BAUD", ""));
   settings.quiet_ms = QuietMs(com_number == 1 ? 20 : 5, settings.baud);
+  settings.drop_backlog = com_number == 2;
   return settings;
 }
 

@@ -33,10 +33,10 @@ Bytes ToBytes(const std::string& text) {
 // ---- QuietBuffer ----
 
 struct QuietStep {
-  enum Kind { kAppend, kTake } kind;
+  enum Kind { kAppend, kTake, kKeepNewest } kind;
   std::int64_t now_ms;
   std::string bytes;    // appended, or expected from Take
-  std::size_t max = 0;  // Take only
+  std::size_t max = 0;  // Take and KeepNewest only
 };
 
 struct QuietCase {
@@ -57,6 +57,10 @@ TEST_P(QuietBufferTest, DeliversInOrderOnlyWhenQuietOrFull) {
     if (step.kind == QuietStep::kAppend) {
       const Bytes bytes = ToBytes(step.bytes);
       buffer.Append(bytes.data(), bytes.size(), step.now_ms);
+      continue;
+    }
+    if (step.kind == QuietStep::kKeepNewest) {
+      buffer.KeepNewest(step.max);
       continue;
     }
     Bytes into(step.max + 1, '#');
@@ -100,6 +104,14 @@ INSTANTIATE_TEST_SUITE_P(
                                {S::kAppend, 6, "g"},
                                {S::kTake, 7, "", 4},
                                {S::kTake, 11, "efg", 4}}},
+                    QuietCase{"KeepNewestDropsTheOldest",
+                              {{S::kAppend, 0, "noise"},
+                               {S::kAppend, 1, "abcd"},
+                               {S::kKeepNewest, 1, "", 4},
+                               {S::kTake, 9, "abcd", 8},
+                               {S::kAppend, 10, "ef"},
+                               {S::kKeepNewest, 10, "", 4},
+                               {S::kTake, 20, "ef", 8}}},
                     QuietCase{
                         "ZeroMaxTakesNothing",
                         {{S::kAppend, 0, "ab"}, {S::kTake, 50, "", 0}, {S::kTake, 50, "ab", 8}}}),
@@ -138,10 +150,12 @@ TEST(SerialSettings, DefaultsWhenNothingIsSet) {
   EXPECT_EQ(com1.device, "/dev/ttyS0");
   EXPECT_EQ(com1.baud, 9600);
   EXPECT_EQ(com1.quiet_ms, 20);
+  EXPECT_FALSE(com1.drop_backlog);  // no modem answer may be lost
   EXPECT_EQ(com2.label, "COM2");
   EXPECT_EQ(com2.device, "/dev/ttyS1");
   EXPECT_EQ(com2.baud, 9600);
   EXPECT_EQ(com2.quiet_ms, 5);
+  EXPECT_TRUE(com2.drop_backlog);
 }
 
 TEST(SerialSettings, TakenFromEnvironment) {
@@ -246,9 +260,9 @@ std::string ReadOnce(QtSerialLine& line, std::size_t max = 256) {
   return std::string(into.begin(), into.begin() + count);
 }
 
-std::string ReadUntilSomething(QtSerialLine& line, int deadline_ms = 8000) {
+std::string ReadUntilSomething(QtSerialLine& line, std::size_t max = 256) {
   std::string got;
-  WaitUntil([&] { return !(got = ReadOnce(line)).empty(); }, deadline_ms);
+  WaitUntil([&] { return !(got = ReadOnce(line, max)).empty(); });
   return got;
 }
 
@@ -370,6 +384,28 @@ INSTANTIATE_TEST_SUITE_P(Ways, UnplugTest,
                          [](const testing::TestParamInfo<Unplug>& info) {
                            return std::string(info.param.name);
                          });
+
+// The RS485 decoder judges the answer to the request just sent: what the line
+// brought while no answer was expected is dropped, never queued before it.
+TEST_F(QtSerialLineTest, Rs485AnswerAfterLineNoiseIsHandedOverAtOnce) {
+  SerialSettings settings = Settings(/*quiet_ms=*/5);
+  settings.drop_backlog = true;
+  QtSerialLine line(settings, Collect());
+  line.Open();
+  std::string noise;
+  for (int i = 0; i < 2000; ++i) noise.push_back(static_cast<char>(i * 37 % 251));
+  pty_.Send(noise);
+  for (int tick = 0; tick < 5; ++tick) {  // the console reads every 101 ms
+    SpinFor(100);
+    ReadOnce(line, 31);
+  }
+  const std::string request("\xAA\x45\x02\x00\x47", 5);
+  const std::string answer("\x55\x02\x80\x10\x00\xE7", 6);
+  Write(line, request);
+  EXPECT_EQ(pty_.Receive(request.size()), request);
+  pty_.Send(answer);
+  EXPECT_EQ(ReadUntilSomething(line, 31), answer);
+}
 
 TEST_F(QtSerialLineTest, MissingDeviceIsToldOnceNotOnEveryRetry) {
   const std::string missing = dir_.filePath("ttyUSB9").toStdString();
