@@ -116,7 +116,17 @@ bool Console::HasClickHandler(const std::string& control) const {
   return click_handlers_.count(control) != 0;
 }
 
-void Console::ShowLineNotice(const std::string& text) {
+// The notice, then every other line still down, so that no outage hides another.
+void Console::ShowLineNotice(const LineNotice& notice) {
+  if (notice.down) {
+    lines_down_[notice.line] = notice.text;
+  } else {
+    lines_down_.erase(notice.line);
+  }
+  std::string text = notice.text;
+  for (const auto& [line, down_text] : lines_down_) {
+    if (line != notice.line) text += "; " + down_text;
+  }
   station_.form.StatusBar1[5].Text = text;
 }
 

@@ -10,6 +10,7 @@
 #include "common/timer_bank.h"
 #include "links/link_state.h"
 #include "monitor/station.h"
+#include "stanmon/line_notice.h"
 
 namespace stanmon {
 
@@ -34,7 +35,7 @@ class Console {
   bool TerminateRequested() const { return station_.state.TerminateRequested; }
 
   // A line's transport reports a problem or its recovery (status panel 5).
-  void ShowLineNotice(const std::string& text);
+  void ShowLineNotice(const LineNotice& notice);
 
  private:
   struct TimerSlot {
@@ -54,6 +55,7 @@ class Console {
   common::TimerBank timers_;
   std::map<std::string, TimerSlot> timer_slots_;
   std::map<std::string, std::function<void(monitor::Station&)>> click_handlers_;
+  std::map<std::string, std::string> lines_down_;  // line name -> its last notice
 };
 
 }  // namespace stanmon

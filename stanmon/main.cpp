@@ -23,8 +23,8 @@ int ProgramEntry(int argc, char** argv) {
   stanmon::SetUpLook(app);
 
   // A line's notice may come before the window exists; it is shown from then on.
-  std::function<void(const std::string&)> line_notice = [](const std::string&) {};
-  const auto notice = [&line_notice](const std::string& text) { line_notice(text); };
+  std::function<void(const stanmon::LineNotice&)> line_notice = [](const stanmon::LineNotice&) {};
+  const auto notice = [&line_notice](const stanmon::LineNotice& told) { line_notice(told); };
   stanmon::QtSerialLine modem(stanmon::SerialSettingsFromEnvironment(1), notice);
   stanmon::QtSerialLine rs485(stanmon::SerialSettingsFromEnvironment(2), notice);
   shell::QtDialogs dialogs;
@@ -39,8 +39,8 @@ int ProgramEntry(int argc, char** argv) {
   stanmon::MainWindow window(console);
   dialogs.SetWindow(&window);
   printer.SetWindow(&window);
-  line_notice = [&](const std::string& text) {
-    console.ShowLineNotice(text);
+  line_notice = [&](const stanmon::LineNotice& told) {
+    console.ShowLineNotice(told);
     window.timer_driver().Refresh();
   };
 

@@ -17,7 +17,7 @@ constexpr int kPresenceMs = 2000;
 
 }  // namespace
 
-QtSerialLine::QtSerialLine(SerialSettings settings, std::function<void(const std::string&)> notice,
+QtSerialLine::QtSerialLine(SerialSettings settings, std::function<void(const LineNotice&)> notice,
                            QObject* parent)
     : QObject(parent),
       settings_(std::move(settings)),
@@ -76,7 +76,7 @@ void QtSerialLine::TryOpen() {
   port_.setFlowControl(QSerialPort::NoFlowControl);
   state_ = State::kOpen;
   reopen_timer_.stop();
-  if (reported_) Notice(settings_.label + " " + settings_.device + " открыт");
+  if (reported_) Notice(settings_.label + " " + settings_.device + " открыт", false);
   reported_ = false;
 }
 
@@ -84,7 +84,7 @@ void QtSerialLine::GoDown(const std::string& reason) {
   if (port_.isOpen()) port_.close();
   arrived_.Clear();
   state_ = State::kDown;
-  if (!reported_) Notice(settings_.label + " " + settings_.device + ": " + reason);
+  Notice(settings_.label + " " + settings_.device + ": " + reason, true);
   reported_ = true;
   if (!reopen_timer_.isActive()) reopen_timer_.start();
 }
@@ -124,8 +124,8 @@ std::string QtSerialLine::OpenFailureReason() const {
   }
 }
 
-void QtSerialLine::Notice(const std::string& text) const {
-  if (notice_) notice_(text);
+void QtSerialLine::Notice(const std::string& text, bool down) const {
+  if (notice_) notice_({settings_.label, text, down});
 }
 
 }  // namespace stanmon

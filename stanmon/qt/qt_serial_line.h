@@ -1,6 +1,6 @@
 // A console serial line on QSerialPort. Never waits and never shows a box: a line
-// that cannot be opened or goes away is reported once through the notice and
-// reopened in the background until it comes back.
+// that cannot be opened or goes away is reported through the notice, again at
+// every attempt to reopen it in the background, until it comes back.
 #pragma once
 
 #include <QElapsedTimer>
@@ -11,6 +11,7 @@
 #include <string>
 
 #include "common/serial_line.h"
+#include "stanmon/line_notice.h"
 #include "stanmon/qt/serial_quiet_buffer.h"
 #include "stanmon/qt/serial_settings.h"
 
@@ -20,9 +21,9 @@ class QtSerialLine : public QObject, public common::SerialLine {
   Q_OBJECT
 
  public:
-  // notice gets one Russian line per change, e.g. "COM1 /dev/ttyUSB0: устройство
-  // отключено", then "COM1 /dev/ttyUSB0 открыт" when it is back.
-  QtSerialLine(SerialSettings settings, std::function<void(const std::string&)> notice,
+  // notice gets one Russian line, e.g. "COM1 /dev/ttyUSB0: устройство
+  // отключено" while the line is down, then "COM1 /dev/ttyUSB0 открыт" when it is back.
+  QtSerialLine(SerialSettings settings, std::function<void(const LineNotice&)> notice,
                QObject* parent = nullptr);
 
   void Open() override;
@@ -40,10 +41,10 @@ class QtSerialLine : public QObject, public common::SerialLine {
   void OnError(QSerialPort::SerialPortError error);
   void CheckPresence();
   std::string OpenFailureReason() const;
-  void Notice(const std::string& text) const;
+  void Notice(const std::string& text, bool down) const;
 
   SerialSettings settings_;
-  std::function<void(const std::string&)> notice_;
+  std::function<void(const LineNotice&)> notice_;
   QSerialPort port_;
   QTimer reopen_timer_;
   QTimer presence_timer_;

@@ -111,4 +111,21 @@ TEST_F(ConsoleTest, TimersTickAtTheirIntervals) {
   EXPECT_TRUE(console.form().Timer2.Enabled);
 }
 
+// A line that is down stays in view: its notice comes again at every attempt to
+// reopen it, and carries every other line that is down as well.
+TEST_F(ConsoleTest, EveryLineThatIsDownStaysInPanel5) {
+  const stanmon::LineNotice com1{"COM1", "COM1 /dev/ttyS0: устройство не найдено", true};
+  const stanmon::LineNotice com2{"COM2", "COM2 /dev/ttyS1: устройство не найдено", true};
+  console.ShowLineNotice(com1);
+  console.ShowLineNotice(com2);
+  EXPECT_EQ(console.form().StatusBar1[5].Text, com2.text + "; " + com1.text);
+  console.form().StatusBar1[5].Text = "Выберите фамилию оператора из списка!";
+  console.ShowLineNotice(com1);
+  EXPECT_EQ(console.form().StatusBar1[5].Text, com1.text + "; " + com2.text);
+  console.ShowLineNotice({"COM1", "COM1 /dev/ttyS0 открыт", false});
+  EXPECT_EQ(console.form().StatusBar1[5].Text, "COM1 /dev/ttyS0 открыт; " + com2.text);
+  console.ShowLineNotice({"COM2", "COM2 /dev/ttyS1 открыт", false});
+  EXPECT_EQ(console.form().StatusBar1[5].Text, "COM2 /dev/ttyS1 открыт");
+}
+
 }  // namespace
