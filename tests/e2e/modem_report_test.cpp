@@ -7,6 +7,7 @@
 
 #include "common/cp1251.h"
 #include "tests/e2e/pty.h"
+#include "tests/e2e/pty_modem.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -54,6 +55,51 @@ TEST(ModemReport, ReadFromTheSimIntoTheArchiveChargedAndDeleted) {
     if (name.rfind("20", 0) == 0 && FileHolds(folder, name, today, 5s)) found = true;
   }
   EXPECT_TRUE(found) << "no archive line for signal 1 of channel 7";
+  EXPECT_TRUE(FileHolds(folder, "tab5.txt", "10000\r\n9810\r\n10000\r\n", 5s));
+  EXPECT_TRUE(stanmon.Running());
+}
+
+// A field modem with its echo on that answers 0.3 s late: the echo of the read
+// command is no answer, and the report is archived, charged and deleted once. The
+// read of an empty slot, answered with a bare OK, deletes nothing.
+TEST(ModemReport, EchoOnAndLateAnswersEachReportTakenOnce) {
+  testing_support::TempFolder folder;
+  std::string phones;
+  for (int k = 1; k <= 16; ++k)
+    phones += "1\r\n" + std::string(k == 7 ? "9123456707" : "") + "\r\n";
+  folder.Write("telefon.txt", phones);
+  e2e::Pty line;
+  e2e::Pty rs485;
+  e2e::PtyModem far_end(line);
+  testing_support::SimModem& modem = far_end.modem;
+  modem.answer_delay_ms = 300;
+  e2e::Process stanmon(STANMON_BINARY, folder.path.string(),
+                       {{"STANMON_COM1", line.slave_name},
+                        {"STANMON_COM2", rs485.slave_name},
+                        {"QT_QPA_PLATFORM", "offscreen"}});
+
+  ASSERT_TRUE(far_end.ServeUntil([&] { return modem.Count("AT") > 0; }, 20s));
+  far_end.ServeUntil([] { return false; }, 500ms);
+  modem.Deliver("3", {"+79123456707", "Obj 7.10000000000000010"}, far_end.Now());
+  ASSERT_TRUE(far_end.ServeUntil([&] { return modem.Count("AT+CMGD=3") > 0; }, 15s));
+  modem.Say("\r\n+CMTI: \"SM\",4\r\n", far_end.Now());
+  EXPECT_TRUE(far_end.ServeUntil([&] { return modem.Count("AT+CMGR=4") > 0; }, 15s));
+  far_end.ServeUntil([] { return false; }, 3s);  // a delete of slot 4 would come by now
+
+  EXPECT_EQ(modem.Count("AT+CMGR=3"), 1);
+  EXPECT_EQ(modem.Count("AT+CMGD=3"), 1);
+  EXPECT_EQ(modem.Count("AT+CMGD=4"), 0);
+  EXPECT_TRUE(modem.slots.empty());
+  const std::string event = common::Utf8ToCp1251("07_01 Вкл    96");
+  int events = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path)) {
+    const std::string name = entry.path().filename().string();
+    if (name.rfind("20", 0) != 0 || !FileHolds(folder, name, event, 5s)) continue;
+    const std::string archive = folder.Read(name);
+    for (auto at = archive.find(event); at != std::string::npos; at = archive.find(event, at + 1))
+      ++events;
+  }
+  EXPECT_EQ(events, 1);
   EXPECT_TRUE(FileHolds(folder, "tab5.txt", "10000\r\n9810\r\n10000\r\n", 5s));
   EXPECT_TRUE(stanmon.Running());
 }
