@@ -201,6 +201,21 @@ TEST_F(SmsInboxTest, SmsReadBackInPiecesIsJudgedOnceWhenWhole) {
   }
 }
 
+// A read-back longer than one tick examines, and a notice behind it in the same
+// burst: the read-back is judged whole on the next tick, and the notice is read.
+TEST_F(SmsInboxTest, SmsLongReadBackAndANoticeInOneBurstAreBothHandled) {
+  const std::string long_text = "Obj 7 " + std::string(137, 'x') + ".1000000000000000";
+  const std::string answer = ReadBack("+79123456707", long_text);
+  ASSERT_EQ(answer.size(), 230u);
+  Arrive(answer + "\r\n+CMTI: \"SM\",12\r\n");
+  links::Timer2Timer(st, link);
+  EXPECT_EQ(st.form.ComboBox2.Items, std::vector<std::string>{"3 9123456707"});
+  EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
+  links::DispatchModemJob(st, link);
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CMGD=3\r\n", "AT+CMGR=12\r\n"}));
+}
+
 // The modem's final result for the read, with no message before it: the slot is
 // empty, the job ends and nothing is deleted. A final result that follows another
 // command's answer is not the read's.
