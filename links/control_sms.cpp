@@ -13,22 +13,22 @@ std::string FormatControlSms(const monitor::OutputPair& outputs) {
 
 void SendControlSms(monitor::Station& st, SmsSendState& sms) {
   monitor::SharedState& s = st.state;
-  ++sms.GsmChannelCursor;  // 1
+  ++sms.GsmChannelCursor;
   if (sms.GsmChannelCursor < 5 || sms.GsmChannelCursor > 16) sms.GsmChannelCursor = 5;
   // The modem waits for the text of the command sent on the last tick: it goes out
   // now, whatever the job and the alarm, or the next command would go into it.
-  if (!s.ControlSmsText.empty()) {  // 3
+  if (!s.ControlSmsText.empty()) {
     monitor::SendModemText(st, s.ControlSmsText + " ");
     s.ControlSmsText.clear();
     sms.GsmChannelCursor = 0;
   }
-  if (s.SmsAlarmArmed == 1 || !s.ModemRequest.empty()) return;  // 2
-  if (!monitor::ModemTakesCommands(st)) return;                 // another SMS waits for its text
-  const int c = sms.GsmChannelCursor;                           // 4
+  // New commands wait for the alarm SMS, the modem job and any other SMS's text.
+  if (s.SmsAlarmArmed == 1 || !s.ModemRequest.empty() || !monitor::ModemTakesCommands(st)) return;
+  const int c = sms.GsmChannelCursor;
   monitor::OutputPair& changed = s.OutputChanged[c];
   if (changed.P1 == 0 && changed.P2 == 0) return;
   const std::string& phone = s.ChannelPhone[c];
-  if (common::CharCount(phone) == 10) {  // 4.1
+  if (common::CharCount(phone) == 10) {
     // A command the line did not take stays pending for the cursor's next visit.
     if (!monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled)) return;
     s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);
@@ -36,7 +36,7 @@ void SendControlSms(monitor::Station& st, SmsSendState& sms) {
         common::FormatDateTime(st.ports.clock.Now()) + " Отправка SMS: " + phone;
     s.SmsScanSlot = 0;
   }
-  changed = {};  // 4.2: a command for a channel without a phone is dropped
+  changed = {};  // a command for a channel without a phone is dropped
 }
 
 }  // namespace links

@@ -26,13 +26,13 @@ void DispatchModemJob(monitor::Station& st, LinkState& link) {
   // goes out at the first tick after the text.
   if (!monitor::ModemTakesCommands(st)) return;
   StartNotifiedRead(st, link.modem.notified);
-  if (s.ModemRequest == "newsms") {  // 1
+  if (s.ModemRequest == "newsms") {
     if (s.SmsIndex.empty() || s.SmsIndex == "0") s.SmsIndex = "1";
     ClearModemRxBuffer(link);
     StartReadAnswer(link);
     if (SendJobCommand(st, "AT+CMGR=", "Read SMS ")) s.ModemRequest = "rd";
   }
-  if (s.ModemRequest == "delsms") {  // 2
+  if (s.ModemRequest == "delsms") {
     if (SendJobCommand(st, "AT+CMGD=", "Delet SMS ")) s.ModemRequest.clear();
   }
 }
