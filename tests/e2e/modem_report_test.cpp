@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <map>
+#include <string>
 #include <thread>
 
 #include "common/cp1251.h"
@@ -25,18 +27,27 @@ bool FileHolds(const testing_support::TempFolder& folder, const std::string& nam
   return false;
 }
 
-TEST(ModemReport, ReadFromTheSimIntoTheArchiveChargedAndDeleted) {
+// A working folder in which object 7 has the phone 9123456707, and the two lines.
+struct ModemReport : ::testing::Test {
   testing_support::TempFolder folder;
-  std::string phones;
-  for (int k = 1; k <= 16; ++k)
-    phones += "1\r\n" + std::string(k == 7 ? "9123456707" : "") + "\r\n";
-  folder.Write("telefon.txt", phones);
   e2e::Pty modem;
   e2e::Pty rs485;
-  e2e::Process stanmon(STANMON_BINARY, folder.path.string(),
-                       {{"STANMON_COM1", modem.slave_name},
-                        {"STANMON_COM2", rs485.slave_name},
-                        {"QT_QPA_PLATFORM", "offscreen"}});
+
+  ModemReport() {
+    std::string phones;
+    for (int k = 1; k <= 16; ++k)
+      phones += "1\r\n" + std::string(k == 7 ? "9123456707" : "") + "\r\n";
+    folder.Write("telefon.txt", phones);
+  }
+  std::map<std::string, std::string> Environment() const {
+    return {{"STANMON_COM1", modem.slave_name},
+            {"STANMON_COM2", rs485.slave_name},
+            {"QT_QPA_PLATFORM", "offscreen"}};
+  }
+};
+
+TEST_F(ModemReport, ReadFromTheSimIntoTheArchiveChargedAndDeleted) {
+  e2e::Process stanmon(STANMON_BINARY, folder.path.string(), Environment());
 
   ASSERT_EQ(modem.ReadUntil("AT\r\n", 20s), "AT\r\n");
   modem.Write("\r\nOK\r\n");
@@ -62,34 +73,24 @@ TEST(ModemReport, ReadFromTheSimIntoTheArchiveChargedAndDeleted) {
 // A field modem with its echo on that answers 0.3 s late: the echo of the read
 // command is no answer, and the report is archived, charged and deleted once. The
 // read of an empty slot, answered with a bare OK, deletes nothing.
-TEST(ModemReport, EchoOnAndLateAnswersEachReportTakenOnce) {
-  testing_support::TempFolder folder;
-  std::string phones;
-  for (int k = 1; k <= 16; ++k)
-    phones += "1\r\n" + std::string(k == 7 ? "9123456707" : "") + "\r\n";
-  folder.Write("telefon.txt", phones);
-  e2e::Pty line;
-  e2e::Pty rs485;
-  e2e::PtyModem far_end(line);
-  testing_support::SimModem& modem = far_end.modem;
-  modem.answer_delay_ms = 300;
-  e2e::Process stanmon(STANMON_BINARY, folder.path.string(),
-                       {{"STANMON_COM1", line.slave_name},
-                        {"STANMON_COM2", rs485.slave_name},
-                        {"QT_QPA_PLATFORM", "offscreen"}});
+TEST_F(ModemReport, EchoOnAndLateAnswersEachReportTakenOnce) {
+  e2e::PtyModem far_end(modem);
+  testing_support::SimModem& sim = far_end.modem;
+  sim.answer_delay_ms = 300;
+  e2e::Process stanmon(STANMON_BINARY, folder.path.string(), Environment());
 
-  ASSERT_TRUE(far_end.ServeUntil([&] { return modem.Count("AT") > 0; }, 20s));
+  ASSERT_TRUE(far_end.ServeUntil([&] { return sim.Count("AT") > 0; }, 20s));
   far_end.ServeUntil([] { return false; }, 500ms);
-  modem.Deliver("3", {"+79123456707", "Obj 7.10000000000000010"}, far_end.Now());
-  ASSERT_TRUE(far_end.ServeUntil([&] { return modem.Count("AT+CMGD=3") > 0; }, 15s));
-  modem.Say("\r\n+CMTI: \"SM\",4\r\n", far_end.Now());
-  EXPECT_TRUE(far_end.ServeUntil([&] { return modem.Count("AT+CMGR=4") > 0; }, 15s));
+  sim.Deliver("3", {"+79123456707", "Obj 7.10000000000000010"}, far_end.Now());
+  ASSERT_TRUE(far_end.ServeUntil([&] { return sim.Count("AT+CMGD=3") > 0; }, 15s));
+  sim.Say("\r\n+CMTI: \"SM\",4\r\n", far_end.Now());
+  EXPECT_TRUE(far_end.ServeUntil([&] { return sim.Count("AT+CMGR=4") > 0; }, 15s));
   far_end.ServeUntil([] { return false; }, 3s);  // a delete of slot 4 would come by now
 
-  EXPECT_EQ(modem.Count("AT+CMGR=3"), 1);
-  EXPECT_EQ(modem.Count("AT+CMGD=3"), 1);
-  EXPECT_EQ(modem.Count("AT+CMGD=4"), 0);
-  EXPECT_TRUE(modem.slots.empty());
+  EXPECT_EQ(sim.Count("AT+CMGR=3"), 1);
+  EXPECT_EQ(sim.Count("AT+CMGD=3"), 1);
+  EXPECT_EQ(sim.Count("AT+CMGD=4"), 0);
+  EXPECT_TRUE(sim.slots.empty());
   const std::string event = common::Utf8ToCp1251("07_01 Вкл    96");
   int events = 0;
   for (const auto& entry : std::filesystem::directory_iterator(folder.path)) {
