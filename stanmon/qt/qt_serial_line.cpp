@@ -46,7 +46,7 @@ void QtSerialLine::Open() {
 bool QtSerialLine::Write(const std::uint8_t* data, std::size_t count) {
   if (state_ != State::kOpen) return false;
   if (settings_.drop_backlog) {  // nothing that came before a request answers it
-    TakeArrived();
+    port_.clear(QSerialPort::Input);
     arrived_.Clear();
   }
   if (count == 0) return true;
