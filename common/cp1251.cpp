@@ -8,20 +8,21 @@ namespace common {
 namespace {
 
 // Code points of the bytes 0x80..0xBF; 0xC0..0xFF are U+0410..U+044F in order.
+// The one unassigned byte, 0x98, stands for the control character U+0098, so a
+// file's bytes come back unchanged when its text is written again.
 constexpr std::array<char32_t, 64> kHighTable = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,  // 80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,  // 88
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90
-    0xFFFD, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
+    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,  // 98
     0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,  // A0
     0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,  // A8
     0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,  // B0
     0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,  // B8
 };
 
-constexpr char32_t kCyrillicA = 0x0410;    // byte 0xC0
-constexpr char32_t kCyrillicYa = 0x044F;   // byte 0xFF
-constexpr char32_t kReplacement = 0xFFFD;  // has no byte: encodes to '?'
+constexpr char32_t kCyrillicA = 0x0410;   // byte 0xC0
+constexpr char32_t kCyrillicYa = 0x044F;  // byte 0xFF
 
 struct ReverseEntry {
   char32_t code_point;
@@ -29,12 +30,10 @@ struct ReverseEntry {
 };
 
 // kHighTable inverted and sorted by code point, for a binary search on encoding.
-constexpr std::array<ReverseEntry, 63> MakeReverseTable() {
-  std::array<ReverseEntry, 63> table{};
-  std::size_t n = 0;
+constexpr std::array<ReverseEntry, 64> MakeReverseTable() {
+  std::array<ReverseEntry, 64> table{};
   for (std::size_t i = 0; i < kHighTable.size(); ++i) {
-    if (kHighTable[i] == kReplacement) continue;
-    table[n++] = {kHighTable[i], static_cast<unsigned char>(0x80 + i)};
+    table[i] = {kHighTable[i], static_cast<unsigned char>(0x80 + i)};
   }
   std::sort(table.begin(), table.end(), [](const ReverseEntry& a, const ReverseEntry& b) {
     return a.code_point < b.code_point;
@@ -42,7 +41,7 @@ constexpr std::array<ReverseEntry, 63> MakeReverseTable() {
   return table;
 }
 
-constexpr std::array<ReverseEntry, 63> kReverseTable = MakeReverseTable();
+constexpr std::array<ReverseEntry, 64> kReverseTable = MakeReverseTable();
 
 char EncodeCodePoint(char32_t cp) {
   if (cp < 0x80) return static_cast<char>(cp);

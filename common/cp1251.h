@@ -11,7 +11,8 @@ namespace common {
 // malformed UTF-8 sequence, becomes "?".
 std::string Utf8ToCp1251(std::string_view utf8);
 
-// Windows-1251 bytes to UTF-8. Every byte has a form (the unassigned 0x98 maps to U+FFFD).
+// Windows-1251 bytes to UTF-8. Every byte has a form, and Utf8ToCp1251 gives it back:
+// the unassigned 0x98 reads as the control character U+0098.
 std::string Cp1251ToUtf8(std::string_view bytes);
 
 }  // namespace common

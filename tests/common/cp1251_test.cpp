@@ -7,9 +7,8 @@
 namespace common {
 namespace {
 
-TEST(Cp1251, EveryAssignedByteSurvivesARoundTrip) {
+TEST(Cp1251, EveryByteSurvivesARoundTrip) {
   for (int b = 0; b < 256; ++b) {
-    if (b == 0x98) continue;
     const std::string byte(1, static_cast<char>(b));
     EXPECT_EQ(Utf8ToCp1251(Cp1251ToUtf8(byte)), byte) << "byte " << b;
   }
@@ -24,7 +23,7 @@ TEST(Cp1251, DecodesTheTableCorners) {
       {0x41, "A"},      {0x80, "Ђ"}, {0x82, "‚"}, {0x88, "€"},      {0x8F, "Џ"}, {0x96, "–"},
       {0x97, "—"},      {0x99, "™"}, {0x9F, "џ"}, {0xA0, "\u00A0"}, {0xA5, "Ґ"}, {0xA8, "Ё"},
       {0xAD, "\u00AD"}, {0xB4, "ґ"}, {0xB8, "ё"}, {0xB9, "№"},      {0xBF, "ї"}, {0xC0, "А"},
-      {0xDF, "Я"},      {0xE0, "а"}, {0xFF, "я"}, {0x98, "\uFFFD"},
+      {0xDF, "Я"},      {0xE0, "а"}, {0xFF, "я"}, {0x98, "\u0098"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Cp1251ToUtf8(std::string(1, static_cast<char>(c.byte))), c.utf8)

@@ -143,6 +143,15 @@ TEST_F(SettingsTest, CyrillicFilesLoadAndSaveBackByteForByte) {
   EXPECT_EQ(confirm[0].icon, common::BoxIcon::Question);
 }
 
+TEST_F(SettingsTest, EveryByteOfANameComesBackOnSave) {
+  std::string name;
+  for (int b = 0x20; b <= 0xFF; ++b) name += static_cast<char>(b);
+  fakes.folder.Write("tab3.txt", name + "\r\n");
+  Load();
+  monitor::ToolButton7Click(st);
+  EXPECT_EQ(fakes.folder.Read("tab3.txt").substr(0, name.size() + 2), name + "\r\n");
+}
+
 TEST_F(SettingsTest, SaveCommandRules) {
   Load();
   const std::string defaults = fakes.folder.Read("tab1.txt");
