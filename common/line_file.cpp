@@ -69,6 +69,30 @@ bool FsyncRetrying(int fd) {
   return result == 0;
 }
 
+// The file that a write through this path replaces: a symbolic link is followed
+// to the file it names, so the link stays a link and the file is replaced in its
+// own folder, as a direct open for writing would write it.
+std::filesystem::path FollowLinks(std::filesystem::path path) {
+  constexpr int kMaxLinks = 40;  // as the kernel follows them; more is a loop
+  for (int followed = 0; followed <= kMaxLinks; ++followed) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) throw FileErrorFromErrno(error.value());
+    path = target.is_absolute() ? target : path.parent_path() / target;
+  }
+  throw FileErrorFromErrno(ELOOP);
+}
+
+// A rename replaces a file whatever its permissions, so a file that the user may
+// not write is refused here, with the error a direct open for writing would give.
+void CheckMayWrite(const std::filesystem::path& path) {
+  if (::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) {
+    throw FileErrorFromErrno(errno);
+  }
+}
+
 // Makes a rename in the folder durable. A folder that cannot be synced only loses
 // that guarantee, so failures are ignored.
 void SyncFolder(const std::filesystem::path& folder) {
@@ -124,7 +148,10 @@ LineFile ReadLineFile(const std::filesystem::path& path) {
   return SplitLines(bytes);
 }
 
-void WriteLineFile(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+void WriteLineFile(const std::filesystem::path& link_or_file,
+                   const std::vector<std::string>& lines) {
+  const std::filesystem::path path = FollowLinks(link_or_file);
+  CheckMayWrite(path);
   std::filesystem::path temp = path;
   temp += ".tmp" + std::to_string(::getpid());
   const std::string bytes = JoinLines(lines);

@@ -32,8 +32,9 @@ std::string JoinLines(const std::vector<std::string>& lines);
 LineFile ReadLineFile(const std::filesystem::path& path);
 
 // Replaces a file's content with these lines, through a temporary file in the
-// same folder and a rename, so a failed write leaves the old file whole.
-// Throws PlatformError.
+// same folder and a rename, so a failed write leaves the old file whole. A
+// symbolic link is followed and the file it names is replaced; a file the user
+// may not write is refused ("File access denied"). Throws PlatformError.
 void WriteLineFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
 // Appends one line and CR LF: open for appending, write, flush, close. Throws PlatformError.

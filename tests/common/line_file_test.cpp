@@ -85,10 +85,11 @@ class LineFileOnDisk : public ::testing::Test {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  // Names in the folder, to see that no temporary file is left behind.
-  std::vector<std::string> Names() const {
+  // Names in the folder (or in one of its folders), to see that no temporary file is left.
+  std::vector<std::string> Names(const char* folder = "") const {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir_)) names.push_back(entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(dir_ / folder))
+      names.push_back(entry.path().filename());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -138,12 +139,8 @@ TEST_F(LineFileOnDisk, FailedRenameRemovesTheTemporaryFile) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"target"}));
 }
 
-// Runs a step in a child process whose files may not grow beyond `limit` bytes, so a
-// write fails part way as on a full disk. The child prints the error text.
-void RunWithFileSizeLimit(rlim_t limit, const std::function<void()>& step) {
-  ::signal(SIGXFSZ, SIG_IGN);
-  const rlimit cap{limit, limit};
-  ::setrlimit(RLIMIT_FSIZE, &cap);
+// Runs a step in a death-test child: prints its error text and ends the child.
+[[noreturn]] void PrintErrorOf(const std::function<void()>& step) {
   try {
     step();
     std::fprintf(stderr, "no error");
@@ -153,6 +150,23 @@ void RunWithFileSizeLimit(rlim_t limit, const std::function<void()>& step) {
   std::_Exit(0);
 }
 
+// Runs a step in a child process whose files may not grow beyond `limit` bytes, so a
+// write fails part way as on a full disk. The child prints the error text.
+void RunWithFileSizeLimit(rlim_t limit, const std::function<void()>& step) {
+  ::signal(SIGXFSZ, SIG_IGN);
+  const rlimit cap{limit, limit};
+  ::setrlimit(RLIMIT_FSIZE, &cap);
+  PrintErrorOf(step);
+}
+
+// Runs a step in a child process as a user bound by file permissions: the tests'
+// own user, or "nobody" when they run as root, who may write any file.
+void RunUnprivileged(const std::function<void()>& step) {
+  constexpr uid_t kNobody = 65534;
+  if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) std::_Exit(1);
+  PrintErrorOf(step);
+}
+
 TEST_F(LineFileOnDisk, FailedWriteLeavesTheOldFileWhole) {
   const fs::path file = Path("plan.txt");
   Put(file, "keep\r\n");
@@ -160,6 +174,38 @@ TEST_F(LineFileOnDisk, FailedWriteLeavesTheOldFileWhole) {
               ::testing::ExitedWithCode(0), "^Disk full$");
   EXPECT_EQ(Bytes(file), "keep\r\n");
   EXPECT_EQ(Names(), (std::vector<std::string>{"plan.txt"}));
+}
+
+TEST_F(LineFileOnDisk, AFileTheUserMayNotWriteIsNotReplaced) {
+  fs::permissions(dir_, fs::perms::all);  // the folder itself may be written
+  const fs::path file = Path("tab1.txt");
+  Put(file, "keep\r\n");
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  EXPECT_EXIT(RunUnprivileged([&] { WriteLineFile(file, {"new"}); }), ::testing::ExitedWithCode(0),
+              "^File access denied$");
+  EXPECT_EQ(Bytes(file), "keep\r\n");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"tab1.txt"}));
+}
+
+TEST_F(LineFileOnDisk, WriteThroughALinkReplacesTheFileItNamesInItsOwnFolder) {
+  fs::create_directory(Path("shared"));
+  Put(Path("shared") / "tab4.txt", "old\r\n");
+  fs::create_symlink(fs::path("shared") / "tab4.txt", Path("tab4.txt"));
+  fs::create_symlink("chain", Path("twice.txt"));
+  fs::create_symlink(fs::path("shared") / "new.txt", Path("chain"));  // names no file yet
+
+  WriteLineFile(Path("tab4.txt"), {"Иванов"});
+  WriteLineFile(Path("twice.txt"), {"x"});
+
+  EXPECT_TRUE(fs::is_symlink(Path("tab4.txt")));
+  EXPECT_EQ(Bytes(Path("shared") / "tab4.txt"), "\xC8\xE2\xE0\xED\xEE\xE2\r\n");
+  EXPECT_TRUE(fs::is_symlink(Path("twice.txt")));
+  EXPECT_EQ(Bytes(Path("shared") / "new.txt"), "x\r\n");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"chain", "shared", "tab4.txt", "twice.txt"}));
+  EXPECT_EQ(Names("shared"), (std::vector<std::string>{"new.txt", "tab4.txt"}));
+
+  fs::create_symlink("loop.txt", Path("loop.txt"));
+  EXPECT_EQ(ErrorOf([&] { WriteLineFile(Path("loop.txt"), {"a"}); }), "Invalid filename");
 }
 
 TEST_F(LineFileOnDisk, AppendAddsLinesAndKeepsWhatWasThere) {
