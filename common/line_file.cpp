@@ -8,39 +8,11 @@
 #include <string>
 
 #include "common/cp1251.h"
+#include "common/file_descriptor.h"
 #include "common/platform_error.h"
 
 namespace common {
 namespace {
-
-constexpr char kEndOfData = '\x1A';    // Ctrl-Z
-constexpr mode_t kNewFileMode = 0644;  // less the umask
-
-// A file descriptor closed on scope exit unless Close() took it.
-struct Fd {
-  int fd = -1;
-  explicit Fd(int value) : fd(value) {}
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd() {
-    if (fd >= 0) ::close(fd);
-  }
-  // Closes now and reports the result: a delayed write error may only show here.
-  bool Close() {
-    const int result = ::close(fd);
-    fd = -1;
-    return result == 0;
-  }
-};
-
-int OpenOrThrow(const std::filesystem::path& path, int flags) {
-  int fd;
-  do {
-    fd = ::open(path.c_str(), flags | O_CLOEXEC, kNewFileMode);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) throw FileErrorFromErrno(errno);
-  return fd;
-}
 
 // Writes all bytes; false with errno set on failure. *written counts what went out.
 bool WriteAll(int fd, std::string_view bytes, std::size_t* written) {
@@ -104,25 +76,6 @@ void SyncFolder(const std::filesystem::path& folder) {
 
 }  // namespace
 
-const std::string& LineFile::Line(std::size_t index) const {
-  static const std::string kEmpty;
-  return index < lines.size() ? lines[index] : kEmpty;
-}
-
-LineFile SplitLines(std::string_view bytes) {
-  const std::size_t stop = bytes.find(kEndOfData);
-  if (stop != std::string_view::npos) bytes = bytes.substr(0, stop);
-  LineFile file;
-  while (!bytes.empty()) {
-    const std::size_t cr = bytes.find('\r');
-    file.lines.push_back(Cp1251ToUtf8(bytes.substr(0, cr)));
-    if (cr == std::string_view::npos) break;
-    bytes.remove_prefix(cr + 1);
-    if (!bytes.empty() && bytes.front() == '\n') bytes.remove_prefix(1);
-  }
-  return file;
-}
-
 std::string JoinLines(const std::vector<std::string>& lines) {
   std::string out;
   for (const std::string& line : lines) {
@@ -130,22 +83,6 @@ std::string JoinLines(const std::vector<std::string>& lines) {
     out += "\r\n";
   }
   return out;
-}
-
-LineFile ReadLineFile(const std::filesystem::path& path) {
-  Fd file(OpenOrThrow(path, O_RDONLY));
-  std::string bytes;
-  char buffer[65536];
-  for (;;) {
-    const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      throw FileErrorFromErrno(errno);  // e.g. EISDIR for a folder
-    }
-    if (n == 0) break;
-    bytes.append(buffer, static_cast<std::size_t>(n));
-  }
-  return SplitLines(bytes);
 }
 
 void WriteLineFile(const std::filesystem::path& link_or_file,

@@ -31,6 +31,17 @@ std::string JoinLines(const std::vector<std::string>& lines);
 // Reads a whole line file. Throws PlatformError (for example "File not found").
 LineFile ReadLineFile(const std::filesystem::path& path);
 
+// What a reader of a settings or plan file takes, whatever the file holds: no
+// setting comes near these, and a wrong file costs no more time or memory.
+inline constexpr std::size_t kMaxSettingLineBytes = 4096;  // the rest of a line is skipped
+inline constexpr std::size_t kMaxSettingFileBytes = 16u << 20;
+inline constexpr std::size_t kAllLines = static_cast<std::size_t>(-1);
+
+// Reads a settings or plan file as far as its first max_lines lines (kAllLines:
+// all), each cut to kMaxSettingLineBytes, and no further than kMaxSettingFileBytes
+// into the file. Throws PlatformError.
+LineFile ReadLineFile(const std::filesystem::path& path, std::size_t max_lines);
+
 // Replaces a file's content with these lines, through a temporary file in the
 // same folder and a rename, so a failed write leaves the old file whole. A
 // symbolic link is followed and the file it names is replaced; a file the user

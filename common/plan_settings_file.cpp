@@ -30,7 +30,7 @@ std::int32_t ParsePlanValue(std::string_view line) {
 }
 
 PlanMarkers ReadPlanSettingsFile(const std::filesystem::path& path) {
-  const LineFile file = ReadLineFile(path);
+  const LineFile file = ReadLineFile(path, 2 * std::tuple_size_v<PlanMarkers>);
   PlanMarkers markers;
   for (std::size_t k = 0; k < markers.size(); ++k) {
     markers[k].x = ParsePlanValue(file.Line(2 * k));

@@ -28,7 +28,7 @@ void ReadSettingsFile(Desk& d) {
   if (!chosen) return;
   common::LineFile file;
   try {
-    file = common::ReadLineFile(d.File(*chosen));  // 2
+    file = common::ReadLineFile(d.File(*chosen), 2 * kMarkers);  // 2
   } catch (const common::PlatformError&) {
     d.ports.dialogs.Inform("Ошибка чтения файла ", "Error", common::BoxIcon::Error);
     return;

@@ -34,7 +34,7 @@ std::string CoordinateText(const common::LineFile& file, std::size_t line) {
 }
 
 void ReadWorkingSettings(Desk& d) {
-  const common::LineFile file = common::ReadLineFile(d.File(kWorkingSettingsFile));
+  const common::LineFile file = common::ReadLineFile(d.File(kWorkingSettingsFile), 2 * kMarkers);
   TStringGrid& grid = d.form.StringGrid1;
   for (int k = 1; k <= kMarkers; ++k) {
     const std::size_t first = 2 * static_cast<std::size_t>(k - 1);

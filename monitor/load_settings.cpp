@@ -19,19 +19,20 @@ void CreateIfMissing(Station& st, const char* name, const std::vector<std::strin
   if (!common::FileExists(path)) common::WriteLineFile(path, defaults);
 }
 
-LineFile Read(Station& st, const char* name) {
-  return common::ReadLineFile(st.File(name));
+// The first lines of a settings file: only those that its table uses are read.
+LineFile Read(Station& st, const char* name, std::size_t lines) {
+  return common::ReadLineFile(st.File(name), lines);
 }
 
 void LoadPollPause(Station& st) {
   const auto path = st.File(kPollPauseFile);
-  if (common::FileExists(path)) st.form.Edit20.Text = common::ReadLineFile(path).Line(0);
+  if (common::FileExists(path)) st.form.Edit20.Text = common::ReadLineFile(path, 1).Line(0);
 }
 
 void LoadHelp(Station& st) {
   const auto path = st.File(kHelpFile);
   if (common::FileExists(path)) {
-    st.form.Memo2.Lines = common::ReadLineFile(path).lines;
+    st.form.Memo2.Lines = common::ReadLineFile(path, common::kAllLines).lines;
   } else {
     common::WriteLineFile(path, DefaultHelp());
   }
@@ -44,14 +45,14 @@ void ClearStatusSnapshots(Station& st) {
 
 void LoadChannelPhones(Station& st) {
   CreateIfMissing(st, kChannelPhonesFile, DefaultChannelPhones());
-  const LineFile file = Read(st, kChannelPhonesFile);
+  const LineFile file = Read(st, kChannelPhonesFile, 32);
   for (int k = 1; k <= 16; ++k) st.state.ChannelPhone[k] = file.Line(2 * k - 1);
   ShowChannelPhones(st);
 }
 
 void LoadSupportPhones(Station& st) {
   CreateIfMissing(st, kSupportPhonesFile, DefaultSupportPhones());
-  const LineFile file = Read(st, kSupportPhonesFile);
+  const LineFile file = Read(st, kSupportPhonesFile, 2);
   if (common::CharCount(file.Line(0)) == 10) st.form.Edit19.Text = file.Line(0);
   if (file.Has(1) && common::CharCount(file.Line(1)) == 10) st.form.Edit2.Text = file.Line(1);
 }
@@ -63,7 +64,7 @@ void LoadSignalTable(Station& st) {
   grid.Cells(1, 0) = "Описание сигналов";
   grid.Cells(2, 0) = "";
   grid.Cells(3, 0) = "Время";
-  const LineFile file = Read(st, kSignalTableFile);
+  const LineFile file = Read(st, kSignalTableFile, 2 * kSignalRows);
   for (int r = 1; r <= kSignalRows; ++r) {
     grid.Cells(0, r) = file.Line(2 * r - 2);
     grid.Cells(1, r) = file.Line(2 * r - 1);
@@ -81,7 +82,7 @@ void LoadObjectNames(Station& st) {
   plan.Cells(0, 0) = "№";
   plan.Cells(1, 0) = "  Название ";
   for (int k = 1; k <= 16; ++k) plan.Cells(0, k) = std::to_string(k);
-  const LineFile file = Read(st, kObjectNamesFile);
+  const LineFile file = Read(st, kObjectNamesFile, kChannels);
   for (int c = 1; c <= kChannels; ++c) {
     objects.Cells(1, c) = file.Line(c - 1);
     objects.Cells(0, c) = std::to_string(c);
@@ -95,7 +96,7 @@ void LoadOperatorList(Station& st) {
   CreateIfMissing(st, kOperatorListFile, DefaultOperatorList());
   TStringGrid& grid = st.form.StringGrid4;
   grid.Cells(0, 0) = "             Список операторов";
-  const LineFile file = Read(st, kOperatorListFile);
+  const LineFile file = Read(st, kOperatorListFile, 6);
   st.form.ComboBox1.Items.clear();
   for (int k = 1; k <= 6; ++k) {
     grid.Cells(0, k) = file.Line(k - 1);
@@ -106,7 +107,7 @@ void LoadOperatorList(Station& st) {
 void LoadBalances(Station& st) {
   CreateIfMissing(st, kBalancesFile, DefaultBalances());
   for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(1, s) = st.form.StringGrid1.Cells(1, s);
-  const LineFile file = Read(st, kBalancesFile);
+  const LineFile file = Read(st, kBalancesFile, kChannels + 1);
   for (int c = 1; c <= kChannels; ++c) st.form.StringGrid3.Cells(3, c) = file.Line(c - 1);
   const std::string price = file.Line(16);
   st.form.Edit1.Text = price.empty() ? "190" : price;

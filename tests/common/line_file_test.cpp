@@ -176,6 +176,39 @@ TEST_F(LineFileOnDisk, FailedWriteLeavesTheOldFileWhole) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"plan.txt"}));
 }
 
+TEST_F(LineFileOnDisk, ASettingsReaderTakesOnlyTheLinesItUsesEachCutShort) {
+  const std::string cut(kMaxSettingLineBytes, 'y');
+  struct Case {
+    std::string bytes;
+    std::size_t max_lines;
+    Lines lines;
+  };
+  const Case cases[] = {
+      {"a\r\nb\r\nc\r\n", 2, {"a", "b"}},
+      {"a\r\n", 2, {"a"}},
+      {"a\r\nb", 5, {"a", "b"}},
+      {"a\x1a\r\nb\r\n", 5, {"a"}},
+      {"a\r\nb\r\n", kAllLines, {"a", "b"}},
+      {cut + "yyy\r\nnext\r\n", 5, {cut, "next"}},
+      // The line end falls across two reads of the file.
+      {std::string(65535, 'y') + "\r\nz", 5, {cut, "z"}},
+      // LF line ends: one long line, of which only the first bytes are kept.
+      {std::string(1 << 20, '\n'), 32, {std::string(kMaxSettingLineBytes, '\n')}},
+  };
+  for (const Case& c : cases) {
+    Put(Path("tab.txt"), c.bytes);
+    EXPECT_EQ(ReadLineFile(Path("tab.txt"), c.max_lines).lines, c.lines) << c.bytes.substr(0, 20);
+  }
+
+  // Nothing beyond the first 16 MiB of a file is read.
+  Put(Path("big.txt"), "a\r\n");
+  fs::resize_file(Path("big.txt"), kMaxSettingFileBytes);
+  std::ofstream(Path("big.txt"), std::ios::app | std::ios::binary) << "\r\nlast\r\n";
+  const LineFile big = ReadLineFile(Path("big.txt"), kAllLines);
+  ASSERT_EQ(big.lines.size(), 2u);
+  EXPECT_EQ(big.Line(1), std::string(kMaxSettingLineBytes, '\0'));
+}
+
 TEST_F(LineFileOnDisk, AFileTheUserMayNotWriteIsNotReplaced) {
   fs::permissions(dir_, fs::perms::all);  // the folder itself may be written
   const fs::path file = Path("tab1.txt");

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "common/line_file.h"
 #include "designer/background_picture.h"
 #include "designer/create_settings_file.h"
 #include "designer/read_settings_file.h"
@@ -122,6 +123,16 @@ TEST_F(LoadedDesignerTest, AReadErrorIsReportedInItsOwnBoxAndTheToolBarGoesOn) {
     EXPECT_EQ(Position(2), std::make_pair(100, 16)) << chosen;
     EXPECT_EQ(form().Edit1.Text, "1") << chosen;
   }
+}
+
+TEST_F(LoadedDesignerTest, AnOversizedWrongFileFillsTheGridWithItsFirstBytesOnly) {
+  folder.Write("wrong.txt", std::string(15 << 20, '\n'));  // LF line ends: one 15 MB line
+  dialogs.text_answers = {"wrong.txt"};
+  designer::N7Click(desk);
+  ASSERT_EQ(Cell(1, 1).size(), common::kMaxSettingLineBytes);
+  EXPECT_EQ(Cell(1, 1).find_first_not_of('\n'), std::string::npos);
+  EXPECT_EQ(Cell(2, 1), "");
+  EXPECT_EQ(form().StatusBar1[1].Text, "wrong.txt");
 }
 
 TEST_F(LoadedDesignerTest, ToolBarReadThenCancelPlacesTheMarkersFromTheGrid) {

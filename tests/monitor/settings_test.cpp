@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/cp1251.h"
+#include "common/line_file.h"
 #include "common/platform_error.h"
 #include "tests/support/fakes.h"
 
@@ -81,6 +82,14 @@ TEST_F(SettingsTest, ShortAndOddFilesReadMissingLinesAsEmpty) {
   EXPECT_EQ(st.form.Edit2.Text, "untouched");
   EXPECT_EQ(st.form.Edit20.Text, "");
   EXPECT_EQ(st.form.Memo2.Lines, (std::vector<std::string>{"Строка 1", "", "Строка 3"}));
+}
+
+TEST_F(SettingsTest, AnOversizedNameIsCutAndTheOtherNamesStillRead) {
+  fakes.folder.Write("tab3.txt", std::string(1 << 20, 'x') + "\r\n" + Lines({"Второй"}));
+  Load();
+  ASSERT_EQ(st.form.StringGrid3.Cells(1, 1).size(), common::kMaxSettingLineBytes);
+  EXPECT_EQ(st.form.GroupBox[1].Caption, st.form.StringGrid3.Cells(1, 1));
+  EXPECT_EQ(st.form.StringGrid3.Cells(1, 2), "Второй");
 }
 
 TEST_F(SettingsTest, SupportPhonesAreTakenOnlyWithTenCharacters) {
