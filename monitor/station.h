@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "monitor/console_form.h"
+#include "monitor/file_faults.h"
 #include "monitor/ports.h"
 #include "monitor/shared_state.h"
 
@@ -25,6 +26,7 @@ struct Station {
   SharedState state;
   ConsolePorts ports;
   ReportForm Form2;
+  FileFaults faults;
 
   // A file of the working folder.
   std::filesystem::path File(const std::string& name) const { return ports.folder / name; }

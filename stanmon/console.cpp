@@ -10,6 +10,7 @@
 #include "links/sms_sending.h"
 #include "links/timer1.h"
 #include "monitor/archive_commands.h"
+#include "monitor/caught_error.h"
 #include "monitor/exit_command.h"
 #include "monitor/indicators.h"
 #include "monitor/plan_view.h"
@@ -85,20 +86,23 @@ void Console::AddTimer(common::Timer& timer, std::function<void()> handler) {
   timers_.Add(timer, [this, &slot] { RunTick(slot); });
 }
 
-// A failed tick must not stop the timer for good: it is switched on again once
-// the operator has closed the box, and a failure that repeats tick after tick
-// goes only to the status bar until a tick completes cleanly.
+// A failed tick must not stop its timer: the timer is switched on again before
+// the box opens, so it keeps ticking while the operator reads it. The error is
+// shown in the box once and in status panel 5 for as long as it repeats, and the
+// panel is cleared when the timer's tick completes cleanly again.
 void Console::RunTick(TimerSlot& slot) {
   try {
     slot.handler();
-    slot.error_shown = false;
-    return;
+    if (!slot.error.empty()) monitor::ClearCaughtError(station_, slot.error);
+    slot.error.clear();
   } catch (const std::exception& e) {
-    const bool show_box = !slot.error_shown;
-    slot.error_shown = true;
-    ReportError(e.what(), show_box);
+    slot.timer->Enabled = true;
+    const bool repeated = slot.error == e.what();
+    slot.error = e.what();
+    station_.form.StatusBar1[5].Text = common::ErrorBoxText(slot.error);
+    if (!repeated) ShowErrorBox(slot.error);
   }
-  slot.timer->Enabled = true;
+  ShowCaughtErrors();
 }
 
 bool Console::Click(const std::string& control) {
@@ -107,8 +111,9 @@ bool Console::Click(const std::string& control) {
   try {
     found->second(station_);
   } catch (const std::exception& e) {
-    ReportError(e.what(), true);
+    ShowErrorBox(e.what());
   }
+  ShowCaughtErrors();
   return true;
 }
 
@@ -130,13 +135,20 @@ void Console::ShowLineNotice(const LineNotice& notice) {
   station_.form.StatusBar1[5].Text = text;
 }
 
-void Console::ReportError(const std::string& text, bool show_box) {
-  const std::string box_text = common::ErrorBoxText(text);
-  if (show_box) {
-    station_.ports.dialogs.Inform(box_text, common::ErrorBoxCaption(station_.ports.program_name),
+void Console::ShowErrorBox(const std::string& text) {
+  station_.ports.dialogs.Inform(common::ErrorBoxText(text),
+                                common::ErrorBoxCaption(station_.ports.program_name),
+                                common::BoxIcon::Error);
+}
+
+// One at a time from the front: a handler that runs while a box is open may add more.
+void Console::ShowCaughtErrors() {
+  auto& boxes = station_.faults.error_boxes;
+  while (!boxes.empty()) {
+    const std::string text = boxes.front();
+    boxes.erase(boxes.begin());
+    station_.ports.dialogs.Inform(text, common::ErrorBoxCaption(station_.ports.program_name),
                                   common::BoxIcon::Error);
-  } else {
-    station_.form.StatusBar1[5].Text = box_text;
   }
 }
 

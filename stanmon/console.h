@@ -41,14 +41,15 @@ class Console {
   struct TimerSlot {
     common::Timer* timer;
     std::function<void()> handler;
-    bool error_shown = false;  // this timer's last tick ended in an error already shown
+    std::string error;  // the error that ended this timer's last tick; empty after a clean one
   };
 
   void AddTimer(common::Timer& timer, std::function<void()> handler);
   void RunTick(TimerSlot& slot);
-  // Shows an error that ended a handler: in the error box, or only in the
-  // status bar when the same timer's previous tick failed too.
-  void ReportError(const std::string& text, bool show_box);
+  // Shows an error that ended a handler in the error box.
+  void ShowErrorBox(const std::string& text);
+  // Shows the boxes of the errors that the core caught during the last handler.
+  void ShowCaughtErrors();
 
   monitor::Station station_;
   links::LinkState link_;

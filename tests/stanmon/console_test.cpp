@@ -71,6 +71,43 @@ TEST_F(ConsoleTest, AnErrorAfterACleanTickOpensTheBoxAgain) {
   EXPECT_EQ(Informs().size(), 2u);
 }
 
+// A bad SMS price: the charge of every report fails and ends the main-cycle pass.
+struct BadPriceTest : ConsoleTest {
+  void SetUp() override {
+    Advance(251);
+    console.form().Edit1.Text = "abc";
+    console.state().ChannelPhone[5] = "9000000005";
+  }
+  void ChargeOnTheNextPass() { console.state().SmsChargeQueue[1] = 5; }
+};
+
+TEST_F(BadPriceTest, TheCycleGoesOnWhileTheErrorBoxIsOpen) {
+  fakes.dialogs.while_next_box_open = [&] {
+    console.form().StringGrid1.Cells(2, 3) = "Вкл";
+    Advance(251);
+    EXPECT_EQ(console.form().StringGrid7.Cells(3, 1), "01_03");
+  };
+  ChargeOnTheNextPass();
+  Advance(251);
+  const auto boxes = Informs();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "'abc' is not a valid floating point value.");
+}
+
+TEST_F(BadPriceTest, ARepeatedErrorIsShownOnceAndLeavesThePanelWhenItEnds) {
+  for (int pass = 0; pass < 3; ++pass) {
+    ChargeOnTheNextPass();
+    Advance(251);
+    EXPECT_EQ(console.form().StatusBar1[5].Text, "'abc' is not a valid floating point value.");
+  }
+  EXPECT_EQ(Informs().size(), 1u);
+  console.form().Edit1.Text = "190";
+  ChargeOnTheNextPass();
+  Advance(251);
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 5), "9810");
+  EXPECT_EQ(console.form().StatusBar1[5].Text, "");
+}
+
 TEST_F(ConsoleTest, ExitAsksThenSavesThePollPauseAndEnds) {
   Advance(251);
   fakes.dialogs.confirm_answers = {false};

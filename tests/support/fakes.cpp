@@ -14,6 +14,7 @@ namespace testing_support {
 bool ScriptedDialogs::Confirm(const std::string& text, const std::string& caption,
                               common::BoxIcon icon) {
   boxes.push_back({"confirm", text, caption, icon, ""});
+  KeepOpen();
   if (confirm_answers.empty()) return true;
   const bool answer = confirm_answers.front();
   confirm_answers.pop_front();
@@ -23,6 +24,14 @@ bool ScriptedDialogs::Confirm(const std::string& text, const std::string& captio
 void ScriptedDialogs::Inform(const std::string& text, const std::string& caption,
                              common::BoxIcon icon) {
   boxes.push_back({"inform", text, caption, icon, ""});
+  KeepOpen();
+}
+
+void ScriptedDialogs::KeepOpen() {
+  if (!while_next_box_open) return;
+  const std::function<void()> meanwhile = std::move(while_next_box_open);
+  while_next_box_open = nullptr;
+  meanwhile();
 }
 
 std::optional<std::string> ScriptedDialogs::NextText() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,6 +33,10 @@ struct ScriptedDialogs : common::Dialogs {
   std::vector<Box> boxes;
   std::deque<bool> confirm_answers;
   std::deque<std::optional<std::string>> text_answers;  // input and file dialogs
+  // Runs while the next message box is open, as the box's event loop keeps the
+  // timers going (advance the virtual time here); a box opened meanwhile does not
+  // run it again.
+  std::function<void()> while_next_box_open;
 
   bool Confirm(const std::string& text, const std::string& caption, common::BoxIcon icon) override;
   void Inform(const std::string& text, const std::string& caption, common::BoxIcon icon) override;
@@ -47,6 +52,7 @@ struct ScriptedDialogs : common::Dialogs {
 
  private:
   std::optional<std::string> NextText();
+  void KeepOpen();
 };
 
 struct FakeSerialLine : common::SerialLine {

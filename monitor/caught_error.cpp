@@ -1,0 +1,18 @@
+#include "monitor/caught_error.h"
+
+#include "common/platform_error.h"
+
+namespace monitor {
+
+void ShowCaughtError(Station& st, const std::string& text) {
+  const std::string box_text = common::ErrorBoxText(text);
+  st.faults.error_boxes.push_back(box_text);
+  st.form.StatusBar1[5].Text = box_text;
+}
+
+void ClearCaughtError(Station& st, const std::string& text) {
+  std::string& panel = st.form.StatusBar1[5].Text;
+  if (panel == common::ErrorBoxText(text)) panel.clear();
+}
+
+}  // namespace monitor
