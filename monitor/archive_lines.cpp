@@ -1,6 +1,9 @@
 #include "monitor/archive_lines.h"
 
 #include "common/line_file.h"
+#include "common/platform_error.h"
+#include "monitor/caught_error.h"
+#include "monitor/daily_archive.h"
 
 namespace monitor {
 
@@ -20,7 +23,38 @@ std::string AlarmSmsLine(const std::string& date_time, const std::string& phone)
 }
 
 void AppendToArchive(Station& st, const std::string& line) {
-  common::AppendLine(st.File(st.state.ArchiveFileName), line);
+  // Before the first main-cycle pass has named it, the file is today's all the same.
+  const std::string& name = st.state.ArchiveFileName;
+  st.faults.held_archive_lines.push_back(
+      {name.empty() ? ArchiveFileNameFor(st.ports.clock.Now()) : name, line});
+  WriteHeldArchiveLines(st);
+}
+
+void WriteHeldArchiveLines(Station& st) {
+  auto& held = st.faults.held_archive_lines;
+  while (!held.empty()) {
+    try {
+      common::AppendLine(st.File(held.front().file_name), held.front().line);
+    } catch (const common::PlatformError& e) {
+      ArchiveWriteFailed(st, e.what());
+      return;
+    }
+    held.pop_front();
+    ArchiveWriteSucceeded(st);
+  }
+}
+
+void ArchiveWriteSucceeded(Station& st) {
+  std::string& error = st.faults.archive_error;
+  if (error.empty() || !st.faults.held_archive_lines.empty()) return;
+  ClearCaughtError(st, error);
+  error.clear();
+}
+
+void ArchiveWriteFailed(Station& st, const std::string& error) {
+  if (!st.faults.archive_error.empty()) return;
+  st.faults.archive_error = error;
+  ShowCaughtError(st, error);
 }
 
 }  // namespace monitor

@@ -18,7 +18,21 @@ std::string AcknowledgementLine(const std::string& date_time, const std::string&
 // date-time, " Отправлен SMS запрос на телефон поддержки : ", phone
 std::string AlarmSmsLine(const std::string& date_time, const std::string& phone);
 
-// Appends one line to today's archive file (ArchiveFileName): open, write, flush, close.
+// Appends one line to today's archive file (ArchiveFileName): open, write, flush,
+// close. Every archive line goes through here. A line that cannot be written is
+// held, and so is every line after it, until the archive can be written again:
+// then they are appended in order, each once and whole. The error is shown once
+// for the whole fault, and the caller goes on.
 void AppendToArchive(Station& st, const std::string& line);
+
+// Appends the held lines that can be written now. PrepareDailyArchive calls it,
+// so they go out on the first main-cycle pass that can write them.
+void WriteHeldArchiveLines(Station& st);
+
+// A write of the archive has succeeded: with no line held any more, the fault is over.
+void ArchiveWriteSucceeded(Station& st);
+
+// A write of the archive has failed: the error is shown unless the fault was already on.
+void ArchiveWriteFailed(Station& st, const std::string& error);
 
 }  // namespace monitor

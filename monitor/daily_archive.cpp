@@ -1,6 +1,8 @@
 #include "monitor/daily_archive.h"
 
 #include "common/line_file.h"
+#include "common/platform_error.h"
+#include "monitor/archive_lines.h"
 
 namespace monitor {
 namespace {
@@ -19,9 +21,17 @@ std::string ArchiveFileNameFor(const common::DateTime& date) {
 void PrepareDailyArchive(Station& st) {
   st.state.ArchiveFileName = ArchiveFileNameFor(st.ports.clock.Now());
   const auto path = st.File(st.state.ArchiveFileName);
-  if (common::FileExists(path)) return;
-  common::CreateEmptyFile(path);
-  st.form.DateTimePicker1.DateTime = st.ports.clock.Now();
+  if (!common::FileExists(path)) {
+    try {
+      common::CreateEmptyFile(path);
+    } catch (const common::PlatformError& e) {
+      ArchiveWriteFailed(st, e.what());
+      return;
+    }
+    st.form.DateTimePicker1.DateTime = st.ports.clock.Now();
+    ArchiveWriteSucceeded(st);
+  }
+  WriteHeldArchiveLines(st);
 }
 
 }  // namespace monitor

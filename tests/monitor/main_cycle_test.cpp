@@ -153,16 +153,33 @@ TEST_F(CycleTest, MidnightMovesTheArchiveAndADeletedFileComesBack) {
   EXPECT_EQ(Archive(), "");
 }
 
-TEST_F(CycleTest, AFailedArchiveAppendEndsThePassAfterTheJournalRow) {
-  std::filesystem::remove(fakes.folder.path / "2026_03_05.txt");
-  std::filesystem::create_symlink("/dev/full", fakes.folder.path / "2026_03_05.txt");
+TEST_F(CycleTest, AFullDiskHoldsTheArchiveLinesAndTheCycleGoesOn) {
+  const auto archive = fakes.folder.path / "2026_03_05.txt";
+  std::filesystem::remove(archive);
+  std::filesystem::create_symlink("/dev/full", archive);
   Status(9) = "Вкл";
   Status(10) = "Вкл";
-  EXPECT_THROW(Pass(), std::exception);
-  EXPECT_EQ(st.state.PrevStatus[9], "Вкл");
-  EXPECT_EQ(Journal(3, 1), "01_09");
-  EXPECT_EQ(st.state.PrevStatus[10], "");
-  EXPECT_FALSE(st.form.Timer3.Enabled);
+  Pass();
+  EXPECT_EQ(Journal(3, 1), "01_10");
+  EXPECT_EQ(Journal(3, 2), "01_09");
+  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_TRUE(st.form.Timer3.Enabled);
+  EXPECT_EQ(st.faults.error_boxes, std::vector<std::string>{"Disk full."});
+
+  fakes.clock.now.second = 30;
+  Status(9) = "";
+  Pass();  // the fault goes on: no second box
+  EXPECT_EQ(st.faults.error_boxes.size(), 1u);
+  EXPECT_EQ(st.faults.held_archive_lines.size(), 3u);
+
+  std::filesystem::remove(archive);  // room again
+  Pass();
+  EXPECT_EQ(Archive(),
+            "05.03.2026 14:07:09   ???  ,    ЦТП 1  01_09 Вкл    8\r\n"
+            "05.03.2026 14:07:09   ???  ,    ЦТП 1  01_10 Вкл    9\r\n"
+            "05.03.2026 14:07:30   ???  ,    ЦТП 1  01_09 Отк    8\r\n");
+  EXPECT_TRUE(st.faults.held_archive_lines.empty());
+  EXPECT_EQ(st.faults.archive_error, "");
 }
 
 TEST_F(CycleTest, ReceivedSmsListKeepsTheThirtyNewest) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "common/cp1251.h"
@@ -78,6 +79,64 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
   console.state().ChannelStamp[16] = 7;  // a report for channel 16 moves the cursor
   time.Advance(6 * 401);
   EXPECT_EQ(Status(248), "Вкл");
+}
+
+// Today's archive is in the way (a folder) for a minute, and the operator leaves
+// the box about it open for 45 s. The desk watches on meanwhile, and afterwards
+// the archive holds every line of that minute, in order, with its event's time.
+TEST_F(Scenario, AnArchiveInTheWayForAMinuteLosesNoLineAndStopsNothing) {
+  console.form().Edit2.Text = "9123456789";
+  const auto archive = fakes.folder.path / console.state().ArchiveFileName;
+  std::filesystem::remove(archive);
+  std::filesystem::create_directory(archive);
+  auto at = [&](int minute, int second) {
+    fakes.clock.now.minute = minute;
+    fakes.clock.now.second = second;
+  };
+  auto report = [&](int channel, int signal) {
+    std::string bits(16, '0');
+    if (signal > 0) bits[signal - 1] = '1';
+    console.state().RxRs485 = {channel, bits, static_cast<std::uint16_t>(signal), 1};
+  };
+  fakes.dialogs.while_next_box_open = [&] {
+    at(8, 10);
+    report(2, 5);  // a signal of 7 s
+    time.Advance(7000);
+    EXPECT_EQ(console.state().SirenOn, 1);
+    EXPECT_EQ(console.form().StringGrid7.Cells(6, 1), "SMS+");
+    at(8, 17);
+    report(2, 0);
+    time.Advance(3000);
+    at(8, 20);
+    console.Click("BitBtn22");
+    at(8, 30);
+    report(3, 1);
+    time.Advance(35000);
+  };
+  at(8, 9);
+  time.Advance(251);  // the pass that finds the archive in the way opens the box
+  EXPECT_EQ(console.form().StringGrid7.Cells(3, 1), "03_01");
+  EXPECT_EQ(console.form().StringGrid7.Cells(3, 3), "02_05");
+  EXPECT_TRUE(console.form().Timer5.Enabled);
+  EXPECT_EQ(console.state().SmsAlarmArmed, 1);
+
+  at(9, 10);
+  std::filesystem::remove(archive);
+  time.Advance(251);
+  at(9, 20);
+  report(4, 16);
+  time.Advance(251);
+
+  EXPECT_EQ(Archive(),
+            "05.03.2026 14:08:10   ???  ,    ЦТП 2  02_05 Вкл    20\r\n"
+            "05.03.2026 14:08:17   ???  ,    ЦТП 2  02_05 Отк    20\r\n"
+            "05.03.2026 14:08:20 Оператор     Сигнал принят !!! \r\n"
+            "05.03.2026 14:08:30   ???  ,    ЦТП 3  03_01 Вкл    32\r\n"
+            "05.03.2026 14:09:20   ???  ,    ЦТП 4  04_16 Вкл    63\r\n");
+  const auto boxes = fakes.dialogs.OfKind("inform");
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "File access denied.");
+  EXPECT_EQ(boxes[0].icon, common::BoxIcon::Error);
 }
 
 }  // namespace
