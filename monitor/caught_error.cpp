@@ -6,7 +6,8 @@ namespace monitor {
 
 void ShowCaughtError(Station& st, const std::string& text) {
   const std::string box_text = common::ErrorBoxText(text);
-  st.faults.error_boxes.push_back(box_text);
+  st.faults.boxes.push_back(
+      {box_text, common::ErrorBoxCaption(st.ports.program_name), common::BoxIcon::Error});
   st.form.StatusBar1[5].Text = box_text;
 }
 

@@ -1,5 +1,7 @@
 #include "common/numbers.h"
 #include "monitor/settings.h"
+#include "monitor/settings_files.h"
+#include "monitor/startup_files.h"
 
 namespace monitor {
 
@@ -13,7 +15,9 @@ void ChargeSmsCost(Station& st, int slot) {
   if (st.form.Edit1.Text.empty()) st.form.Edit1.Text = "1";  // 5
   const double p = common::StrToFloat(st.form.Edit1.Text);
   balance = common::FloatToStr(b - p);  // 6
-  SaveBalances(st);                     // 7
+  // A tab5.txt that the start-up could not take in is not replaced by a table it
+  // may not have filled: the save command writes it.
+  if (!FileStepFailed(st, kBalancesFile)) SaveBalances(st);  // 7
 }
 
 }  // namespace monitor

@@ -7,6 +7,7 @@
 #include "monitor/journal.h"
 #include "monitor/settings.h"
 #include "monitor/settings_files.h"
+#include "monitor/startup_files.h"
 
 namespace monitor {
 namespace {
@@ -71,6 +72,21 @@ void LoadSignalTable(Station& st) {
   }
 }
 
+// The plan grid as the start-up fills it, for channel 1. A file taken up after a
+// plan has been shown leaves the grid to that plan.
+void FillPlanGridFrame(Station& st) {
+  if (st.state.PlanShown) return;
+  TStringGrid& plan = st.form.StringGrid2;
+  plan.Cells(0, 0) = "№";
+  plan.Cells(1, 0) = "  Название ";
+  for (int k = 1; k <= 16; ++k) plan.Cells(0, k) = std::to_string(k);
+}
+
+void FillPlanGridDescriptions(Station& st) {
+  if (st.state.PlanShown) return;
+  for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(1, s) = st.form.StringGrid1.Cells(1, s);
+}
+
 void LoadObjectNames(Station& st) {
   CreateIfMissing(st, kObjectNamesFile, DefaultObjectNames());
   TStringGrid& objects = st.form.StringGrid3;
@@ -78,10 +94,7 @@ void LoadObjectNames(Station& st) {
   objects.Cells(1, 0) = "  Название ";
   objects.Cells(2, 0) = "Номер тел.";
   objects.Cells(3, 0) = "Баланс";
-  TStringGrid& plan = st.form.StringGrid2;
-  plan.Cells(0, 0) = "№";
-  plan.Cells(1, 0) = "  Название ";
-  for (int k = 1; k <= 16; ++k) plan.Cells(0, k) = std::to_string(k);
+  FillPlanGridFrame(st);
   const LineFile file = Read(st, kObjectNamesFile, kChannels);
   for (int c = 1; c <= kChannels; ++c) {
     objects.Cells(1, c) = file.Line(c - 1);
@@ -106,32 +119,41 @@ void LoadOperatorList(Station& st) {
 
 void LoadBalances(Station& st) {
   CreateIfMissing(st, kBalancesFile, DefaultBalances());
-  for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(1, s) = st.form.StringGrid1.Cells(1, s);
+  FillPlanGridDescriptions(st);
   const LineFile file = Read(st, kBalancesFile, kChannels + 1);
   for (int c = 1; c <= kChannels; ++c) st.form.StringGrid3.Cells(3, c) = file.Line(c - 1);
   const std::string price = file.Line(16);
   st.form.Edit1.Text = price.empty() ? "190" : price;
 }
 
-}  // namespace
-
-void LoadSettings(Station& st) {
-  st.form.DateTimePicker1.DateTime = st.ports.clock.Now();  // 1
-  WriteJournalHeadings(st.form);                            // 2
-  LoadPollPause(st);                                        // 3
-  LoadHelp(st);                                             // 4
-  ClearStatusSnapshots(st);                                 // 5
-  PrepareDailyArchive(st);                                  // 6
-  LoadChannelPhones(st);                                    // 7
-  LoadSupportPhones(st);                                    // 8
-  LoadSignalTable(st);                                      // 9
-  LoadObjectNames(st);                                      // 10
-  LoadOperatorList(st);                                     // 11
-  LoadBalances(st);                                         // 12
-  CheckLowBalance(st);                                      // 13
+// The check reads the balances just loaded, so a bad one is taken up with its file.
+void LoadBalancesAndCheckThem(Station& st) {
+  LoadBalances(st);
+  CheckLowBalance(st);
 }
 
-// Shown once per run: a start-up repeated after a later error does not ask again.
+}  // namespace
+
+// A file that cannot be loaded does not end the load: each file is a step of its
+// own (LoadStartUpFile), and the steps after it still run.
+void LoadSettings(Station& st) {
+  st.form.DateTimePicker1.DateTime = st.ports.clock.Now();
+  WriteJournalHeadings(st.form);
+  LoadStartUpFile(st, kPollPauseFile, LoadPollPause);
+  LoadStartUpFile(st, kHelpFile, LoadHelp);
+  ClearStatusSnapshots(st);
+  PrepareDailyArchive(st);
+  LoadStartUpFile(st, kChannelPhonesFile, LoadChannelPhones);
+  LoadStartUpFile(st, kSupportPhonesFile, LoadSupportPhones);
+  LoadStartUpFile(st, kSignalTableFile, LoadSignalTable);
+  LoadStartUpFile(st, kObjectNamesFile, LoadObjectNames);
+  LoadStartUpFile(st, kOperatorListFile, LoadOperatorList);
+  LoadStartUpFile(st, kBalancesFile, LoadBalancesAndCheckThem);
+}
+
+// Shown once per run. At start-up the message holds the rest of the start-up;
+// when a mended tab5.txt is taken up later, it waits for the end of the pass so
+// that the cycle is not held.
 void CheckLowBalance(Station& st) {
   int low_channel = 0;
   double low_balance = 0;
@@ -146,10 +168,15 @@ void CheckLowBalance(Station& st) {
   }
   if (low_channel == 0 || st.state.LowBalanceShown) return;
   st.state.LowBalanceShown = true;
-  st.ports.dialogs.Inform("Остаток средств  № " + std::to_string(low_channel) + "(" +
-                              st.state.ChannelPhone[low_channel] +
-                              ") = " + common::FloatToStr(low_balance) + " копеек",
-                          st.ports.program_name, common::BoxIcon::Information);
+  const PendingBox box{"Остаток средств  № " + std::to_string(low_channel) + "(" +
+                           st.state.ChannelPhone[low_channel] +
+                           ") = " + common::FloatToStr(low_balance) + " копеек",
+                       st.ports.program_name, common::BoxIcon::Information};
+  if (st.state.InitDone == 0) {
+    st.ports.dialogs.Inform(box.text, box.caption, box.icon);
+  } else {
+    st.faults.boxes.push_back(box);
+  }
 }
 
 }  // namespace monitor

@@ -7,6 +7,8 @@
 namespace monitor {
 
 // The start-up load of every settings file, writing defaults for missing ones.
+// A file that cannot be loaded is shown once and left for TakeUpMendedFiles; the
+// load goes on with the next file.
 void LoadSettings(Station& st);
 // The low-balance check: one message for the lowest channel below 1000 kopecks.
 void CheckLowBalance(Station& st);

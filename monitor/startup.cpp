@@ -5,19 +5,29 @@
 #include "monitor/modem_output.h"
 #include "monitor/plan_view.h"
 #include "monitor/settings.h"
+#include "monitor/startup_files.h"
 
 namespace monitor {
 namespace {
 
+constexpr const char* kSirenSoundFile = "avaria.wav";
+
+// Channel 1's plan as the start-up shows it. Once a plan has been opened, the
+// start-up's is out of date and a mended file is left to that plan's button.
 void LoadPlanBackground(Station& st) {
   const auto path = st.File(PlanPictureFileName(1));
-  if (common::FileExists(path)) st.form.Image[1].Picture = st.ports.picture.Load(path.string());
+  if (st.state.PlanShown || !common::FileExists(path)) return;
+  st.form.Image[1].Picture = st.ports.picture.Load(path.string());
+}
+
+void LoadFirstPlanMarkers(Station& st) {
+  if (!st.state.PlanShown) LoadPlanMarkers(st);
 }
 
 void OpenSirenSound(Station& st) {
-  if (!common::FileExists(st.File("avaria.wav"))) return;
-  st.form.MediaPlayer1.FileName = "avaria.wav";
-  st.ports.sound.Open(st.File("avaria.wav").string());
+  if (!common::FileExists(st.File(kSirenSoundFile))) return;
+  st.form.MediaPlayer1.FileName = kSirenSoundFile;
+  st.ports.sound.Open(st.File(kSirenSoundFile).string());
   st.form.MediaPlayer1.Open = true;
 }
 
@@ -27,15 +37,16 @@ void Timer3Timer(Station& st) {
   st.form.Timer3.Enabled = false;
   if (st.state.PortOpen == 0) OpenPorts(st);
   if (st.state.InitDone == 0) StartUp(st);
+  TakeUpMendedFiles(st);
   RunMainCycle(st);
 }
 
 void StartUp(Station& st) {
   st.state.SmsIndex = "1";
   LoadSettings(st);
-  LoadPlanBackground(st);
-  LoadPlanMarkers(st);
-  OpenSirenSound(st);
+  LoadStartUpFile(st, PlanPictureFileName(1), LoadPlanBackground);
+  LoadStartUpFile(st, PlanSettingsFileName(1), LoadFirstPlanMarkers);
+  LoadStartUpFile(st, kSirenSoundFile, OpenSirenSound);
   st.state.OperatorReminderTicks = 0;
   st.state.ModemReady = 0;
   SendModemCommand(st, "AT");

@@ -102,7 +102,7 @@ void Console::RunTick(TimerSlot& slot) {
     station_.form.StatusBar1[5].Text = common::ErrorBoxText(slot.error);
     if (!repeated) ShowErrorBox(slot.error);
   }
-  ShowCaughtErrors();
+  ShowPendingBoxes();
 }
 
 bool Console::Click(const std::string& control) {
@@ -113,7 +113,7 @@ bool Console::Click(const std::string& control) {
   } catch (const std::exception& e) {
     ShowErrorBox(e.what());
   }
-  ShowCaughtErrors();
+  ShowPendingBoxes();
   return true;
 }
 
@@ -142,13 +142,12 @@ void Console::ShowErrorBox(const std::string& text) {
 }
 
 // One at a time from the front: a handler that runs while a box is open may add more.
-void Console::ShowCaughtErrors() {
-  auto& boxes = station_.faults.error_boxes;
+void Console::ShowPendingBoxes() {
+  auto& boxes = station_.faults.boxes;
   while (!boxes.empty()) {
-    const std::string text = boxes.front();
+    const monitor::PendingBox box = boxes.front();
     boxes.erase(boxes.begin());
-    station_.ports.dialogs.Inform(text, common::ErrorBoxCaption(station_.ports.program_name),
-                                  common::BoxIcon::Error);
+    station_.ports.dialogs.Inform(box.text, box.caption, box.icon);
   }
 }
 

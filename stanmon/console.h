@@ -48,8 +48,8 @@ class Console {
   void RunTick(TimerSlot& slot);
   // Shows an error that ended a handler in the error box.
   void ShowErrorBox(const std::string& text);
-  // Shows the boxes of the errors that the core caught during the last handler.
-  void ShowCaughtErrors();
+  // Shows the boxes that the core left for the end of the last handler.
+  void ShowPendingBoxes();
 
   monitor::Station station_;
   links::LinkState link_;

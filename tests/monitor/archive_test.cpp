@@ -45,7 +45,8 @@ TEST_F(CycleTest, AcknowledgementArchivesTheOperatorAsShownAndSilencesTheSiren) 
   monitor::BitBtn22Click(st);
   EXPECT_EQ(st.state.SirenOn, 0);
   EXPECT_EQ(st.form.StatusBar1[5].Text, "14:07:40 Сигнал принят!");
-  EXPECT_EQ(st.faults.error_boxes, std::vector<std::string>{"File access denied."});
+  ASSERT_EQ(st.faults.boxes.size(), 1u);
+  EXPECT_EQ(st.faults.boxes[0].text, "File access denied.");
   std::filesystem::remove(archive);
   Pass();
   EXPECT_EQ(Archive(), "05.03.2026 14:07:40 Оператор     Сигнал принят !!! \r\n");

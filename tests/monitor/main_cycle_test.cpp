@@ -164,12 +164,13 @@ TEST_F(CycleTest, AFullDiskHoldsTheArchiveLinesAndTheCycleGoesOn) {
   EXPECT_EQ(Journal(3, 2), "01_09");
   EXPECT_EQ(st.state.SirenOn, 1);
   EXPECT_TRUE(st.form.Timer3.Enabled);
-  EXPECT_EQ(st.faults.error_boxes, std::vector<std::string>{"Disk full."});
+  ASSERT_EQ(st.faults.boxes.size(), 1u);
+  EXPECT_EQ(st.faults.boxes[0].text, "Disk full.");
 
   fakes.clock.now.second = 30;
   Status(9) = "";
   Pass();  // the fault goes on: no second box
-  EXPECT_EQ(st.faults.error_boxes.size(), 1u);
+  EXPECT_EQ(st.faults.boxes.size(), 1u);
   EXPECT_EQ(st.faults.held_archive_lines.size(), 3u);
 
   std::filesystem::remove(archive);  // room again

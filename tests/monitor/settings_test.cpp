@@ -234,18 +234,23 @@ TEST_F(SettingsTest, LowBalanceMessageNamesTheLowestChannelBelow1000) {
   }
 }
 
-TEST_F(SettingsTest, ABadBalanceEndsTheCheckWithoutAMessage) {
+TEST_F(SettingsTest, ABadBalanceEndsTheCheckWithoutAMessageAndItsFileIsNotRewritten) {
   std::vector<std::string> balances(16, "10000");
   balances[1] = "12";
   balances[9] = "много";
   fakes.folder.Write("tab5.txt", Lines(balances));
-  try {
-    Load();
-    FAIL() << "a bad balance must raise";
-  } catch (const common::PlatformError& e) {
-    EXPECT_STREQ(e.what(), "'много' is not a valid floating point value");
-  }
+  Load();
   EXPECT_TRUE(Informs().empty());
+  ASSERT_EQ(st.faults.boxes.size(), 1u);
+  EXPECT_EQ(st.faults.boxes[0].text, "'много' is not a valid floating point value.");
+  EXPECT_EQ(st.form.StringGrid3.Cells(3, 10), "много");
+
+  // A charge is booked in the table; the file stays as it is until the save command.
+  st.state.ChannelPhone[5] = "9000000005";
+  st.state.SmsChargeQueue[0] = 5;
+  monitor::ChargeSmsCost(st, 0);
+  EXPECT_EQ(st.form.StringGrid3.Cells(3, 5), "9810");
+  EXPECT_EQ(fakes.folder.Read("tab5.txt"), Lines(balances));
 }
 
 TEST_F(SettingsTest, ChargingBooksThePriceAndRewritesTheBalances) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "common/cp1251.h"
+#include "monitor/plan_view.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -94,33 +95,99 @@ TEST_F(StartUpTest, LowBalanceMessageComesBeforeTheModemCommand) {
   EXPECT_EQ(station.state.InitDone, 1);
 }
 
-TEST_F(StartUpTest, SirenSoundIsOpenedWhenPresentAndAFailureEndsTheStartUp) {
+// The desk starts whatever file fails; the error is shown once and the step is
+// taken up again when its file changes, and only then.
+struct FailedStepTest : StartUpTest {
+  std::vector<std::string> BoxTexts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : st.faults.boxes) texts.push_back(box.text);
+    return texts;
+  }
+  void ExpectTheDeskStarted() {
+    EXPECT_EQ(st.state.InitDone, 1);
+    EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
+    EXPECT_TRUE(st.form.Timer3.Enabled);
+  }
+};
+
+TEST_F(FailedStepTest, SirenSoundIsOpenedWhenPresentAndTakenUpWhenItsFileIsMended) {
   fakes.folder.Write("avaria.wav", "RIFF");
-  monitor::StartUp(st);
-  EXPECT_EQ(fakes.sound.calls, std::vector<std::string>{"open avaria.wav"});
+  fakes.sound.fail_open = true;
+  monitor::Timer3Timer(st);
+  ExpectTheDeskStarted();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Cannot open the sound device."});
+  EXPECT_FALSE(st.form.MediaPlayer1.Open);
+
+  fakes.sound.fail_open = false;
+  monitor::Timer3Timer(st);  // the same file: not tried again
+  EXPECT_FALSE(st.form.MediaPlayer1.Open);
+  fakes.folder.Write("avaria.wav", "RIFF WAVE");
+  monitor::Timer3Timer(st);
+  EXPECT_EQ(fakes.sound.calls.back(), "open avaria.wav");
   EXPECT_EQ(st.form.MediaPlayer1.FileName, "avaria.wav");
   EXPECT_TRUE(st.form.MediaPlayer1.Open);
-
-  FakePorts broken;
-  Station other{broken.Ports()};
-  broken.folder.Write("avaria.wav", "RIFF");
-  broken.sound.fail_open = true;
-  EXPECT_THROW(monitor::Timer3Timer(other), std::exception);
-  EXPECT_EQ(other.state.InitDone, 0);
-  EXPECT_FALSE(other.form.Timer3.Enabled);
-  EXPECT_TRUE(broken.modem.writes.empty());
-  EXPECT_TRUE(broken.folder.Exists("tab5.txt"));  // the settings were loaded before
+  EXPECT_EQ(st.faults.boxes.size(), 1u);
 }
 
-TEST_F(StartUpTest, AFailedSettingsStepKeepsWhatTheEarlierStepsDid) {
-  std::filesystem::create_directory(fakes.folder.path / "tab3.txt");
-  EXPECT_THROW(monitor::Timer3Timer(st), std::exception);
-  EXPECT_TRUE(fakes.folder.Exists("tab1.txt"));
+TEST_F(FailedStepTest, AnUnreadableSettingsFileLeavesOnlyItsOwnCellsEmpty) {
+  const auto tab3 = fakes.folder.path / "tab3.txt";
+  std::filesystem::create_directory(tab3);
+  monitor::Timer3Timer(st);
+  ExpectTheDeskStarted();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"File access denied."});
   EXPECT_EQ(st.form.StringGrid1.Cells(0, 256), "16_16");
-  EXPECT_FALSE(fakes.folder.Exists("tab4.txt"));
-  EXPECT_FALSE(fakes.folder.Exists("tab5.txt"));
-  EXPECT_EQ(st.state.InitDone, 0);
-  EXPECT_TRUE(fakes.modem.writes.empty());
+  EXPECT_EQ(st.form.StringGrid3.Cells(1, 1), "");
+  EXPECT_EQ(st.form.ComboBox1.Items.size(), 6u);
+  EXPECT_EQ(st.form.StringGrid3.Cells(3, 1), "10000");
+  EXPECT_TRUE(std::filesystem::is_directory(tab3));
+
+  std::filesystem::remove(tab3);
+  fakes.folder.Write("tab3.txt", Cp1251("Котельная\r\n"));
+  monitor::Timer3Timer(st);
+  EXPECT_EQ(st.form.StringGrid3.Cells(1, 1), "Котельная");
+  EXPECT_EQ(st.form.GroupBox[1].Caption, "Котельная");
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "");
+}
+
+TEST_F(FailedStepTest, FilesTakenUpAfterAPlanHasBeenShownLeaveThatPlanAlone) {
+  std::string pust;
+  for (int line = 1; line <= 32; ++line) pust += std::to_string(line) + "\r\n";
+  fakes.folder.Write("pust1.txt", "bad\r\n");
+  fakes.folder.Write("pust5.txt", pust);
+  fakes.folder.Write("tab5.txt", "x\r\n");
+  monitor::Timer3Timer(st);
+  ASSERT_EQ(st.faults.failed_steps.size(), 2u);
+  monitor::ChannelButtonClick(st, 5);
+
+  std::string sevens;
+  for (int line = 1; line <= 32; ++line) sevens += "7\r\n";
+  fakes.folder.Write("pust1.txt", sevens);
+  fakes.folder.Write("tab5.txt", "9000\r\n");
+  monitor::Timer3Timer(st);
+  EXPECT_EQ(st.form.StringGrid3.Cells(3, 1), "9000");
+  EXPECT_EQ(st.form.StringGrid2.Cells(1, 0), " ЦТП 5");
+  EXPECT_EQ(st.form.StringGrid2.Cells(1, 1), "64");
+  EXPECT_EQ(st.state.MarkerX[1], 1);
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "");
+}
+
+TEST_F(FailedStepTest, AShortPlanFileIsTakenUpOnceMendedFromOutside) {
+  std::string pust1;
+  for (int line = 1; line <= 31; ++line) pust1 += "40\r\n";
+  fakes.folder.Write("pust1.txt", pust1);
+  monitor::Timer3Timer(st);
+  ExpectTheDeskStarted();
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{"'' is not a valid integer value."});
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "'' is not a valid integer value.");
+  EXPECT_EQ(st.state.MarkerY[16], 0);
+  EXPECT_FALSE(fakes.folder.Exists("pust2.txt"));  // no default written over the bad file
+
+  fakes.folder.Write("pust1.txt", pust1 + "50\r\n");
+  monitor::Timer3Timer(st);
+  EXPECT_EQ(st.state.MarkerX[1], 40);
+  EXPECT_EQ(st.state.MarkerY[16], 50);
+  EXPECT_EQ(st.form.Image[17].Top, 50);
+  EXPECT_EQ(st.form.StatusBar1[5].Text, "");
 }
 
 }  // namespace
