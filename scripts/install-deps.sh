@@ -13,6 +13,9 @@ packages=(
   fonts-dejavu-core fonts-liberation
   # run: Qt's own texts (buttons, file and print dialogs) in Russian
   qt6-translations-l10n
+  # end-to-end tests: the window on a display of its own, its buttons found through the
+  # accessibility bus and clicked with the pointer
+  xvfb dbus at-spi2-core python3-pyatspi xdotool
 )
 
 missing=()

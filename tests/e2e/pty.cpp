@@ -49,13 +49,20 @@ void Pty::Write(const std::string& bytes) {
 }
 
 Process::Process(const std::string& binary, const std::string& folder,
+                 const std::map<std::string, std::string>& env)
+    : Process(std::vector<std::string>{binary}, folder, env) {}
+
+Process::Process(const std::vector<std::string>& command, const std::string& folder,
                  const std::map<std::string, std::string>& env) {
+  std::vector<char*> argv;
+  for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
   pid = fork();
   if (pid < 0) throw std::runtime_error("fork");
   if (pid == 0) {
     if (chdir(folder.c_str()) != 0) _exit(127);
     for (const auto& [name, value] : env) setenv(name.c_str(), value.c_str(), 1);
-    execl(binary.c_str(), binary.c_str(), static_cast<char*>(nullptr));
+    execv(argv[0], argv.data());
     _exit(127);
   }
 }
@@ -63,6 +70,19 @@ Process::Process(const std::string& binary, const std::string& folder,
 bool Process::Running() {
   int status = 0;
   return pid > 0 && waitpid(pid, &status, WNOHANG) == 0;
+}
+
+int Process::Wait(std::chrono::milliseconds limit) {
+  const auto end = std::chrono::steady_clock::now() + limit;
+  while (pid > 0 && std::chrono::steady_clock::now() < end) {
+    int status = 0;
+    if (waitpid(pid, &status, WNOHANG) == pid) {
+      pid = -1;
+      return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    usleep(20000);
+  }
+  return -1;
 }
 
 Process::~Process() {

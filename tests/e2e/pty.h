@@ -7,6 +7,7 @@
 #include <chrono>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -30,12 +31,18 @@ struct Pty {
 struct Process {
   Process(const std::string& binary, const std::string& folder,
           const std::map<std::string, std::string>& env);
+  // A command with its arguments, the program first.
+  Process(const std::vector<std::string>& command, const std::string& folder,
+          const std::map<std::string, std::string>& env);
   ~Process();
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
 
   // Whether the process is still running.
   bool Running();
+  // Waits for the process to end, at most `limit`; its exit code, or -1 when it
+  // did not end by itself.
+  int Wait(std::chrono::milliseconds limit);
 
   pid_t pid = -1;
 };
