@@ -59,13 +59,15 @@ Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
       {"N19", links::N19Click},
   };
   for (const auto& [name, handler] : link_handlers) {
-    click_handlers_[name] = [this, handler](Station& st) { handler(st, link_); };
+    click_handlers_[name] = [this, handler = handler](Station& st) { handler(st, link_); };
   }
   for (const auto& [name, button] :
        {std::pair{"MediaPlayer1Play", links::MediaPlayerButton::Play},
         std::pair{"MediaPlayer1Pause", links::MediaPlayerButton::Pause},
         std::pair{"MediaPlayer1Stop", links::MediaPlayerButton::Stop}}) {
-    click_handlers_[name] = [button](Station& st) { links::MediaPlayer1Click(st, button); };
+    click_handlers_[name] = [button = button](Station& st) {
+      links::MediaPlayer1Click(st, button);
+    };
   }
   for (int c = 1; c <= monitor::kChannels; ++c) {
     click_handlers_["BitBtn" + std::to_string(c)] = [c](Station& st) {
