@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/platform_error.h"
-#include "tests/support/fakes.h"
+#include "tests/support/common_fakes.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "designer/markers.h"
 #include "designer/spinners.h"
 #include "designer/startup_load.h"
-#include "tests/support/fakes.h"
+#include "tests/support/common_fakes.h"
 
 namespace designer_testing {
 

@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "common/timer_bank.h"
 #include "links/receive.h"
 #include "links/timer1.h"
-#include "stanmon/console.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -419,36 +417,6 @@ TEST_F(Rs485PollTest, Timer1TakesItsIntervalFromEdit20) {
   StartPolling();
   links::Timer1Timer(st, link);
   EXPECT_EQ(Panel(2), "ПУСК");
-}
-
-// The whole console in virtual time: the operator starts polling and the device
-// at address 2 answers its request.
-TEST(Rs485PollScenario, AnAnswerFromAddressTwoLightsRowTwentyOne) {
-  testing_support::FakePorts fakes;
-  stanmon::Console console{fakes.Ports()};
-  common::VirtualTime time{console.timers()};
-  time.Advance(251);  // start-up
-  ASSERT_TRUE(console.Click("BitBtn20"));
-  ASSERT_EQ(fakes.dialogs.OfKind("confirm").size(), 2u);
-
-  time.Advance(2051);  // first request on the design interval, then 1 s from Edit20
-  EXPECT_EQ(fakes.rs485.writes.size(), 1u);
-  time.Advance(1000);
-  ASSERT_EQ(fakes.rs485.writes.size(), 2u);
-  EXPECT_EQ(fakes.rs485.writes.back(), (Bytes{0xAA, 0x45, 0x02, 0x00, 0x47}));
-  EXPECT_EQ(console.form().StatusBar1[2].Text, "ПУСК");
-
-  fakes.rs485.arrivals.push_back(Answer(2, 0x00, 0x10, 0x00));  // signal 5 on
-  for (int ms = 0; ms < 101 && console.state().RxRs485.NewData == 0; ++ms) time.Advance(1);
-  ASSERT_EQ(console.state().RxRs485.NewData, 1);
-  EXPECT_EQ(console.form().StatusBar1[1].Text, "55 02 00 10 00 67 ");
-  EXPECT_EQ(console.form().StringGrid1.Cells(2, 21), "");
-
-  time.Advance(251);  // the next main-cycle pass
-  EXPECT_EQ(console.form().StringGrid1.Cells(2, 21), "Вкл");
-  EXPECT_EQ(console.form().Shape[21].Brush, monitor::clRed);
-  EXPECT_EQ(console.form().GroupBox[2].Background, monitor::clYellow);
-  EXPECT_EQ(console.state().RxRs485.NewData, 0);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "common/timer_bank.h"
 #include "designer/markers.h"
-#include "tests/support/fakes.h"
+#include "tests/support/common_fakes.h"
 
 namespace {
 

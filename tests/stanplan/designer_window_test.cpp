@@ -25,7 +25,7 @@
 #include "stanplan/designer_app.h"
 #include "stanplan/qt/app_look.h"
 #include "stanplan/qt/designer_window.h"
-#include "tests/support/fakes.h"
+#include "tests/support/common_fakes.h"
 #include "tests/support/modal.h"
 #include "tests/support/qt_own_texts.h"
 #include "tests/support/widget_tree.h"

@@ -1,78 +1,14 @@
-// Fake ports for driving the console's core in tests: scripted boxes, serial
-// lines that record and replay bytes, a settable clock, a temporary folder.
+// Fake ports for driving the console's core in tests: the common fakes, the
+// siren, the report printer, and all of them together as the console's ports.
 #pragma once
 
-#include <cstdint>
-#include <deque>
-#include <filesystem>
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "common/clock.h"
-#include "common/dialogs.h"
-#include "common/picture.h"
-#include "common/serial_line.h"
 #include "monitor/ports.h"
+#include "tests/support/common_fakes.h"
 
 namespace testing_support {
-
-// Every box the core opened, in order.
-struct Box {
-  std::string kind;     // "confirm", "inform", "input", "open", "save"
-  std::string text;     // text, prompt or title
-  std::string caption;  // caption, or a file dialog's filter
-  common::BoxIcon icon = common::BoxIcon::None;
-  std::string start_folder;  // where a file dialog opens
-};
-
-// Answers boxes from a queue (Confirm: true = OK; without an answer OK is taken)
-// and records each one.
-struct ScriptedDialogs : common::Dialogs {
-  std::vector<Box> boxes;
-  std::deque<bool> confirm_answers;
-  std::deque<std::optional<std::string>> text_answers;  // input and file dialogs
-  // Runs while the next message box is open, as the box's event loop keeps the
-  // timers going (advance the virtual time here); a box opened meanwhile does not
-  // run it again.
-  std::function<void()> while_next_box_open;
-
-  bool Confirm(const std::string& text, const std::string& caption, common::BoxIcon icon) override;
-  void Inform(const std::string& text, const std::string& caption, common::BoxIcon icon) override;
-  std::optional<std::string> Input(const std::string& caption, const std::string& prompt,
-                                   const std::string& default_text) override;
-  std::optional<std::string> OpenFile(const std::string& title, const std::string& filter,
-                                      const std::string& start_folder) override;
-  std::optional<std::string> SaveFile(const std::string& title, const std::string& filter,
-                                      const std::string& start_folder) override;
-
-  // The boxes of one kind.
-  std::vector<Box> OfKind(const std::string& kind) const;
-
- private:
-  std::optional<std::string> NextText();
-  void KeepOpen();
-};
-
-struct FakeSerialLine : common::SerialLine {
-  int open_calls = 0;
-  bool down = false;                               // refuses every write
-  std::vector<std::vector<std::uint8_t>> writes;   // every write the line took
-  std::deque<std::vector<std::uint8_t>> arrivals;  // one entry per Read
-
-  void Open() override { ++open_calls; }
-  bool Write(const std::uint8_t* data, std::size_t count) override;
-  std::size_t Read(std::uint8_t* into, std::size_t max) override;
-
-  // The last write as text.
-  std::string LastWrite() const;
-};
-
-struct FakeClock : common::Clock {
-  common::DateTime now{2026, 3, 5, 14, 7, 9, 0};
-  common::DateTime Now() override { return now; }
-};
 
 struct FakeSound : monitor::Sound {
   std::vector<std::string> calls;
@@ -91,27 +27,6 @@ struct FakeSound : monitor::Sound {
 struct FakePrinter : monitor::ReportPrinter {
   std::vector<std::vector<std::string>> previews;
   void Preview(const std::vector<std::string>& lines) override { previews.push_back(lines); }
-};
-
-struct FakePicture : common::Picture {
-  std::vector<std::string> loads;
-  std::shared_ptr<const common::PictureData> Load(const std::string& path) override;
-};
-
-// A fresh folder under the system's temporary folder, removed at the end.
-struct TempFolder {
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::filesystem::path path;
-
-  // Raw bytes of a file in the folder ("" when missing).
-  std::string Read(const std::string& name) const;
-  // Writes raw bytes.
-  void Write(const std::string& name, const std::string& bytes) const;
-  bool Exists(const std::string& name) const;
 };
 
 // All fakes together, with the ports struct that points at them.

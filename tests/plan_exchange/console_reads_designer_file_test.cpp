@@ -8,14 +8,14 @@
 #include "designer/write_settings_file.h"
 #include "monitor/plan_view.h"
 #include "monitor/station.h"
-#include "tests/designer/designer_fixture.h"
+#include "tests/support/fakes.h"
 
 namespace {
 
 struct BothPrograms : ::testing::Test {
   testing_support::FakePorts fakes;  // one folder for both
   designer::Desk desk{designer::DesignerPorts{fakes.dialogs, fakes.picture, fakes.folder.path,
-                                              designer_testing::kProgramPath}};
+                                              "/opt/stanplan/stanplan"}};
   monitor::Station station{fakes.Ports()};
 
   void Apply(const char* n, const char* x, const char* y) {
