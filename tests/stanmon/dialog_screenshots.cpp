@@ -1,11 +1,10 @@
-// Saves pictures of the boxes and dialogs both programs open, for a look by eye:
+// Saves pictures of the console's boxes and dialogs, for a look by eye:
 // dialog_screenshots <folder>. viewer-dialog.png: the archive viewer's open
 // dialog in the working folder; preview-landscape.png, preview-landscape-last.png:
 // a 93-line archive previewed and turned to landscape, all pages and the last one;
 // page-setup.png: the preview's page set-up;
-// confirm-box.png, error-box.png: a confirmation and an error holding a NUL;
-// designer-read-dialog.png: the designer's settings dialog on "All files";
-// designer-save-dialog.png: the designer's write command proposing "pust.txt".
+// confirm-box.png, error-box.png: a confirmation and an error holding a NUL.
+// The designer's dialogs: tests/stanplan/designer_dialog_screenshots.cpp.
 // Not a test.
 #include <QAction>
 #include <QApplication>
@@ -13,7 +12,6 @@
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <QTest>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -22,28 +20,11 @@
 #include "common/qt/qt_dialogs.h"
 #include "stanmon/qt/app_look.h"
 #include "stanmon/qt/qt_report_printer.h"
-#include "stanplan/designer_app.h"
+#include "tests/support/dialog_shots.h"
 #include "tests/support/fakes.h"
 #include "tests/support/modal.h"
 
 namespace {
-
-// Saves the dialog as it is shown, then closes it.
-struct Shots {
-  QDir folder;
-  bool ok = true;
-
-  void Save(QWidget& dialog, const QString& name) {
-    QTest::qWait(300);  // a file dialog lists its folder in the background
-    const QString file = folder.filePath(name + ".png");
-    ok = dialog.grab().save(file) && ok;
-    std::printf("%s\n", qPrintable(file));
-  }
-  void SaveAndClose(QWidget& dialog, const QString& name) {
-    Save(dialog, name);
-    dialog.close();
-  }
-};
 
 std::vector<std::string> ArchiveLines(int count) {
   std::vector<std::string> lines;
@@ -65,7 +46,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   stanmon::SetUpLook(app);
-  Shots shots{QDir(QString::fromLocal8Bit(argv[1]))};
+  testing_support::DialogShots shots{QDir(QString::fromLocal8Bit(argv[1]))};
   if (!shots.folder.mkpath(".")) return 1;
 
   testing_support::TempFolder work;
@@ -77,19 +58,6 @@ int main(int argc, char** argv) {
   testing_support::WhileModal(
       [&] { dialogs.OpenFile("Просмотр архива ", "txt|20*.txt", work.path.string()); },
       [&](QWidget& shown) { shots.SaveAndClose(shown, "viewer-dialog"); });
-  testing_support::WhileModal(
-      [&] {
-        dialogs.OpenFileProposing("Выбор установок", "Файл установок|pust*.txt|All files|*.*",
-                                  work.path.string(), {"", 2});
-      },
-      [&](QWidget& shown) { shots.SaveAndClose(shown, "designer-read-dialog"); });
-  // The designer's own write command, its program file elsewhere.
-  testing_support::FakePicture picture;
-  stanplan::DesignerApp designer(
-      designer::DesignerPorts{dialogs, picture, work.path, "/opt/stanplan/stanplan"});
-  testing_support::WhileModal(
-      [&] { designer.Click("N8"); },
-      [&](QWidget& shown) { shots.SaveAndClose(shown, "designer-save-dialog"); });
   testing_support::WhileModal(
       [&] {
         dialogs.Confirm("Отключить звуковой сигнал?", "Звуковой сигнал ",
