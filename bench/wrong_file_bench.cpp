@@ -14,7 +14,7 @@
 #include "stanplan/designer_app.h"
 #include "stanplan/qt/app_look.h"
 #include "stanplan/qt/designer_window.h"
-#include "tests/support/fakes.h"
+#include "tests/support/common_fakes.h"
 
 namespace {
 
