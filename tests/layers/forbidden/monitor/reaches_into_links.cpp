@@ -1,0 +1,3 @@
+// Not built: the core calling into field communication, which the layers forbid.
+#include "common/text.h"
+#include "links/link_state.h"
