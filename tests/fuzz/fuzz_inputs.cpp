@@ -1,65 +1,104 @@
 #include "tests/fuzz/fuzz_inputs.h"
 
-#include <algorithm>
 #include <array>
+#include <string>
 #include <vector>
 
-#include "links/modem_dialogue.h"
-#include "links/rs485_poll.h"
-#include "links/sms_inbox.h"
+#include "links/link_state.h"
+#include "links/receive.h"
 #include "monitor/startup.h"
 #include "tests/support/fakes.h"
 
 namespace fuzz {
 namespace {
 
-// One console core, started once in its own temporary folder.
+constexpr const char* kChannel7Phone = "9123456707";
+
+// The console's form and state as start-up leaves them, with a phone for channel 7.
+struct StartedCore {
+  monitor::ConsoleForm form;
+  monitor::SharedState state;
+};
+
+StartedCore StartCore() {
+  testing_support::FakePorts fakes;
+  monitor::Station st{fakes.Ports()};
+  monitor::Timer3Timer(st);
+  st.state.ChannelPhone[7] = kChannel7Phone;
+  st.form.StringGrid3.Cells(2, 7) = kChannel7Phone;
+  return {st.form, st.state};
+}
+
+// The console that meets every input: built once, and before each input reset to
+// the started core, with fresh field state and fakes (the folder is not used).
 struct Rig {
   testing_support::FakePorts fakes;
   monitor::Station st{fakes.Ports()};
   links::LinkState link;
-  Rig() {
-    monitor::Timer3Timer(st);
-    st.state.ChannelPhone[7] = "9123456707";
-    st.form.StringGrid3.Cells(2, 7) = "9123456707";
+
+  static Rig& ForNextInput() {
+    static const StartedCore started = StartCore();
+    static Rig rig;
+    rig.st.form = started.form;
+    rig.st.state = started.state;
+    rig.st.Form2 = {};
+    rig.link = {};
+    testing_support::FakePorts& f = rig.fakes;
+    f.dialogs = {};
+    f.modem = {};
+    f.rs485 = {};
+    f.sound = {};
+    f.printer = {};
+    f.picture = {};
+    f.clock = {};
+    return rig;
+  }
+  void Receive(const std::uint8_t* data, std::size_t size, testing_support::FakeSerialLine& line) {
+    line.arrivals.emplace_back(data, data + size);
+    links::Timer2Timer(st, link);
+  }
+  // Ticks until the line has given up every byte (a tick reads at most a buffer full).
+  void TakeTheRest(testing_support::FakeSerialLine& line) {
+    while (!line.arrivals.empty()) links::Timer2Timer(st, link);
   }
 };
-
-Rig& TheRig() {
-  static Rig rig;
-  return rig;
-}
 
 }  // namespace
 
 void FeedRs485Answer(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
-  Rig& r = TheRig();
+  Rig& r = Rig::ForNextInput();
   r.link.poll.PollAddress = static_cast<std::uint8_t>(data[0] % 5);
-  const std::size_t n = std::min(size - 1, r.link.Rs485RxBuffer.size());
-  std::copy_n(data + 1, n, r.link.Rs485RxBuffer.begin());
-  r.link.Rs485RxCount = static_cast<std::int32_t>(n);
-  if (n > 0) links::DecodeRs485Answer(r.st, r.link);
+  r.Receive(data + 1, size - 1, r.fakes.rs485);
+  r.TakeTheRest(r.fakes.rs485);
 }
 
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
   static constexpr std::array<const char*, 4> kJobs = {"", "newsms", "rd", "delsms"};
-  Rig& r = TheRig();
+  Rig& r = Rig::ForNextInput();
   r.st.state.ModemRequest = kJobs[data[0] % kJobs.size()];
-  const std::size_t n = std::min(size - 1, links::kModemRxMax);
-  r.link.ModemRxBuffer.fill(0);
-  std::copy_n(data + 1, n, r.link.ModemRxBuffer.begin());
-  r.link.ModemRxCount = static_cast<std::int32_t>(n);
-  if (n > 0) links::RecogniseModemAnswer(r.st, r.link);
-  r.st.form.ComboBox2.Items.clear();  // keeps a long run from growing the list
+  for (std::size_t from = 1;;) {
+    std::size_t to = from;
+    while (to < size && data[to] != 0xFF) ++to;
+    r.Receive(data + from, to - from, r.fakes.modem);
+    if (to == size) break;
+    from = to + 1;
+  }
+  r.TakeTheRest(r.fakes.modem);
 }
 
 void FeedSmsReport(const std::uint8_t* data, std::size_t size) {
-  std::vector<std::uint8_t> read(data, data + std::min<std::size_t>(size, links::kModemRxMax));
-  const auto n = static_cast<std::int32_t>(read.size());
-  read.push_back(0);
-  links::ParseSmsReport(read.data(), n);
+  const std::string head = "\r\n+CMGR: \"REC UNREAD\",\"+7" + std::string(kChannel7Phone) +
+                           "\",,\"26/03/05,14:07:09+12\"\r\n";
+  const std::string tail = "\r\n\r\nOK\r\n";
+  std::vector<std::uint8_t> read(head.begin(), head.end());
+  read.insert(read.end(), data, data + size);
+  read.insert(read.end(), tail.begin(), tail.end());
+  Rig& r = Rig::ForNextInput();
+  r.st.state.ModemRequest = "rd";
+  r.Receive(read.data(), read.size(), r.fakes.modem);
+  r.TakeTheRest(r.fakes.modem);
 }
 
 }  // namespace fuzz

@@ -1,6 +1,7 @@
-// The three decoders of bytes from the field, each fed one arbitrary input: the
-// RS485 answer, the modem's answers, the SMS report. Used by the libFuzzer
-// targets and by the seed test that runs in every build.
+// The console's decoders of bytes from the field, each fed one arbitrary input
+// through the receive tick, as the lines deliver bytes: the RS485 answer, the
+// modem's answers, the SMS report. Every input meets the console as its start-up
+// leaves it, so an input that fails does so on its own.
 #pragma once
 
 #include <cstddef>
@@ -8,11 +9,13 @@
 
 namespace fuzz {
 
-// The first byte picks the address of the last request; the rest is the read.
+// The first byte picks the address of the last request (0..4); the rest is one read.
 void FeedRs485Answer(const std::uint8_t* data, std::size_t size);
-// The first byte picks the pending modem job; the rest is the read.
+// The first byte picks the pending modem job ("", "newsms", "rd", "delsms"); the
+// rest are the reads of successive ticks, separated by the byte 0xFF.
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size);
-// The whole input is a read-back's text.
+// The whole input is the text of a message read back from the SIM, sent by the
+// phone of channel 7.
 void FeedSmsReport(const std::uint8_t* data, std::size_t size);
 
 }  // namespace fuzz

@@ -1,4 +1,4 @@
-// libFuzzer target (STANMON_FUZZ=ON, clang).
+// Fuzz target: libFuzzer's entry in the fuzz build, the replay driver's in every build.
 #include "tests/fuzz/fuzz_inputs.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
