@@ -9,6 +9,8 @@
 #include "common/qt/edit_commands.h"
 #include "common/qt/menu_bar.h"
 #include "common/qt/render_util.h"
+#include "common/qt/unrouted_control.h"
+#include "stanmon/controls_without_handler.h"
 #include "stanmon/qt/about_page.h"
 #include "stanmon/qt/console_status_bar.h"
 #include "stanmon/qt/console_tool_bar.h"
@@ -83,7 +85,9 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
 }
 
 void MainWindow::OnClick(const std::string& control) {
-  console_.Click(control);
+  if (!console_.Click(control) && !HasNoHandlerOnPurpose(control)) {
+    shell::WarnOfUnroutedControl(control);
+  }
   if (console_.TerminateRequested()) {
     QCoreApplication::exit(0);
     return;

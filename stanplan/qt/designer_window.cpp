@@ -7,6 +7,7 @@
 #include "common/qt/edit_commands.h"
 #include "common/qt/menu_bar.h"
 #include "common/qt/render_util.h"
+#include "common/qt/unrouted_control.h"
 #include "stanplan/qt/drawing_area.h"
 #include "stanplan/qt/glyphs.h"
 #include "stanplan/qt/settings_group.h"
@@ -97,12 +98,12 @@ void DesignerWindow::AddEditActions() {
 }
 
 void DesignerWindow::OnClick(const std::string& control) {
-  app_.Click(control);
+  if (!app_.Click(control)) shell::WarnOfUnroutedControl(control);
   AfterEvent();
 }
 
 void DesignerWindow::OnSpin(const std::string& spinner, designer::SpinButton button) {
-  app_.Spin(spinner, button);
+  if (!app_.Spin(spinner, button)) shell::WarnOfUnroutedControl(spinner);
   AfterEvent();
 }
 

@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@
 #include "stanmon/qt/app_look.h"
 #include "stanmon/qt/main_window.h"
 #include "stanmon/qt/shape_widget.h"
+#include "tests/support/every_control.h"
 #include "tests/support/fakes.h"
 #include "tests/support/modal.h"
 #include "tests/support/qt_own_texts.h"
@@ -420,6 +422,19 @@ TEST_F(WindowTest, EditButtonsCopyAndPasteThroughTheFocusedEdit) {
 
 // A handler that opens a modal box (a nested event loop) lets the other timers
 // tick meanwhile; its own timer, switched off by it, does not.
+// Every name the window reports reaches a handler or is listed as having none on
+// purpose; a menu entry whose name the core does not know is caught.
+TEST(WindowRouting, EveryReportedControlHasAHandlerOrNoneOnPurpose) {
+  testing_support::FakePorts fakes;
+  fakes.dialogs.confirm_answers.assign(100, false);  // neither exit nor save
+  Console console{fakes.Ports()};
+  console.form().MainMenu1.back().Items.push_back(
+      {.Name = "Misspelt1", .Caption = "?", .Items = {}});
+  MainWindow window{console};
+  EXPECT_EQ(testing_support::WorkEveryControlForUnroutedNames(window),
+            std::set<std::string>{"Misspelt1"});
+}
+
 TEST(TimerDriverTest, OtherTimersTickWhileAHandlerWaitsInABox) {
   common::TimerBank bank;
   common::Timer slow{true, 10};

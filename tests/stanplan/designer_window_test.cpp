@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include "stanplan/qt/app_look.h"
 #include "stanplan/qt/designer_window.h"
 #include "tests/support/common_fakes.h"
+#include "tests/support/every_control.h"
 #include "tests/support/modal.h"
 #include "tests/support/qt_own_texts.h"
 #include "tests/support/widget_tree.h"
@@ -249,6 +251,20 @@ TEST_F(DesignerWindowTest, ExitConfirmedEndsTheProgram) {
 TEST(DesignerStartUpLook, QtsOwnTextsAreRussian) {
   SetUpLook(*qApp);
   testing_support::ExpectQtsOwnTextsRussian();
+}
+
+// Every name the window reports reaches a handler; a menu entry whose name the
+// core does not know is caught.
+TEST(DesignerWindowRouting, EveryReportedControlHasAHandler) {
+  testing_support::TempFolder folder;
+  testing_support::ScriptedDialogs dialogs;
+  dialogs.confirm_answers.assign(100, false);  // no exit
+  testing_support::FakePicture picture;
+  DesignerApp app{designer::DesignerPorts{dialogs, picture, folder.path, "/usr/bin/stanplan"}};
+  app.form().MainMenu1.back().Items.push_back({.Name = "Misspelt1", .Caption = "?", .Items = {}});
+  DesignerWindow window{app};
+  EXPECT_EQ(testing_support::WorkEveryControlForUnroutedNames(window),
+            std::set<std::string>{"Misspelt1"});
 }
 
 TEST(DesignerQtPorts, FiltersBecomeQtsAndAStartFolderNamingAFileOpensItsFolder) {
