@@ -2,10 +2,10 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "links/link_state.h"
 #include "links/receive.h"
+#include "links/timer1.h"
 #include "monitor/startup.h"
 #include "tests/support/fakes.h"
 
@@ -42,6 +42,7 @@ struct Rig {
     rig.st.form = started.form;
     rig.st.state = started.state;
     rig.st.Form2 = {};
+    rig.st.ports.folder = rig.fakes.folder.path;
     rig.link = {};
     testing_support::FakePorts& f = rig.fakes;
     f.dialogs = {};
@@ -89,16 +90,16 @@ void FeedModemAnswer(const std::uint8_t* data, std::size_t size) {
 }
 
 void FeedSmsReport(const std::uint8_t* data, std::size_t size) {
-  const std::string head = "\r\n+CMGR: \"REC UNREAD\",\"+7" + std::string(kChannel7Phone) +
-                           "\",,\"26/03/05,14:07:09+12\"\r\n";
-  const std::string tail = "\r\n\r\nOK\r\n";
-  std::vector<std::uint8_t> read(head.begin(), head.end());
-  read.insert(read.end(), data, data + size);
-  read.insert(read.end(), tail.begin(), tail.end());
+  static const std::string kNotice = "\r\n+CMTI: \"SM\",3\r\n";
   Rig& r = Rig::ForNextInput();
-  r.st.state.ModemRequest = "rd";
-  r.Receive(read.data(), read.size(), r.fakes.modem);
+  const testing_support::TempFolder folder;  // for the archive and balances the pass writes
+  r.st.ports.folder = folder.path;
+  r.Receive(reinterpret_cast<const std::uint8_t*>(kNotice.data()), kNotice.size(), r.fakes.modem);
+  links::Timer1Timer(r.st, r.link);  // asks for the message
+  r.Receive(data, size, r.fakes.modem);
   r.TakeTheRest(r.fakes.modem);
+  monitor::Timer3Timer(r.st);        // the main-cycle pass applies and charges the report
+  links::Timer1Timer(r.st, r.link);  // deletes the message
 }
 
 }  // namespace fuzz

@@ -14,8 +14,10 @@ void FeedRs485Answer(const std::uint8_t* data, std::size_t size);
 // The first byte picks the pending modem job ("", "newsms", "rd", "delsms"); the
 // rest are the reads of successive ticks, separated by the byte 0xFF.
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size);
-// The whole input is the text of a message read back from the SIM, sent by the
-// phone of channel 7.
+// The whole input is the modem's read-back of a new message (channel 7 has a
+// phone), on the message's whole way: the modem's notice, the read-back the
+// dispatch asks for, the main-cycle pass that applies and charges the report,
+// the deletion.
 void FeedSmsReport(const std::uint8_t* data, std::size_t size);
 
 }  // namespace fuzz
