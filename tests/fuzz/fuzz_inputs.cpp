@@ -18,6 +18,7 @@ constexpr const char* kChannel7Phone = "9123456707";
 struct StartedCore {
   monitor::ConsoleForm form;
   monitor::SharedState state;
+  monitor::FileFaults faults;
 };
 
 StartedCore StartCore() {
@@ -26,7 +27,7 @@ StartedCore StartCore() {
   monitor::Timer3Timer(st);
   st.state.ChannelPhone[7] = kChannel7Phone;
   st.form.StringGrid3.Cells(2, 7) = kChannel7Phone;
-  return {st.form, st.state};
+  return {st.form, st.state, st.faults};
 }
 
 // The console that meets every input: built once, and before each input reset to
@@ -42,6 +43,7 @@ struct Rig {
     rig.st.form = started.form;
     rig.st.state = started.state;
     rig.st.Form2 = {};
+    rig.st.faults = started.faults;
     rig.st.ports.folder = rig.fakes.folder.path;
     rig.link = {};
     testing_support::FakePorts& f = rig.fakes;
@@ -58,9 +60,10 @@ struct Rig {
     line.arrivals.emplace_back(data, data + size);
     links::Timer2Timer(st, link);
   }
-  // Ticks until the line has given up every byte (a tick reads at most a buffer full).
+  // Ticks until the line has given up every byte and the modem bytes beyond one
+  // tick's share have been examined too.
   void TakeTheRest(testing_support::FakeSerialLine& line) {
-    while (!line.arrivals.empty()) links::Timer2Timer(st, link);
+    while (!line.arrivals.empty() || link.ModemRxWaitingCount > 0) links::Timer2Timer(st, link);
   }
 };
 
@@ -77,8 +80,11 @@ void FeedRs485Answer(const std::uint8_t* data, std::size_t size) {
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
   static constexpr std::array<const char*, 4> kJobs = {"", "newsms", "rd", "delsms"};
+  static constexpr std::array<monitor::SmsPrompt, 3> kPrompts = {
+      monitor::SmsPrompt::Closed, monitor::SmsPrompt::Scheduled, monitor::SmsPrompt::Manual};
   Rig& r = Rig::ForNextInput();
   r.st.state.ModemRequest = kJobs[data[0] % kJobs.size()];
+  r.st.state.ModemPrompt = kPrompts[data[0] / kJobs.size() % kPrompts.size()];
   for (std::size_t from = 1;;) {
     std::size_t to = from;
     while (to < size && data[to] != 0xFF) ++to;

@@ -11,8 +11,10 @@ namespace fuzz {
 
 // The first byte picks the address of the last request (0..4); the rest is one read.
 void FeedRs485Answer(const std::uint8_t* data, std::size_t size);
-// The first byte picks the pending modem job ("", "newsms", "rd", "delsms"); the
-// rest are the reads of successive ticks, separated by the byte 0xFF.
+// The first byte picks the pending modem job (its value mod 4: "", "newsms", "rd",
+// "delsms") and who holds the modem's SMS text prompt (its value div 4, mod 3:
+// nobody, a scheduled SMS, the operator's SMS); the rest are the reads of
+// successive ticks, separated by the byte 0xFF.
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size);
 // The whole input is the modem's read-back of a new message (channel 7 has a
 // phone), on the message's whole way: the modem's notice, the read-back the
