@@ -45,18 +45,20 @@ void FeedSettingsFile(const std::uint8_t* data, std::size_t size) {
   static const std::map<std::string, std::string> prepared = PreparedFiles();
   testing_support::FakePorts fakes;
   for (const auto& [name, bytes] : prepared) fakes.folder.Write(name, bytes);
-  fakes.folder.Write(kSettingsFiles[data[0] % kSettingsFiles.size()],
-                     std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
+  const std::string fuzzed = kSettingsFiles[data[0] % kSettingsFiles.size()];
+  fakes.folder.Write(fuzzed, std::string(reinterpret_cast<const char*>(data) + 1, size - 1));
 
   monitor::Station st{fakes.Ports()};
   st.state.SmsChargeQueue[0] = static_cast<std::uint8_t>(data[0] / 8 % 16 + 1);
   try {
     monitor::Timer3Timer(st);
+    links::LinkState link;
+    links::Timer1Timer(st, link);
+    fakes.folder.Write(fuzzed, prepared.at(fuzzed));
+    monitor::Timer3Timer(st);
   } catch (const common::PlatformError&) {
-    return;  // a bad file or number ends the tick, as it does in the program
+    // a bad file or number ends the tick, as it does in the program
   }
-  links::LinkState link;
-  links::Timer1Timer(st, link);
 }
 
 }  // namespace fuzz

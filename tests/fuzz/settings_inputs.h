@@ -13,7 +13,8 @@ namespace fuzz {
 // mod 16, plus 1); the rest is the file's content. The other files are as a first
 // start writes them, with a phone for every channel and a pause of 1 s. The
 // console then starts, books the charge on its first main-cycle pass, and a poll
-// tick takes its interval from the pause.
+// tick takes its interval from the pause. The file is then mended (written as
+// the others are) and the next main-cycle pass takes up the step that failed on it.
 void FeedSettingsFile(const std::uint8_t* data, std::size_t size);
 
 }  // namespace fuzz
