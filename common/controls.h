@@ -54,6 +54,9 @@ struct TImage {
   std::shared_ptr<const PictureData> Picture;  // empty: the built-in picture
 };
 
+// An arrow of a spinner.
+enum class SpinButton { kUp, kDown };
+
 struct TStatusPanel {
   std::string Text;
   int Width = 50;

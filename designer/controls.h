@@ -17,6 +17,7 @@ using common::clNavy;
 using common::Color;
 inline constexpr Color clBlack = 0x00000000;
 
+using common::SpinButton;
 using common::TImage;
 using common::TMenuItem;
 using common::TStatusPanel;

@@ -6,8 +6,6 @@
 
 namespace designer {
 
-enum class SpinButton { kUp, kDown };
-
 // What a spinner does before its click handler runs: it takes the number shown
 // in its edit field (its last position when the text is no number), brings it
 // within Min..Max, steps it by one within Min..Max and shows the result. False

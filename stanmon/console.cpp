@@ -1,7 +1,5 @@
 #include "stanmon/console.h"
 
-#include <exception>
-
 #include "common/platform_error.h"
 #include "links/modem_dialogue.h"
 #include "links/receive.h"
@@ -13,79 +11,79 @@
 #include "monitor/caught_error.h"
 #include "monitor/exit_command.h"
 #include "monitor/indicators.h"
+#include "monitor/pause_spinner.h"
 #include "monitor/plan_view.h"
 #include "monitor/settings.h"
 #include "monitor/startup.h"
 
 namespace stanmon {
 
+using links::LinkState;
 using monitor::Station;
 
-Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
-  AddTimer(station_.form.Timer1, [this] { links::Timer1Timer(station_, link_); });
-  AddTimer(station_.form.Timer2, [this] { links::Timer2Timer(station_, link_); });
-  AddTimer(station_.form.Timer3, [this] { monitor::Timer3Timer(station_); });
-  AddTimer(station_.form.Timer4, [this] { monitor::Timer4Timer(station_); });
-  AddTimer(station_.form.Timer5, [this] { links::Timer5Timer(station_, link_); });
-  AddTimer(station_.form.Timer6, [this] { links::Timer6Timer(station_, link_); });
+Console::Console(monitor::ConsolePorts ports)
+    : Dispatcher(ports.dialogs, ports.program_name, [this] { ShowPendingBoxes(); }),
+      station_(std::move(ports)) {
+  monitor::ConsoleForm& f = station_.form;
+  timer_slots_ = {{
+      {&f.Timer1, [this] { links::Timer1Timer(station_, link_); }, {}},
+      {&f.Timer2, [this] { links::Timer2Timer(station_, link_); }, {}},
+      {&f.Timer3, [this] { monitor::Timer3Timer(station_); }, {}},
+      {&f.Timer4, [this] { monitor::Timer4Timer(station_); }, {}},
+      {&f.Timer5, [this] { links::Timer5Timer(station_, link_); }, {}},
+      {&f.Timer6, [this] { links::Timer6Timer(station_, link_); }, {}},
+  }};
+  for (TimerSlot& slot : timer_slots_) timers().Add(*slot.timer, [this, &slot] { RunTick(slot); });
 
-  click_handlers_ = {
-      {"N6", monitor::N6Click},
-      {"BitBtn18", monitor::BitBtn18Click},
-      {"ToolButton7", monitor::ToolButton7Click},
-      {"CheckBox17", monitor::CheckBox17Click},
-      {"BitBtn22", monitor::BitBtn22Click},
-      {"ToolButton9", monitor::ToolButton9Click},
-      {"ToolButton10", monitor::ToolButton10Click},
-      {"ToolButton14", monitor::ToolButton14Click},
-      {"Clr1", monitor::Clr1Click},
-      {"N15", monitor::N15Click},
-      {"N16", monitor::N16Click},
+  // The handlers of the core take the station, those of the field lines the link state too.
+  const auto core = [this](void (*handler)(Station&)) -> Handler {
+    return [this, handler] { handler(station_); };
   };
-  using LinkHandler = void (*)(Station&, links::LinkState&);
-  const std::pair<const char*, LinkHandler> link_handlers[] = {
-      {"BitBtn20", links::BitBtn20Click},
-      {"BitBtn21", links::BitBtn21Click},
-      {"BitBtn17", links::BitBtn17Click},
-      {"SMS1", links::SMS1Click},
-      {"SMS2", links::SMS2Click},
-      {"SMS3", links::SMS3Click},
-      {"N17", links::N17Click},
-      {"N18", links::N18Click},
-      {"AT1", links::AT1Click},
-      {"N7", links::N7Click},
-      {"N8", links::N8Click},
-      {"ReadSMS1", links::ReadSMS1Click},
-      {"N19", links::N19Click},
+  const auto field = [this](void (*handler)(Station&, LinkState&)) -> Handler {
+    return [this, handler] { handler(station_, link_); };
   };
-  for (const auto& [name, handler] : link_handlers) {
-    click_handlers_[name] = [this, handler = handler](Station& st) { handler(st, link_); };
-  }
+  const std::pair<const char*, Handler> clicks[] = {
+      {"N6", core(monitor::N6Click)},
+      {"BitBtn18", core(monitor::BitBtn18Click)},
+      {"ToolButton7", core(monitor::ToolButton7Click)},
+      {"CheckBox17", core(monitor::CheckBox17Click)},
+      {"BitBtn22", core(monitor::BitBtn22Click)},
+      {"ToolButton9", core(monitor::ToolButton9Click)},
+      {"ToolButton10", core(monitor::ToolButton10Click)},
+      {"ToolButton14", core(monitor::ToolButton14Click)},
+      {"Clr1", core(monitor::Clr1Click)},
+      {"N15", core(monitor::N15Click)},
+      {"N16", core(monitor::N16Click)},
+      {"BitBtn20", field(links::BitBtn20Click)},
+      {"BitBtn21", field(links::BitBtn21Click)},
+      {"BitBtn17", field(links::BitBtn17Click)},
+      {"SMS1", field(links::SMS1Click)},
+      {"SMS2", field(links::SMS2Click)},
+      {"SMS3", field(links::SMS3Click)},
+      {"N17", field(links::N17Click)},
+      {"N18", field(links::N18Click)},
+      {"AT1", field(links::AT1Click)},
+      {"N7", field(links::N7Click)},
+      {"N8", field(links::N8Click)},
+      {"ReadSMS1", field(links::ReadSMS1Click)},
+      {"N19", field(links::N19Click)},
+  };
+  for (const auto& [name, handler] : clicks) AddClick(name, handler);
   for (const auto& [name, button] :
        {std::pair{"MediaPlayer1Play", links::MediaPlayerButton::Play},
         std::pair{"MediaPlayer1Pause", links::MediaPlayerButton::Pause},
         std::pair{"MediaPlayer1Stop", links::MediaPlayerButton::Stop}}) {
-    click_handlers_[name] = [button = button](Station& st) {
-      links::MediaPlayer1Click(st, button);
-    };
+    AddClick(name, [this, button = button] { links::MediaPlayer1Click(station_, button); });
   }
   for (int c = 1; c <= monitor::kChannels; ++c) {
-    click_handlers_["BitBtn" + std::to_string(c)] = [c](Station& st) {
-      monitor::ChannelButtonClick(st, c);
-    };
+    AddClick("BitBtn" + std::to_string(c), [this, c] { monitor::ChannelButtonClick(station_, c); });
   }
   for (int box = monitor::OutputBoxP1(1); box <= monitor::OutputBoxP2(16); ++box) {
-    click_handlers_["CheckBox" + std::to_string(box)] = [box](Station& st) {
-      monitor::OutputCheckBoxClick(st, box);
-    };
+    AddClick("CheckBox" + std::to_string(box),
+             [this, box] { monitor::OutputCheckBoxClick(station_, box); });
   }
-}
-
-void Console::AddTimer(common::Timer& timer, std::function<void()> handler) {
-  TimerSlot& slot = timer_slots_[std::to_string(timer_slots_.size())];
-  slot.timer = &timer;
-  slot.handler = std::move(handler);
-  timers_.Add(timer, [this, &slot] { RunTick(slot); });
+  AddSpin("UpDown1",
+          [this](common::SpinButton button) { monitor::StepPauseSpinner(station_, button); });
 }
 
 // A failed tick must not stop its timer: the timer is switched on again before
@@ -93,34 +91,17 @@ void Console::AddTimer(common::Timer& timer, std::function<void()> handler) {
 // shown in the box once and in status panel 5 for as long as it repeats, and the
 // panel is cleared when the timer's tick completes cleanly again.
 void Console::RunTick(TimerSlot& slot) {
-  try {
-    slot.handler();
-    if (!slot.error.empty()) monitor::ClearCaughtError(station_, slot.error);
-    slot.error.clear();
-  } catch (const std::exception& e) {
+  if (const auto error = Caught(slot.handler)) {
     slot.timer->Enabled = true;
-    const bool repeated = slot.error == e.what();
-    slot.error = e.what();
+    const bool repeated = slot.error == *error;
+    slot.error = *error;
     station_.form.StatusBar1[5].Text = common::ErrorBoxText(slot.error);
     if (!repeated) ShowErrorBox(slot.error);
+  } else {
+    if (!slot.error.empty()) monitor::ClearCaughtError(station_, slot.error);
+    slot.error.clear();
   }
   ShowPendingBoxes();
-}
-
-bool Console::Click(const std::string& control) {
-  const auto found = click_handlers_.find(control);
-  if (found == click_handlers_.end()) return false;
-  try {
-    found->second(station_);
-  } catch (const std::exception& e) {
-    ShowErrorBox(e.what());
-  }
-  ShowPendingBoxes();
-  return true;
-}
-
-bool Console::HasClickHandler(const std::string& control) const {
-  return click_handlers_.count(control) != 0;
 }
 
 // The notice, then every other line still down, so that no outage hides another.
@@ -135,12 +116,6 @@ void Console::ShowLineNotice(const LineNotice& notice) {
     if (line != notice.line) text += "; " + down_text;
   }
   station_.form.StatusBar1[5].Text = text;
-}
-
-void Console::ShowErrorBox(const std::string& text) {
-  station_.ports.dialogs.Inform(common::ErrorBoxText(text),
-                                common::ErrorBoxCaption(station_.ports.program_name),
-                                common::BoxIcon::Error);
 }
 
 // One at a time from the front: a handler that runs while a box is open may add more.

@@ -3,33 +3,26 @@
 // end a handler.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <string>
 
-#include "common/timer_bank.h"
+#include "common/dispatcher.h"
 #include "links/link_state.h"
 #include "monitor/station.h"
 #include "stanmon/line_notice.h"
 
 namespace stanmon {
 
-class Console {
+class Console : public common::Dispatcher {
  public:
   explicit Console(monitor::ConsolePorts ports);
-  Console(const Console&) = delete;
-  Console& operator=(const Console&) = delete;
 
   monitor::Station& station() { return station_; }
   monitor::ConsoleForm& form() { return station_.form; }
   monitor::SharedState& state() { return station_.state; }
   links::LinkState& link() { return link_; }
-  common::TimerBank& timers() { return timers_; }
-
-  // Runs the click handler of a control or menu entry by its name ("BitBtn18",
-  // "N6", "ToolButton7" ...). False when the control has no handler.
-  bool Click(const std::string& control);
-  bool HasClickHandler(const std::string& control) const;
 
   // The exit command was confirmed: the program ends now.
   bool TerminateRequested() const { return station_.state.TerminateRequested; }
@@ -44,18 +37,13 @@ class Console {
     std::string error;  // the error that ended this timer's last tick; empty after a clean one
   };
 
-  void AddTimer(common::Timer& timer, std::function<void()> handler);
   void RunTick(TimerSlot& slot);
-  // Shows an error that ended a handler in the error box.
-  void ShowErrorBox(const std::string& text);
   // Shows the boxes that the core left for the end of the last handler.
   void ShowPendingBoxes();
 
   monitor::Station station_;
   links::LinkState link_;
-  common::TimerBank timers_;
-  std::map<std::string, TimerSlot> timer_slots_;
-  std::map<std::string, std::function<void(monitor::Station&)>> click_handlers_;
+  std::array<TimerSlot, 6> timer_slots_;           // Timer1 .. Timer6
   std::map<std::string, std::string> lines_down_;  // line name -> its last notice
 };
 

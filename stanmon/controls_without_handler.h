@@ -6,9 +6,9 @@
 
 namespace stanmon {
 
-// The operator's choice, the received-SMS list and the pause spinner only change
-// a value the form already holds; the edit buttons and entries act in the window
-// itself; the port entries do nothing.
+// The operator's choice and the received-SMS list only change a value the form
+// already holds; the edit buttons and entries act in the window itself; the
+// port entries do nothing.
 bool HasNoHandlerOnPurpose(std::string_view control);
 
 }  // namespace stanmon

@@ -3,6 +3,8 @@
 
 #include <QWidget>
 
+#include "common/controls.h"
+
 namespace shell {
 
 class UpDownButtons : public QWidget {
@@ -12,7 +14,7 @@ class UpDownButtons : public QWidget {
   explicit UpDownButtons(QWidget* parent);
 
  signals:
-  void stepped(int delta);  // +1 up, -1 down
+  void stepped(common::SpinButton button);
 };
 
 }  // namespace shell

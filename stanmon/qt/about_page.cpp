@@ -18,7 +18,7 @@ using shell::SetText;
 using shell::SetTitle;
 using shell::SplitLines;
 
-AboutPage::AboutPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
+AboutPage::AboutPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent)
     : QWidget(parent), form_(form), events_(events) {
   auto* page_layout = new QVBoxLayout(this);
   page_layout->setContentsMargins(0, 0, 0, 0);

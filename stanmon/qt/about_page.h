@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "common/qt/window_events.h"
 #include "monitor/console_form.h"
-#include "stanmon/qt/window_events.h"
 
 class QGroupBox;
 class QLabel;
@@ -20,12 +20,12 @@ class AboutPage : public QWidget {
   Q_OBJECT
 
  public:
-  AboutPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  AboutPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent);
   void Render();
 
  private:
   monitor::ConsoleForm& form_;
-  WindowEvents events_;
+  shell::WindowEvents events_;
   QGroupBox* box_ = nullptr;
   std::array<QLabel*, 4> labels_{};  // 1..3
   QPlainTextEdit* memo_ = nullptr;

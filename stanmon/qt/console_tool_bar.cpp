@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <algorithm>
 #include <optional>
 #include <tuple>
 
@@ -62,7 +61,7 @@ QString ControlName(const char* kind, int number) {
 
 }  // namespace
 
-ConsoleToolBar::ConsoleToolBar(monitor::ConsoleForm& form, const WindowEvents& events,
+ConsoleToolBar::ConsoleToolBar(monitor::ConsoleForm& form, const shell::WindowEvents& events,
                                QWidget* parent)
     : QToolBar(parent), form_(form), events_(events) {
   setObjectName("ToolBar1");
@@ -141,7 +140,8 @@ void ConsoleToolBar::AddPanel() {
   auto* spinner = new UpDownButtons(pause_panel);
   spinner->setObjectName("UpDown1");
   spinner->setGeometry(34, 0, 16, kControlHeight);
-  connect(spinner, &UpDownButtons::stepped, this, &ConsoleToolBar::Step);
+  connect(spinner, &UpDownButtons::stepped, this,
+          [this](common::SpinButton button) { events_.spin("UpDown1", button); });
 
   cancel_sms_ = new QPushButton(panel);
   cancel_sms_->setObjectName("BitBtn17");
@@ -173,16 +173,6 @@ void ConsoleToolBar::AddPanel() {
   connect(exit_, &QPushButton::clicked, this, [this] { events_.click("BitBtn18"); });
 
   addWidget(panel);
-}
-
-// The spinner counts on from the number in the edit, never below its minimum.
-void ConsoleToolBar::Step(int delta) {
-  bool ok = false;
-  const int shown = QString::fromStdString(form_.Edit20.Text).trimmed().toInt(&ok);
-  const int base = ok ? shown : form_.UpDown1.Position;
-  form_.UpDown1.Position = std::max(form_.UpDown1.Min, base + delta);
-  form_.Edit20.Text = std::to_string(form_.UpDown1.Position);
-  events_.click("UpDown1");
 }
 
 void ConsoleToolBar::Render() {

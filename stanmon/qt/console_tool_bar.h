@@ -7,8 +7,8 @@
 #include <array>
 #include <map>
 
+#include "common/qt/window_events.h"
 #include "monitor/console_form.h"
-#include "stanmon/qt/window_events.h"
 
 class QComboBox;
 class QDateEdit;
@@ -28,16 +28,15 @@ class ConsoleToolBar : public QToolBar {
   Q_OBJECT
 
  public:
-  ConsoleToolBar(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  ConsoleToolBar(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent);
   void Render();
 
  private:
   void AddToolButtons();
   void AddPanel();
-  void Step(int delta);
 
   monitor::ConsoleForm& form_;
-  WindowEvents events_;
+  shell::WindowEvents events_;
   std::map<int, QToolButton*> tool_buttons_;  // by number
   struct Lamp {
     shell::PictureBox* box = nullptr;

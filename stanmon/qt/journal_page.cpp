@@ -8,7 +8,8 @@ namespace stanmon {
 
 using shell::GridView;
 
-JournalPage::JournalPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
+JournalPage::JournalPage(monitor::ConsoleForm& form, const shell::WindowEvents& events,
+                         QWidget* parent)
     : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

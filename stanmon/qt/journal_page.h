@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
+#include "common/qt/window_events.h"
 #include "monitor/console_form.h"
-#include "stanmon/qt/window_events.h"
 
 namespace shell {
 class GridView;
@@ -17,7 +17,7 @@ class JournalPage : public QWidget {
   Q_OBJECT
 
  public:
-  JournalPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  JournalPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent);
   void Render();
 
  private:

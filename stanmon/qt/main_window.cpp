@@ -9,7 +9,7 @@
 #include "common/qt/edit_commands.h"
 #include "common/qt/menu_bar.h"
 #include "common/qt/render_util.h"
-#include "common/qt/unrouted_control.h"
+#include "common/qt/window_events.h"
 #include "stanmon/controls_without_handler.h"
 #include "stanmon/qt/about_page.h"
 #include "stanmon/qt/console_status_bar.h"
@@ -43,8 +43,8 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
       timers_(new TimerDriver(
           console.timers(), [this] { Render(); }, this)) {
   monitor::ConsoleForm& form = console_.form();
-  const WindowEvents events{[this](const std::string& control) { OnClick(control); },
-                            [this] { timers_->Refresh(); }};
+  const shell::WindowEvents events = shell::RoutedEvents(
+      console_, [this] { AfterEvent(); }, [this] { timers_->Refresh(); }, HasNoHandlerOnPurpose);
   setFixedSize(form.Width, form.Height);
   setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
 
@@ -84,10 +84,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
   Render();
 }
 
-void MainWindow::OnClick(const std::string& control) {
-  if (!console_.Click(control) && !HasNoHandlerOnPurpose(control)) {
-    shell::WarnOfUnroutedControl(control);
-  }
+void MainWindow::AfterEvent() {
   if (console_.TerminateRequested()) {
     QCoreApplication::exit(0);
     return;

@@ -36,7 +36,8 @@ class MainWindow : public QMainWindow {
   void Render();
 
  private:
-  void OnClick(const std::string& control);
+  // The exit command ends the program; any other event has the form shown anew.
+  void AfterEvent();
 
   Console& console_;
   shell::TimerDriver* timers_;

@@ -46,7 +46,8 @@ QString Numbered(const char* kind, int number) {
 
 }  // namespace
 
-MnemonicPage::MnemonicPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
+MnemonicPage::MnemonicPage(monitor::ConsoleForm& form, const shell::WindowEvents& events,
+                           QWidget* parent)
     : QWidget(parent), form_(form), events_(events) {
   AddControlStrip();
   for (int c = 1; c <= monitor::kChannels; ++c) AddChannel(c);

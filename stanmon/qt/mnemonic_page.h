@@ -5,8 +5,8 @@
 #include <QWidget>
 #include <array>
 
+#include "common/qt/window_events.h"
 #include "monitor/console_form.h"
-#include "stanmon/qt/window_events.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,7 +21,7 @@ class MnemonicPage : public QWidget {
   Q_OBJECT
 
  public:
-  MnemonicPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  MnemonicPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent);
   void Render();
 
  private:
@@ -30,7 +30,7 @@ class MnemonicPage : public QWidget {
   QCheckBox* AddOutputBox(QGroupBox* panel, int number, int top);
 
   monitor::ConsoleForm& form_;
-  WindowEvents events_;
+  shell::WindowEvents events_;
   std::array<QPushButton*, 23> buttons_{};  // by BitBtn number: 1..16, 20..22
   QComboBox* operator_ = nullptr;
   std::array<QGroupBox*, 17> channels_{};   // by channel

@@ -21,7 +21,7 @@ constexpr int kLastAlarmMarker = 13;  // Image2..Image13 mark alarm zones, the r
 
 }  // namespace
 
-PlanPage::PlanPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
+PlanPage::PlanPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent)
     : QWidget(parent), form_(form) {
   signal_list_ = new GridView(form_.StringGrid2, events.changed, this);
   signal_list_->setObjectName("StringGrid2");

@@ -6,8 +6,8 @@
 #include <QWidget>
 #include <array>
 
+#include "common/qt/window_events.h"
 #include "monitor/console_form.h"
-#include "stanmon/qt/window_events.h"
 
 class QGroupBox;
 
@@ -22,7 +22,7 @@ class PlanPage : public QWidget {
   Q_OBJECT
 
  public:
-  PlanPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  PlanPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent);
   void Render();
 
  private:

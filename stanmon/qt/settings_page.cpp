@@ -34,7 +34,8 @@ constexpr QRect kPhonesBox(386, 404, 400, 54);
 
 }  // namespace
 
-SettingsPage::SettingsPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent)
+SettingsPage::SettingsPage(monitor::ConsoleForm& form, const shell::WindowEvents& events,
+                           QWidget* parent)
     : QWidget(parent), form_(form), events_(events) {
   signals_box_ = AddBox("GroupBox", 17, kSignalsBox);
   signal_table_ = new GridView(form_.StringGrid1, events_.changed, signals_box_);

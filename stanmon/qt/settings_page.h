@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
+#include "common/qt/window_events.h"
 #include "monitor/console_form.h"
-#include "stanmon/qt/window_events.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -21,7 +21,7 @@ class SettingsPage : public QWidget {
   Q_OBJECT
 
  public:
-  SettingsPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
+  SettingsPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent);
   void Render();
 
  private:
@@ -29,7 +29,7 @@ class SettingsPage : public QWidget {
   QLineEdit* AddEdit(QWidget* parent, const char* name, monitor::TEdit& edit, const QRect& place);
 
   monitor::ConsoleForm& form_;
-  WindowEvents events_;
+  shell::WindowEvents events_;
   QGroupBox* signals_box_ = nullptr;
   QGroupBox* price_box_ = nullptr;
   QGroupBox* siren_box_ = nullptr;

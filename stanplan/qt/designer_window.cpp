@@ -7,7 +7,7 @@
 #include "common/qt/edit_commands.h"
 #include "common/qt/menu_bar.h"
 #include "common/qt/render_util.h"
-#include "common/qt/unrouted_control.h"
+#include "common/qt/window_events.h"
 #include "stanplan/qt/drawing_area.h"
 #include "stanplan/qt/glyphs.h"
 #include "stanplan/qt/settings_group.h"
@@ -36,10 +36,8 @@ DesignerWindow::DesignerWindow(DesignerApp& app, QWidget* parent)
       timers_(new TimerDriver(
           app.timers(), [this] { Render(); }, this)) {
   designer::DesignerForm& form = app_.form();
-  const WindowEvents events{
-      [this](const std::string& control) { OnClick(control); },
-      [this](const std::string& spinner, designer::SpinButton button) { OnSpin(spinner, button); },
-      [this] { timers_->Refresh(); }};
+  const shell::WindowEvents events = shell::RoutedEvents(
+      app_, [this] { AfterEvent(); }, [this] { timers_->Refresh(); });
   setObjectName("Form1");
   setFixedSize(form.Width, form.Height);
   move(form.Left, form.Top);
@@ -95,16 +93,6 @@ void DesignerWindow::AddEditActions() {
     });
     addAction(action);
   }
-}
-
-void DesignerWindow::OnClick(const std::string& control) {
-  if (!app_.Click(control)) shell::WarnOfUnroutedControl(control);
-  AfterEvent();
-}
-
-void DesignerWindow::OnSpin(const std::string& spinner, designer::SpinButton button) {
-  if (!app_.Spin(spinner, button)) shell::WarnOfUnroutedControl(spinner);
-  AfterEvent();
 }
 
 void DesignerWindow::AfterEvent() {

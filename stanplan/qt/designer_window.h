@@ -33,8 +33,7 @@ class DesignerWindow : public QMainWindow {
   void Render();
 
  private:
-  void OnClick(const std::string& control);
-  void OnSpin(const std::string& spinner, designer::SpinButton button);
+  // The exit command ends the program; any other event has the form shown anew.
   void AfterEvent();
   void AddEditActions();
 

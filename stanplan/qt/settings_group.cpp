@@ -30,7 +30,7 @@ constexpr QRect kApply(24, 352, 121, 25);
 
 }  // namespace
 
-SettingsGroup::SettingsGroup(designer::DesignerForm& form, const WindowEvents& events,
+SettingsGroup::SettingsGroup(designer::DesignerForm& form, const shell::WindowEvents& events,
                              QWidget* parent)
     : QGroupBox(parent), form_(form), events_(events) {
   setObjectName("GroupBox1");
@@ -81,9 +81,8 @@ void SettingsGroup::AddField(int number, designer::TEdit& edit, const QRect& pla
   const std::string name = "UpDown" + std::to_string(number);
   spinner->setObjectName(ToQ(name));
   spinner->setGeometry(place.right() + 1, place.top(), kSpinnerWidth, place.height());
-  connect(spinner, &UpDownButtons::stepped, this, [this, name](int delta) {
-    events_.spin(name, delta > 0 ? designer::SpinButton::kUp : designer::SpinButton::kDown);
-  });
+  connect(spinner, &UpDownButtons::stepped, this,
+          [this, name](common::SpinButton button) { events_.spin(name, button); });
   fields_[static_cast<std::size_t>(number - 1)] = {&edit, line};
 }
 

@@ -5,8 +5,8 @@
 #include <QGroupBox>
 #include <array>
 
+#include "common/qt/window_events.h"
 #include "designer/designer_form.h"
-#include "stanplan/qt/window_events.h"
 
 class QLabel;
 class QLineEdit;
@@ -22,7 +22,7 @@ class SettingsGroup : public QGroupBox {
   Q_OBJECT
 
  public:
-  SettingsGroup(designer::DesignerForm& form, const WindowEvents& events, QWidget* parent);
+  SettingsGroup(designer::DesignerForm& form, const shell::WindowEvents& events, QWidget* parent);
   void Render();
 
  private:
@@ -38,7 +38,7 @@ class SettingsGroup : public QGroupBox {
   void AddField(int number, designer::TEdit& edit, const QRect& place);
 
   designer::DesignerForm& form_;
-  WindowEvents events_;
+  shell::WindowEvents events_;
   std::array<Caption, 3> labels_{};
   std::array<Field, 3> fields_{};
   shell::GridView* grid_ = nullptr;

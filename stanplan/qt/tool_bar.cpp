@@ -33,8 +33,8 @@ std::optional<EditCommand> EditCommandOf(const std::string& name) {
 
 }  // namespace
 
-DesignerToolBar::DesignerToolBar(const designer::DesignerForm& form, const WindowEvents& events,
-                                 QWidget* parent)
+DesignerToolBar::DesignerToolBar(const designer::DesignerForm& form,
+                                 const shell::WindowEvents& events, QWidget* parent)
     : QToolBar(parent), form_(form), events_(events) {
   setObjectName("ToolBar1");
   setMovable(false);

@@ -4,8 +4,8 @@
 
 #include <QToolBar>
 
+#include "common/qt/window_events.h"
 #include "designer/designer_form.h"
-#include "stanplan/qt/window_events.h"
 
 class QPushButton;
 
@@ -15,7 +15,8 @@ class DesignerToolBar : public QToolBar {
   Q_OBJECT
 
  public:
-  DesignerToolBar(const designer::DesignerForm& form, const WindowEvents& events, QWidget* parent);
+  DesignerToolBar(const designer::DesignerForm& form, const shell::WindowEvents& events,
+                  QWidget* parent);
   void Render();
 
  private:
@@ -23,7 +24,7 @@ class DesignerToolBar : public QToolBar {
   void AddSeparator(const designer::TToolButton& entry);
 
   const designer::DesignerForm& form_;
-  WindowEvents events_;
+  shell::WindowEvents events_;
   QPushButton* exit_ = nullptr;
 };
 

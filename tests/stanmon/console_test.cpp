@@ -163,6 +163,44 @@ TEST_F(ConsoleTest, TimersTickAtTheirIntervals) {
   EXPECT_TRUE(console.form().Timer2.Enabled);
 }
 
+// The pause spinner counts on from the number in Edit20 as the operator left it,
+// or from its last position when that is no whole number, never below 1.
+TEST_F(ConsoleTest, ThePauseSpinnerStepsFromTheShownNumber) {
+  using common::SpinButton;
+  struct Case {
+    std::string shown;
+    int position;
+    SpinButton button;
+    std::string after;
+  };
+  const Case cases[] = {
+      {"1", 1, SpinButton::kUp, "2"},
+      {"1", 1, SpinButton::kDown, "1"},
+      {"-5", 1, SpinButton::kUp, "1"},
+      {" 7\t", 1, SpinButton::kUp, "8"},
+      {"\u00A07\u2003", 1, SpinButton::kDown, "6"},
+      {"+5", 1, SpinButton::kUp, "6"},
+      {"007", 1, SpinButton::kUp, "8"},
+      {"abc", 4, SpinButton::kUp, "5"},
+      {"", 4, SpinButton::kDown, "3"},
+      {"1 0", 4, SpinButton::kUp, "5"},
+      {"0x10", 4, SpinButton::kUp, "5"},
+      {"- 5", 4, SpinButton::kUp, "5"},
+      {"2147483648", 4, SpinButton::kUp, "5"},
+      {"2147483647", 4, SpinButton::kUp, "2147483647"},
+      {"-2147483648", 4, SpinButton::kDown, "1"},
+  };
+  for (const Case& c : cases) {
+    console.form().Edit20.Text = c.shown;
+    console.form().UpDown1.Position = c.position;
+    ASSERT_TRUE(console.Spin("UpDown1", c.button)) << c.shown;
+    EXPECT_EQ(console.form().Edit20.Text, c.after) << c.shown;
+    EXPECT_EQ(std::to_string(console.form().UpDown1.Position), c.after) << c.shown;
+  }
+  EXPECT_FALSE(console.Spin("UpDown2", SpinButton::kUp));
+  EXPECT_TRUE(fakes.dialogs.boxes.empty());
+}
+
 // A line that is down stays in view: its notice comes again at every attempt to
 // reopen it, and carries every other line that is down as well.
 TEST_F(ConsoleTest, EveryLineThatIsDownStaysInPanel5) {
