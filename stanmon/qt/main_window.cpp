@@ -1,18 +1,14 @@
 #include "stanmon/qt/main_window.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTabWidget>
 #include <iterator>
 #include <optional>
 
 #include "common/qt/edit_commands.h"
-#include "common/qt/menu_bar.h"
 #include "common/qt/render_util.h"
-#include "common/qt/window_events.h"
 #include "stanmon/controls_without_handler.h"
 #include "stanmon/qt/about_page.h"
-#include "stanmon/qt/console_status_bar.h"
 #include "stanmon/qt/console_tool_bar.h"
 #include "stanmon/qt/journal_page.h"
 #include "stanmon/qt/mnemonic_page.h"
@@ -23,7 +19,6 @@ namespace stanmon {
 
 using shell::ApplyEditCommand;
 using shell::EditCommand;
-using shell::TimerDriver;
 using shell::ToQ;
 
 namespace {
@@ -38,13 +33,11 @@ std::optional<EditCommand> EditCommandOf(const std::string& entry) {
 }  // namespace
 
 MainWindow::MainWindow(Console& console, QWidget* parent)
-    : QMainWindow(parent),
-      console_(console),
-      timers_(new TimerDriver(
-          console.timers(), [this] { Render(); }, this)) {
+    : FormWindow(
+          console, [&console] { return console.TerminateRequested(); }, parent),
+      console_(console) {
   monitor::ConsoleForm& form = console_.form();
-  const shell::WindowEvents events = shell::RoutedEvents(
-      console_, [this] { AfterEvent(); }, [this] { timers_->Refresh(); }, HasNoHandlerOnPurpose);
+  const shell::WindowEvents events = Events(HasNoHandlerOnPurpose);
   setFixedSize(form.Width, form.Height);
   setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
 
@@ -54,12 +47,10 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
       ApplyEditCommand(*edit, QApplication::focusWidget());
     events.click(entry);
   };
-  menu_ = new shell::FormMenuBar(form.MainMenu1, menu_click, this);
-  setMenuBar(menu_);
+  AddMenuBar(form.MainMenu1, menu_click);
   tool_bar_ = new ConsoleToolBar(form, events, this);
   addToolBar(tool_bar_);
-  status_bar_ = new ConsoleStatusBar(form, this);
-  setStatusBar(status_bar_);
+  AddStatusBar(form.StatusBar1, shell::LastPanel::kStretches);
 
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PageControl1");
@@ -77,28 +68,17 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == console_.form().ActivePageIndex) return;  // the window's own rendering
     console_.form().ActivePageIndex = index;
-    timers_->Refresh();
+    timer_driver().Refresh();
   });
   setCentralWidget(pages_);
   pages_->setFocus();  // not the date, which would open with its day selected
   Render();
 }
 
-void MainWindow::AfterEvent() {
-  if (console_.TerminateRequested()) {
-    QCoreApplication::exit(0);
-    return;
-  }
-  timers_->Refresh();
-}
-
 void MainWindow::Render() {
   const monitor::ConsoleForm& form = console_.form();
-  const QString caption = ToQ(form.Caption);
-  if (windowTitle() != caption) setWindowTitle(caption);
-  menu_->Render();
+  RenderFrame(form.Caption);
   tool_bar_->Render();
-  status_bar_->Render();
   for (int i = 0; i < pages_->count(); ++i) {
     const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
     if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);

@@ -3,47 +3,30 @@
 // and Render shows it after every event, touching only what differs.
 #pragma once
 
-#include <QMainWindow>
-#include <string>
-
-#include "common/qt/timer_driver.h"
+#include "common/qt/form_window.h"
 #include "stanmon/console.h"
 
 class QTabWidget;
 
-namespace shell {
-class FormMenuBar;
-}  // namespace shell
-
 namespace stanmon {
 
 class AboutPage;
-class ConsoleStatusBar;
 class ConsoleToolBar;
 class JournalPage;
 class MnemonicPage;
 class PlanPage;
 class SettingsPage;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public shell::FormWindow {
   Q_OBJECT
 
  public:
   explicit MainWindow(Console& console, QWidget* parent = nullptr);
-
-  // Drives the console's timers; its Start belongs to the program's start.
-  shell::TimerDriver& timer_driver() { return *timers_; }
-  void Render();
+  void Render() override;
 
  private:
-  // The exit command ends the program; any other event has the form shown anew.
-  void AfterEvent();
-
   Console& console_;
-  shell::TimerDriver* timers_;
-  shell::FormMenuBar* menu_ = nullptr;
   ConsoleToolBar* tool_bar_ = nullptr;
-  ConsoleStatusBar* status_bar_ = nullptr;
   QTabWidget* pages_ = nullptr;
   MnemonicPage* mnemonic_ = nullptr;
   SettingsPage* settings_ = nullptr;

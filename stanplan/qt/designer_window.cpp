@@ -5,24 +5,21 @@
 #include <QTabWidget>
 
 #include "common/qt/edit_commands.h"
-#include "common/qt/menu_bar.h"
 #include "common/qt/render_util.h"
-#include "common/qt/window_events.h"
 #include "stanplan/qt/drawing_area.h"
 #include "stanplan/qt/glyphs.h"
 #include "stanplan/qt/settings_group.h"
-#include "stanplan/qt/status_bar.h"
 #include "stanplan/qt/tool_bar.h"
 
 namespace stanplan {
 
 using shell::ApplyEditCommand;
 using shell::EditCommand;
-using shell::TimerDriver;
 using shell::ToQ;
 
 namespace {
 
+constexpr int kStatusBarHeight = 19;
 constexpr QRect kToolBar(0, 0, 787, 29);
 constexpr QRect kPages(0, 32, 769, 425);
 constexpr QRect kSettings(0, 0, 193, 385);
@@ -31,22 +28,19 @@ constexpr QRect kDrawing(200, 8, 561, 377);
 }  // namespace
 
 DesignerWindow::DesignerWindow(DesignerApp& app, QWidget* parent)
-    : QMainWindow(parent),
-      app_(app),
-      timers_(new TimerDriver(
-          app.timers(), [this] { Render(); }, this)) {
+    : FormWindow(
+          app, [&app] { return app.TerminateRequested(); }, parent),
+      app_(app) {
   designer::DesignerForm& form = app_.form();
-  const shell::WindowEvents events = shell::RoutedEvents(
-      app_, [this] { AfterEvent(); }, [this] { timers_->Refresh(); });
+  const shell::WindowEvents events = Events();
   setObjectName("Form1");
   setFixedSize(form.Width, form.Height);
   move(form.Left, form.Top);
   setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
 
-  menu_ = new shell::FormMenuBar(form.MainMenu1, events.click, this, ImageListIcon);
-  setMenuBar(menu_);
-  status_bar_ = new DesignerStatusBar(form, this);
-  setStatusBar(status_bar_);
+  AddMenuBar(form.MainMenu1, events.click, ImageListIcon);
+  AddStatusBar(form.StatusBar1, shell::LastPanel::kFixed);
+  statusBar()->setFixedHeight(kStatusBarHeight);
 
   auto* client = new QWidget(this);
   tool_bar_ = new DesignerToolBar(form, events, client);
@@ -89,30 +83,23 @@ void DesignerWindow::AddEditActions() {
     action->setShortcut(entry.keys);
     connect(action, &QAction::triggered, this, [this, command = entry.command] {
       ApplyEditCommand(command, QApplication::focusWidget());
-      timers_->Refresh();
+      timer_driver().Refresh();
     });
     addAction(action);
   }
 }
 
-void DesignerWindow::AfterEvent() {
-  if (app_.TerminateRequested()) {
-    close();
-    QCoreApplication::exit(0);
-    return;
-  }
-  timers_->Refresh();
+void DesignerWindow::EndProgram() {
+  close();
+  FormWindow::EndProgram();
 }
 
 void DesignerWindow::Render() {
   const designer::DesignerForm& form = app_.form();
-  const QString caption = ToQ(form.Caption);
-  if (windowTitle() != caption) setWindowTitle(caption);
+  RenderFrame(form.Caption);
   const QString tab_caption = ToQ(form.TabSheet1);
   if (pages_->tabText(0) != tab_caption) pages_->setTabText(0, tab_caption);
-  menu_->Render();
   tool_bar_->Render();
-  status_bar_->Render();
   settings_->Render();
   drawing_->Render();
 }

@@ -3,45 +3,33 @@
 // and Render shows it after every event, touching only what differs.
 #pragma once
 
-#include <QMainWindow>
-#include <string>
-
-#include "common/qt/timer_driver.h"
+#include "common/qt/form_window.h"
 #include "stanplan/designer_app.h"
 
 class QTabWidget;
 
-namespace shell {
-class FormMenuBar;
-}  // namespace shell
-
 namespace stanplan {
 
-class DesignerStatusBar;
 class DesignerToolBar;
 class DrawingArea;
 class SettingsGroup;
 
-class DesignerWindow : public QMainWindow {
+class DesignerWindow : public shell::FormWindow {
   Q_OBJECT
 
  public:
   explicit DesignerWindow(DesignerApp& app, QWidget* parent = nullptr);
+  void Render() override;
 
-  // Drives the designer's timers; its Start belongs to the program's start.
-  shell::TimerDriver& timer_driver() { return *timers_; }
-  void Render();
+ protected:
+  // The window closes before the program ends.
+  void EndProgram() override;
 
  private:
-  // The exit command ends the program; any other event has the form shown anew.
-  void AfterEvent();
   void AddEditActions();
 
   DesignerApp& app_;
-  shell::TimerDriver* timers_;
-  shell::FormMenuBar* menu_ = nullptr;
   DesignerToolBar* tool_bar_ = nullptr;
-  DesignerStatusBar* status_bar_ = nullptr;
   QTabWidget* pages_ = nullptr;
   SettingsGroup* settings_ = nullptr;
   DrawingArea* drawing_ = nullptr;
