@@ -12,12 +12,6 @@
 
 namespace stanmon {
 
-using shell::JoinLines;
-using shell::PictureBox;
-using shell::SetText;
-using shell::SetTitle;
-using shell::SplitLines;
-
 AboutPage::AboutPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent)
     : QWidget(parent), form_(form), events_(events) {
   auto* page_layout = new QVBoxLayout(this);
@@ -26,7 +20,7 @@ AboutPage::AboutPage(monitor::ConsoleForm& form, const shell::WindowEvents& even
   box_->setObjectName("GroupBox23");
   page_layout->addWidget(box_);
 
-  auto* logo = new PictureBox(box_);
+  auto* logo = new shell::PictureBox(box_);
   logo->setObjectName("Logo");
   logo->SetImage(LogoPicture());
   logo->setFixedSize(96, 96);
@@ -55,7 +49,7 @@ AboutPage::AboutPage(monitor::ConsoleForm& form, const shell::WindowEvents& even
   memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
   connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
     if (setting_memo_) return;
-    form_.Memo2.Lines = SplitLines(memo_->toPlainText());
+    form_.Memo2.Lines = shell::SplitLines(memo_->toPlainText());
     memo_lines_ = form_.Memo2.Lines;
     events_.changed();
   });
@@ -69,14 +63,14 @@ AboutPage::AboutPage(monitor::ConsoleForm& form, const shell::WindowEvents& even
 }
 
 void AboutPage::Render() {
-  SetTitle(box_, form_.GroupBox[23].Caption);
+  shell::SetTitle(box_, form_.GroupBox[23].Caption);
   for (int n = 1; n <= 3; ++n) {
-    SetText(labels_[static_cast<size_t>(n)], form_.Label[static_cast<size_t>(n)]);
+    shell::SetText(labels_[static_cast<size_t>(n)], form_.Label[static_cast<size_t>(n)]);
   }
   if (form_.Memo2.Lines != memo_lines_) {
     memo_lines_ = form_.Memo2.Lines;
     setting_memo_ = true;
-    memo_->setPlainText(JoinLines(memo_lines_));
+    memo_->setPlainText(shell::JoinLines(memo_lines_));
     setting_memo_ = false;
   }
 }

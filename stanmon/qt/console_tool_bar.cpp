@@ -22,19 +22,6 @@
 
 namespace stanmon {
 
-using shell::ApplyEditCommand;
-using shell::EditCommand;
-using shell::FromQ;
-using shell::PictureBox;
-using shell::RenderImageControl;
-using shell::SetBold;
-using shell::SetEditText;
-using shell::SetItems;
-using shell::SetText;
-using shell::SetToolTip;
-using shell::ToQColor;
-using shell::UpDownButtons;
-
 namespace {
 
 constexpr int kPanelHeight = 30;
@@ -77,14 +64,17 @@ void ConsoleToolBar::AddToolButtons() {
   struct Tool {
     int number;
     Glyph glyph;
-    std::optional<EditCommand> edit;
+    std::optional<shell::EditCommand> edit;
     bool separator_after;
   };
   const Tool tools[] = {
-      {9, Glyph::kOpenArchive, std::nullopt, false},  {7, Glyph::kSave, std::nullopt, false},
-      {14, Glyph::kPreview, std::nullopt, true},      {10, Glyph::kSirenOff, std::nullopt, true},
-      {13, Glyph::kCut, EditCommand::kCut, false},    {11, Glyph::kCopy, EditCommand::kCopy, false},
-      {12, Glyph::kPaste, EditCommand::kPaste, true},
+      {9, Glyph::kOpenArchive, std::nullopt, false},
+      {7, Glyph::kSave, std::nullopt, false},
+      {14, Glyph::kPreview, std::nullopt, true},
+      {10, Glyph::kSirenOff, std::nullopt, true},
+      {13, Glyph::kCut, shell::EditCommand::kCut, false},
+      {11, Glyph::kCopy, shell::EditCommand::kCopy, false},
+      {12, Glyph::kPaste, shell::EditCommand::kPaste, true},
   };
   for (const Tool& tool : tools) {
     auto* button = new QToolButton(this);
@@ -94,7 +84,7 @@ void ConsoleToolBar::AddToolButtons() {
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);  // the edit buttons act on the focused control
     connect(button, &QToolButton::clicked, this, [this, tool, name] {
-      if (tool.edit) ApplyEditCommand(*tool.edit, QApplication::focusWidget());
+      if (tool.edit) shell::ApplyEditCommand(*tool.edit, QApplication::focusWidget());
       events_.click(name.toStdString());
     });
     addWidget(button);
@@ -109,7 +99,7 @@ void ConsoleToolBar::AddPanel() {
   panel->setFixedSize(590, kPanelHeight);
 
   for (const LampPlace& place : kLamps) {
-    auto* lamp = new PictureBox(panel);
+    auto* lamp = new shell::PictureBox(panel);
     lamp->setObjectName(ControlName("Image", place.image));
     lamp->setGeometry(place.left, (kPanelHeight - 16) / 2, 16, 16);
     lamps_[place.image] = {lamp, LampPicture(QColor(place.color))};
@@ -134,13 +124,13 @@ void ConsoleToolBar::AddPanel() {
   pause_->setObjectName("Edit20");
   pause_->setGeometry(0, 0, 34, kControlHeight);
   connect(pause_, &QLineEdit::textEdited, this, [this](const QString& text) {
-    form_.Edit20.Text = FromQ(text);
+    form_.Edit20.Text = shell::FromQ(text);
     events_.changed();
   });
-  auto* spinner = new UpDownButtons(pause_panel);
+  auto* spinner = new shell::UpDownButtons(pause_panel);
   spinner->setObjectName("UpDown1");
   spinner->setGeometry(34, 0, 16, kControlHeight);
-  connect(spinner, &UpDownButtons::stepped, this,
+  connect(spinner, &shell::UpDownButtons::stepped, this,
           [this](common::SpinButton button) { events_.spin("UpDown1", button); });
 
   cancel_sms_ = new QPushButton(panel);
@@ -158,11 +148,11 @@ void ConsoleToolBar::AddPanel() {
   inbox_->setInsertPolicy(QComboBox::NoInsert);
   inbox_->setGeometry(403, kControlTop, 112, kControlHeight);
   connect(inbox_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-    form_.ComboBox2.Text = FromQ(text);
+    form_.ComboBox2.Text = shell::FromQ(text);
     events_.changed();
   });
   connect(inbox_, &QComboBox::activated, this, [this](int index) {
-    form_.ComboBox2.Text = FromQ(inbox_->itemText(index));
+    form_.ComboBox2.Text = shell::FromQ(inbox_->itemText(index));
     events_.click("ComboBox2");
   });
 
@@ -177,30 +167,30 @@ void ConsoleToolBar::AddPanel() {
 
 void ConsoleToolBar::Render() {
   for (const auto& [number, button] : tool_buttons_) {
-    SetToolTip(button, form_.ToolButton[static_cast<size_t>(number)].Hint);
+    shell::SetToolTip(button, form_.ToolButton[static_cast<size_t>(number)].Hint);
   }
   for (const LampPlace& place : kLamps) {
     const monitor::TImage& image = form_.Image[static_cast<size_t>(place.image)];
     const Lamp& lamp = lamps_[place.image];
-    RenderImageControl(lamp.box, image, lamp.picture);
+    shell::RenderImageControl(lamp.box, image, lamp.picture);
   }
   const common::DateTime& shown = form_.DateTimePicker1.DateTime;
   const QDate date(shown.year, shown.month, shown.day);
   if (date_->date() != date) date_->setDate(date);
-  SetToolTip(date_, form_.DateTimePicker1.Hint);
-  SetText(pause_, form_.Edit20.Text);
-  SetToolTip(pause_, form_.Edit20.Hint);
-  SetBold(pause_, form_.Edit20.Bold);
-  SetText(cancel_sms_, form_.BitBtn[17].Caption);
-  SetToolTip(cancel_sms_, form_.BitBtn[17].Hint);
+  shell::SetToolTip(date_, form_.DateTimePicker1.Hint);
+  shell::SetText(pause_, form_.Edit20.Text);
+  shell::SetToolTip(pause_, form_.Edit20.Hint);
+  shell::SetBold(pause_, form_.Edit20.Bold);
+  shell::SetText(cancel_sms_, form_.BitBtn[17].Caption);
+  shell::SetToolTip(cancel_sms_, form_.BitBtn[17].Hint);
   gauge_->SetProgress(form_.Gauge1.Progress);
-  gauge_->SetColor(ToQColor(form_.Gauge1.ForeColor, palette()));
-  SetItems(inbox_, form_.ComboBox2.Items);
-  SetEditText(inbox_, form_.ComboBox2.Text);
-  SetToolTip(inbox_, form_.ComboBox2.Hint);
-  SetBold(inbox_, form_.ComboBox2.Bold);
-  SetText(exit_, form_.BitBtn[18].Caption);
-  SetToolTip(exit_, form_.BitBtn[18].Hint);
+  gauge_->SetColor(shell::ToQColor(form_.Gauge1.ForeColor, palette()));
+  shell::SetItems(inbox_, form_.ComboBox2.Items);
+  shell::SetEditText(inbox_, form_.ComboBox2.Text);
+  shell::SetToolTip(inbox_, form_.ComboBox2.Hint);
+  shell::SetBold(inbox_, form_.ComboBox2.Bold);
+  shell::SetText(exit_, form_.BitBtn[18].Caption);
+  shell::SetToolTip(exit_, form_.BitBtn[18].Hint);
 }
 
 }  // namespace stanmon

@@ -2,12 +2,12 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <QPixmap>
+#include <iterator>
+
+#include "common/qt/drawn_icon.h"
 
 namespace stanmon {
 namespace {
-
-constexpr int kSide = 16;
 
 const QColor kOutline(60, 60, 60);
 
@@ -121,41 +121,13 @@ void DrawPlan(QPainter& p) {
 }  // namespace
 
 QIcon GlyphIcon(Glyph glyph) {
-  QPixmap pixmap(kSide, kSide);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  switch (glyph) {
-    case Glyph::kOpenArchive:
-      DrawFolder(painter);
-      break;
-    case Glyph::kSave:
-      DrawDiskette(painter);
-      break;
-    case Glyph::kPreview:
-      DrawPrinter(painter);
-      break;
-    case Glyph::kSirenOff:
-      DrawBellOff(painter);
-      break;
-    case Glyph::kCut:
-      DrawScissors(painter);
-      break;
-    case Glyph::kCopy:
-      DrawCopy(painter);
-      break;
-    case Glyph::kPaste:
-      DrawPaste(painter);
-      break;
-    case Glyph::kExit:
-      DrawExit(painter);
-      break;
-    case Glyph::kChannelPlan:
-      DrawPlan(painter);
-      break;
-  }
-  painter.end();
-  return QIcon(pixmap);
+  using Drawing = void (*)(QPainter&);
+  // In the order of Glyph.
+  static constexpr Drawing kDrawings[] = {DrawFolder,  DrawDiskette, DrawPrinter,
+                                          DrawBellOff, DrawScissors, DrawCopy,
+                                          DrawPaste,   DrawExit,     DrawPlan};
+  static_assert(std::size(kDrawings) == static_cast<std::size_t>(Glyph::kChannelPlan) + 1);
+  return shell::DrawnIcon(kDrawings[static_cast<std::size_t>(glyph)]);
 }
 
 }  // namespace stanmon

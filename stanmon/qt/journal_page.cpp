@@ -6,14 +6,12 @@
 
 namespace stanmon {
 
-using shell::GridView;
-
 JournalPage::JournalPage(monitor::ConsoleForm& form, const shell::WindowEvents& events,
                          QWidget* parent)
     : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  journal_ = new GridView(form.StringGrid7, events.changed, this);
+  journal_ = new shell::GridView(form.StringGrid7, events.changed, this);
   journal_->setObjectName("StringGrid7");
   journal_->AllowColumnSizing();
   layout->addWidget(journal_);

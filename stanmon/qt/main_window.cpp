@@ -17,16 +17,12 @@
 
 namespace stanmon {
 
-using shell::ApplyEditCommand;
-using shell::EditCommand;
-using shell::ToQ;
-
 namespace {
 
-std::optional<EditCommand> EditCommandOf(const std::string& entry) {
-  if (entry == "Cut1") return EditCommand::kCut;
-  if (entry == "Copy1") return EditCommand::kCopy;
-  if (entry == "Paste1") return EditCommand::kPaste;
+std::optional<shell::EditCommand> EditCommandOf(const std::string& entry) {
+  if (entry == "Cut1") return shell::EditCommand::kCut;
+  if (entry == "Copy1") return shell::EditCommand::kCopy;
+  if (entry == "Paste1") return shell::EditCommand::kPaste;
   return std::nullopt;
 }
 
@@ -44,7 +40,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
   // The edit entries act on the focused widget before their handlers run.
   const auto menu_click = [events](const std::string& entry) {
     if (const auto edit = EditCommandOf(entry))
-      ApplyEditCommand(*edit, QApplication::focusWidget());
+      shell::ApplyEditCommand(*edit, QApplication::focusWidget());
     events.click(entry);
   };
   AddMenuBar(form.MainMenu1, menu_click);
@@ -63,7 +59,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
   for (size_t i = 0; i < std::size(pages); ++i) {
     QWidget* page = pages[i];
     page->setObjectName(QStringLiteral("TabSheet%1").arg(i + 1));
-    pages_->addTab(page, ToQ(form.PageControl1[i].Caption));
+    pages_->addTab(page, shell::ToQ(form.PageControl1[i].Caption));
   }
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == console_.form().ActivePageIndex) return;  // the window's own rendering
@@ -80,7 +76,7 @@ void MainWindow::Render() {
   RenderFrame(form.Caption);
   tool_bar_->Render();
   for (int i = 0; i < pages_->count(); ++i) {
-    const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
+    const QString page_caption = shell::ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
     if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);
   }
   if (pages_->currentIndex() != form.ActivePageIndex) pages_->setCurrentIndex(form.ActivePageIndex);

@@ -13,17 +13,6 @@
 
 namespace stanmon {
 
-using shell::FromQ;
-using shell::SetBackground;
-using shell::SetBold;
-using shell::SetChecked;
-using shell::SetEditText;
-using shell::SetItems;
-using shell::SetText;
-using shell::SetTitle;
-using shell::SetToolTip;
-using shell::ToQColor;
-
 namespace {
 
 constexpr int kPanelLeftStep = 192;
@@ -76,11 +65,11 @@ void MnemonicPage::AddControlStrip() {
   operator_->setInsertPolicy(QComboBox::NoInsert);
   operator_->setGeometry(262, 19, 217, 25);
   connect(operator_->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-    form_.ComboBox1.Text = FromQ(text);
+    form_.ComboBox1.Text = shell::FromQ(text);
     events_.changed();
   });
   connect(operator_, &QComboBox::activated, this, [this](int index) {
-    form_.ComboBox1.Text = FromQ(operator_->itemText(index));
+    form_.ComboBox1.Text = shell::FromQ(operator_->itemText(index));
     events_.click("ComboBox1");
   });
 
@@ -135,30 +124,30 @@ void MnemonicPage::Render() {
   const QPalette& colors = palette();
   for (int number : {20, 21, 22}) {
     QPushButton* button = buttons_[static_cast<size_t>(number)];
-    SetText(button, form_.BitBtn[static_cast<size_t>(number)].Caption);
-    SetToolTip(button, form_.BitBtn[static_cast<size_t>(number)].Hint);
+    shell::SetText(button, form_.BitBtn[static_cast<size_t>(number)].Caption);
+    shell::SetToolTip(button, form_.BitBtn[static_cast<size_t>(number)].Hint);
   }
-  SetItems(operator_, form_.ComboBox1.Items);
-  SetEditText(operator_, form_.ComboBox1.Text);
-  SetToolTip(operator_, form_.ComboBox1.Hint);
-  SetBold(operator_, form_.ComboBox1.Bold);
+  shell::SetItems(operator_, form_.ComboBox1.Items);
+  shell::SetEditText(operator_, form_.ComboBox1.Text);
+  shell::SetToolTip(operator_, form_.ComboBox1.Hint);
+  shell::SetBold(operator_, form_.ComboBox1.Bold);
 
   for (int c = 1; c <= monitor::kChannels; ++c) {
     const monitor::TGroupBox& panel = form_.GroupBox[static_cast<size_t>(c)];
     QGroupBox* box = channels_[static_cast<size_t>(c)];
-    SetTitle(box, panel.Caption);
-    SetBackground(box, ToQColor(panel.Background, colors));
-    SetToolTip(buttons_[static_cast<size_t>(c)], form_.BitBtn[static_cast<size_t>(c)].Hint);
+    shell::SetTitle(box, panel.Caption);
+    shell::SetBackground(box, shell::ToQColor(panel.Background, colors));
+    shell::SetToolTip(buttons_[static_cast<size_t>(c)], form_.BitBtn[static_cast<size_t>(c)].Hint);
     for (int s = 1; s <= 16; ++s) {
       const auto row = static_cast<size_t>(monitor::SignalRow(c, s));
-      shapes_[row]->SetFill(ToQColor(form_.Shape[row].Brush, colors));
+      shapes_[row]->SetFill(shell::ToQColor(form_.Shape[row].Brush, colors));
     }
     for (int number : {monitor::OutputBoxP1(c), monitor::OutputBoxP2(c)}) {
       const monitor::TCheckBox& shown = form_.CheckBox[static_cast<size_t>(number)];
       QCheckBox* box_widget = outputs_[static_cast<size_t>(number)];
-      SetText(box_widget, shown.Caption);
-      SetChecked(box_widget, shown.Checked);
-      SetBackground(box_widget, ToQColor(shown.Background, colors));
+      shell::SetText(box_widget, shown.Caption);
+      shell::SetChecked(box_widget, shown.Checked);
+      shell::SetBackground(box_widget, shell::ToQColor(shown.Background, colors));
     }
   }
 }

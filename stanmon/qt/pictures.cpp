@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include "common/qt/floor_plan.h"
+
 namespace stanmon {
 namespace {
 
@@ -22,12 +24,6 @@ void DrawBall(QPainter& p, const QRectF& r, const QColor& color) {
   p.setBrush(shine);
   p.drawEllipse(r);
 }
-
-struct Room {
-  QRect area;
-  QColor floor;
-  const char* name;
-};
 
 }  // namespace
 
@@ -64,7 +60,7 @@ QImage PlanBackgroundPicture() {
   for (int x = 0; x < kWidth; x += 20) p.drawLine(x, 0, x, kHeight);
   for (int y = 0; y < kHeight; y += 20) p.drawLine(0, y, kWidth, y);
 
-  const Room rooms[] = {
+  const shell::Room rooms[] = {
       {{20, 20, 170, 130}, QColor(222, 235, 247), "Котельная"},
       {{190, 20, 150, 130}, QColor(226, 240, 222), "Насосная"},
       {{340, 20, 169, 130}, QColor(250, 235, 215), "Щитовая"},
@@ -73,15 +69,8 @@ QImage PlanBackgroundPicture() {
       {{340, 190, 169, 151}, QColor(224, 238, 238), "Операторская"},
       {{20, 150, 489, 40}, QColor(236, 232, 224), "Коридор"},
   };
-  QFont font = p.font();
-  font.setPixelSize(12);
-  p.setFont(font);
-  for (const Room& room : rooms) {
-    p.fillRect(room.area, room.floor);
-    p.setPen(QColor(120, 120, 130));
-    p.drawText(room.area.adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignBottom,
-               QString::fromUtf8(room.name));
-  }
+  shell::PaintRooms(p, rooms,
+                    {QColor(120, 120, 130), QMargins(6, 4, 6, 4), Qt::AlignLeft | Qt::AlignBottom});
 
   // Walls, with door gaps painted over in the floor colours.
   p.setPen(QPen(QColor(90, 95, 110), 4, Qt::SolidLine, Qt::SquareCap));

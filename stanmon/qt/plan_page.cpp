@@ -8,10 +8,6 @@
 
 namespace stanmon {
 
-using shell::GridView;
-using shell::PictureBox;
-using shell::RenderImageControl;
-
 namespace {
 
 constexpr QRect kSignalList(0, 0, 241, 361);
@@ -23,7 +19,7 @@ constexpr int kLastAlarmMarker = 13;  // Image2..Image13 mark alarm zones, the r
 
 PlanPage::PlanPage(monitor::ConsoleForm& form, const shell::WindowEvents& events, QWidget* parent)
     : QWidget(parent), form_(form) {
-  signal_list_ = new GridView(form_.StringGrid2, events.changed, this);
+  signal_list_ = new shell::GridView(form_.StringGrid2, events.changed, this);
   signal_list_->setObjectName("StringGrid2");
   signal_list_->setGeometry(kSignalList);
 
@@ -35,7 +31,7 @@ PlanPage::PlanPage(monitor::ConsoleForm& form, const shell::WindowEvents& events
   for (int n = 2; n <= 17; ++n)
     built_in_[static_cast<size_t>(n)] = MarkerPicture(n <= kLastAlarmMarker);
   for (int n = 1; n <= 17; ++n) {
-    auto* image = new PictureBox(area_);
+    auto* image = new shell::PictureBox(area_);
     image->setObjectName(QStringLiteral("Image%1").arg(n));
     images_[static_cast<size_t>(n)] = image;
   }
@@ -46,8 +42,8 @@ void PlanPage::Render() {
   signal_list_->Render();
   for (int n = 1; n <= 17; ++n) {
     const monitor::TImage& shown = form_.Image[static_cast<size_t>(n)];
-    PictureBox* image = images_[static_cast<size_t>(n)];
-    RenderImageControl(image, shown, built_in_[static_cast<size_t>(n)]);
+    shell::PictureBox* image = images_[static_cast<size_t>(n)];
+    shell::RenderImageControl(image, shown, built_in_[static_cast<size_t>(n)]);
     // The background reaches to the area's edges; a marker is one marker square.
     const QSize size =
         n == 1 ? kArea.size() - QSize(shown.Left, shown.Top) : QSize(kMarkerSide, kMarkerSide);

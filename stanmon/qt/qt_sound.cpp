@@ -14,8 +14,6 @@
 
 namespace stanmon {
 
-using shell::RequireReadableFile;
-
 namespace {
 
 constexpr int kBeepRate = 22050;
@@ -73,7 +71,7 @@ QtSound::QtSound(QObject* parent) : QObject(parent) {
 }
 
 void QtSound::Open(const std::string& path) {
-  RequireReadableFile(path);
+  shell::RequireReadableFile(path);
   player_.setSource(
       QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
 }

@@ -9,9 +9,6 @@
 
 namespace stanmon {
 
-using shell::ToQ;
-using shell::ToQColor;
-
 namespace {
 
 // Millimetres on the paper, from its top-left corner, to the painter's units.
@@ -49,9 +46,9 @@ void PaintPage(QPainter& painter, const PaperMap& map, const monitor::ReportLayo
   const QPalette palette;
   for (const monitor::ReportHeaderItem& item : monitor::ReportPageHeader(now, page.number)) {
     painter.setFont(ReportFont(item.point_size, item.bold));
-    painter.setPen(ToQColor(item.color, palette));
+    painter.setPen(shell::ToQColor(item.color, palette));
     painter.drawText(map.Rect(left + item.left_mm, top, right, top + layout.header_mm), kTextFlags,
-                     ToQ(item.text));
+                     shell::ToQ(item.text));
   }
 
   painter.setFont(ReportFont(layout.font_pt));
@@ -59,7 +56,7 @@ void PaintPage(QPainter& painter, const PaperMap& map, const monitor::ReportLayo
   for (std::size_t i = 0; i < page.line_count; ++i) {
     const double band_top = top + layout.header_mm + static_cast<double>(i) * layout.line_mm;
     painter.drawText(map.Rect(left, band_top, right, band_top + layout.line_mm), kTextFlags,
-                     ToQ(lines[page.first_line + i]));
+                     shell::ToQ(lines[page.first_line + i]));
   }
 }
 

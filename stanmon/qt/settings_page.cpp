@@ -10,14 +10,6 @@
 
 namespace stanmon {
 
-using shell::FromQ;
-using shell::GridView;
-using shell::SetBold;
-using shell::SetChecked;
-using shell::SetText;
-using shell::SetTitle;
-using shell::SetToolTip;
-
 namespace {
 
 // Inside a group box: below its caption, a margin from its frame.
@@ -38,16 +30,16 @@ SettingsPage::SettingsPage(monitor::ConsoleForm& form, const shell::WindowEvents
                            QWidget* parent)
     : QWidget(parent), form_(form), events_(events) {
   signals_box_ = AddBox("GroupBox", 17, kSignalsBox);
-  signal_table_ = new GridView(form_.StringGrid1, events_.changed, signals_box_);
+  signal_table_ = new shell::GridView(form_.StringGrid1, events_.changed, signals_box_);
   signal_table_->setObjectName("StringGrid1");
   signal_table_->setGeometry(Inside(kSignalsBox));
 
   objects_box_ = AddBox("GroupBox", 20, kObjectsBox);
-  object_table_ = new GridView(form_.StringGrid3, events_.changed, objects_box_);
+  object_table_ = new shell::GridView(form_.StringGrid3, events_.changed, objects_box_);
   object_table_->setObjectName("StringGrid3");
   object_table_->setGeometry(Inside(kObjectsBox));
 
-  operator_list_ = new GridView(form_.StringGrid4, events_.changed, this);
+  operator_list_ = new shell::GridView(form_.StringGrid4, events_.changed, this);
   operator_list_->setObjectName("StringGrid4");
   operator_list_->setGeometry(kOperatorList);
 
@@ -87,30 +79,30 @@ QLineEdit* SettingsPage::AddEdit(QWidget* parent, const char* name, monitor::TEd
   line->setObjectName(name);
   line->setGeometry(place);
   connect(line, &QLineEdit::textEdited, this, [this, &edit](const QString& text) {
-    edit.Text = FromQ(text);
+    edit.Text = shell::FromQ(text);
     events_.changed();
   });
   return line;
 }
 
 void SettingsPage::Render() {
-  SetTitle(signals_box_, form_.GroupBox[17].Caption);
-  SetTitle(price_box_, form_.GroupBox[18].Caption);
-  SetTitle(siren_box_, form_.GroupBox[19].Caption);
-  SetTitle(objects_box_, form_.GroupBox[20].Caption);
-  SetTitle(phones_box_, form_.GroupBox[24].Caption);
+  shell::SetTitle(signals_box_, form_.GroupBox[17].Caption);
+  shell::SetTitle(price_box_, form_.GroupBox[18].Caption);
+  shell::SetTitle(siren_box_, form_.GroupBox[19].Caption);
+  shell::SetTitle(objects_box_, form_.GroupBox[20].Caption);
+  shell::SetTitle(phones_box_, form_.GroupBox[24].Caption);
   signal_table_->Render();
   object_table_->Render();
   operator_list_->Render();
   for (const auto& [line, edit] :
        {std::pair{price_, &form_.Edit1}, std::pair{phone1_, &form_.Edit2},
         std::pair{phone2_, &form_.Edit19}}) {
-    SetText(line, edit->Text);
-    SetToolTip(line, edit->Hint);
-    SetBold(line, edit->Bold);
+    shell::SetText(line, edit->Text);
+    shell::SetToolTip(line, edit->Hint);
+    shell::SetBold(line, edit->Bold);
   }
-  SetText(siren_, form_.CheckBox[17].Caption);
-  SetChecked(siren_, form_.CheckBox[17].Checked);
+  shell::SetText(siren_, form_.CheckBox[17].Caption);
+  shell::SetChecked(siren_, form_.CheckBox[17].Checked);
 }
 
 }  // namespace stanmon

@@ -13,10 +13,6 @@
 
 namespace stanplan {
 
-using shell::ApplyEditCommand;
-using shell::EditCommand;
-using shell::ToQ;
-
 namespace {
 
 constexpr int kStatusBarHeight = 19;
@@ -50,7 +46,7 @@ DesignerWindow::DesignerWindow(DesignerApp& app, QWidget* parent)
   pages_->setGeometry(kPages);
   auto* tab = new QWidget(pages_);
   tab->setObjectName("TabSheet1");
-  pages_->addTab(tab, ToQ(form.TabSheet1));
+  pages_->addTab(tab, shell::ToQ(form.TabSheet1));
   settings_ = new SettingsGroup(form, events, tab);
   settings_->setGeometry(kSettings);
   drawing_ = new DrawingArea(form, tab);
@@ -66,23 +62,23 @@ DesignerWindow::DesignerWindow(DesignerApp& app, QWidget* parent)
 void DesignerWindow::AddEditActions() {
   struct Entry {
     const char* name;
-    EditCommand command;
+    shell::EditCommand command;
     QKeySequence keys;
   };
   const Entry entries[] = {
-      {"EditCut1", EditCommand::kCut, QKeySequence(Qt::CTRL | Qt::Key_X)},
-      {"EditCopy1", EditCommand::kCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
-      {"EditPaste1", EditCommand::kPaste, QKeySequence(Qt::CTRL | Qt::Key_V)},
-      {"EditDelete1", EditCommand::kDelete, QKeySequence(Qt::Key_Delete)},
-      {"EditUndo1", EditCommand::kUndo, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
-      {"EditSelectAll1", EditCommand::kSelectAll, QKeySequence()},
+      {"EditCut1", shell::EditCommand::kCut, QKeySequence(Qt::CTRL | Qt::Key_X)},
+      {"EditCopy1", shell::EditCommand::kCopy, QKeySequence(Qt::CTRL | Qt::Key_C)},
+      {"EditPaste1", shell::EditCommand::kPaste, QKeySequence(Qt::CTRL | Qt::Key_V)},
+      {"EditDelete1", shell::EditCommand::kDelete, QKeySequence(Qt::Key_Delete)},
+      {"EditUndo1", shell::EditCommand::kUndo, QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+      {"EditSelectAll1", shell::EditCommand::kSelectAll, QKeySequence()},
   };
   for (const Entry& entry : entries) {
     auto* action = new QAction(this);
     action->setObjectName(entry.name);
     action->setShortcut(entry.keys);
     connect(action, &QAction::triggered, this, [this, command = entry.command] {
-      ApplyEditCommand(command, QApplication::focusWidget());
+      shell::ApplyEditCommand(command, QApplication::focusWidget());
       timer_driver().Refresh();
     });
     addAction(action);
@@ -97,7 +93,7 @@ void DesignerWindow::EndProgram() {
 void DesignerWindow::Render() {
   const designer::DesignerForm& form = app_.form();
   RenderFrame(form.Caption);
-  const QString tab_caption = ToQ(form.TabSheet1);
+  const QString tab_caption = shell::ToQ(form.TabSheet1);
   if (pages_->tabText(0) != tab_caption) pages_->setTabText(0, tab_caption);
   tool_bar_->Render();
   settings_->Render();

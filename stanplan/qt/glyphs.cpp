@@ -3,8 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
-#include <functional>
 
+#include "common/qt/drawn_icon.h"
 #include "designer/designer_form.h"
 
 namespace stanplan {
@@ -125,47 +125,30 @@ void DrawOpenPicture(QPainter& p) {
   p.drawEllipse(QRectF(10, 4, 3, 3));
 }
 
-std::function<void(QPainter&)> Drawing(int index) {
-  switch (index) {
-    case designer::kImageCreate:
-      return DrawCreate;
-    case designer::kImageRead:
-      return DrawRead;
-    case designer::kImageWrite:
-      return DrawWrite;
-    case designer::kImageCut:
-      return DrawCut;
-    case designer::kImageCopy:
-      return DrawCopy;
-    case designer::kImagePaste:
-      return DrawPaste;
-    case designer::kImageOk:
-      return DrawOk;
-    case designer::kImageStart:
-      return DrawStart;
-    case designer::kImageExit:
-      return DrawExit;
-    case designer::kImageStop:
-      return DrawStop;
-    case designer::kImageOpenPicture:
-      return DrawOpenPicture;
-    default:
-      return nullptr;
-  }
-}
-
 }  // namespace
 
 QIcon ImageListIcon(int index) {
-  const auto draw = Drawing(index);
-  if (!draw) return {};
-  QImage image(16, 16, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter p(&image);
-  p.setRenderHint(QPainter::Antialiasing);
-  draw(p);
-  p.end();
-  return QIcon(QPixmap::fromImage(image));
+  struct Entry {
+    int index;
+    void (*draw)(QPainter&);
+  };
+  static constexpr Entry kImageList[] = {
+      {designer::kImageCreate, DrawCreate},
+      {designer::kImageRead, DrawRead},
+      {designer::kImageWrite, DrawWrite},
+      {designer::kImageCut, DrawCut},
+      {designer::kImageCopy, DrawCopy},
+      {designer::kImagePaste, DrawPaste},
+      {designer::kImageOk, DrawOk},
+      {designer::kImageStart, DrawStart},
+      {designer::kImageExit, DrawExit},
+      {designer::kImageStop, DrawStop},
+      {designer::kImageOpenPicture, DrawOpenPicture},
+  };
+  for (const Entry& entry : kImageList) {
+    if (entry.index == index) return shell::DrawnIcon(entry.draw);
+  }
+  return {};
 }
 
 }  // namespace stanplan

@@ -11,14 +11,11 @@
 
 namespace stanplan {
 
-using shell::QtDialogs;
-using shell::QtPicture;
-
 int DesignerProgramEntry(int argc, char** argv) {
   QApplication app(argc, argv);
   SetUpLook(app);
-  QtDialogs dialogs;
-  QtPicture picture;
+  shell::QtDialogs dialogs;
+  shell::QtPicture picture;
   DesignerApp designer(designer::DesignerPorts{dialogs, picture, std::filesystem::current_path(),
                                                QApplication::applicationFilePath().toStdString()});
   DesignerWindow window(designer);

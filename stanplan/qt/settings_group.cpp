@@ -11,14 +11,6 @@
 
 namespace stanplan {
 
-using shell::GridView;
-using shell::SetText;
-using shell::SetTextColor;
-using shell::SetTitle;
-using shell::SingleLine;
-using shell::ToQ;
-using shell::UpDownButtons;
-
 namespace {
 
 constexpr int kSpinnerWidth = 15;
@@ -50,7 +42,7 @@ SettingsGroup::SettingsGroup(designer::DesignerForm& form, const shell::WindowEv
   AddField(2, form_.Edit2, kEdit2);
   AddField(3, form_.Edit3, kEdit3);
 
-  grid_ = new GridView(form_.StringGrid1, events_.changed, this, shell::CellEditing::kLive);
+  grid_ = new shell::GridView(form_.StringGrid1, events_.changed, this, shell::CellEditing::kLive);
   grid_->setObjectName("StringGrid1");
   grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -72,33 +64,33 @@ void SettingsGroup::AddField(int number, designer::TEdit& edit, const QRect& pla
   line->setObjectName(QStringLiteral("Edit%1").arg(number));
   line->setGeometry(place);
   connect(line, &QLineEdit::textEdited, this, [this, &edit](const QString& text) {
-    edit.Text = SingleLine(text);
+    edit.Text = shell::SingleLine(text);
     events_.changed();
   });
   connect(line, &QLineEdit::returnPressed, this, [this] { events_.click("BitBtn1"); });
 
-  auto* spinner = new UpDownButtons(this);
+  auto* spinner = new shell::UpDownButtons(this);
   const std::string name = "UpDown" + std::to_string(number);
-  spinner->setObjectName(ToQ(name));
+  spinner->setObjectName(shell::ToQ(name));
   spinner->setGeometry(place.right() + 1, place.top(), kSpinnerWidth, place.height());
-  connect(spinner, &UpDownButtons::stepped, this,
+  connect(spinner, &shell::UpDownButtons::stepped, this,
           [this, name](common::SpinButton button) { events_.spin(name, button); });
   fields_[static_cast<std::size_t>(number - 1)] = {&edit, line};
 }
 
 void SettingsGroup::Render() {
-  SetTitle(this, form_.GroupBox1);
+  shell::SetTitle(this, form_.GroupBox1);
   for (const Caption& caption : labels_) {
-    SetText(caption.widget, caption.label->Caption);
-    SetTextColor(caption.widget, caption.label->FontColor);
+    shell::SetText(caption.widget, caption.label->Caption);
+    shell::SetTextColor(caption.widget, caption.label->FontColor);
     if (caption.widget->size() != caption.widget->sizeHint()) caption.widget->adjustSize();
   }
   for (const Field& field : fields_) {
-    SetText(field.line, field.edit->Text);
-    SetTextColor(field.line, field.edit->FontColor);
+    shell::SetText(field.line, field.edit->Text);
+    shell::SetTextColor(field.line, field.edit->FontColor);
   }
   grid_->Render();
-  SetText(apply_, form_.BitBtn1.Caption);
+  shell::SetText(apply_, form_.BitBtn1.Caption);
 }
 
 }  // namespace stanplan

@@ -12,11 +12,6 @@
 
 namespace stanplan {
 
-using shell::ApplyEditCommand;
-using shell::EditCommand;
-using shell::SetText;
-using shell::ToQ;
-
 namespace {
 
 constexpr int kHeight = 29;
@@ -24,10 +19,10 @@ constexpr QSize kButtonSize(23, 22);
 constexpr QSize kExitSize(75, 22);
 
 // The tool buttons that carry the standard edit actions.
-std::optional<EditCommand> EditCommandOf(const std::string& name) {
-  if (name == "ToolButton3") return EditCommand::kCut;
-  if (name == "ToolButton7") return EditCommand::kCopy;
-  if (name == "ToolButton8") return EditCommand::kPaste;
+std::optional<shell::EditCommand> EditCommandOf(const std::string& name) {
+  if (name == "ToolButton3") return shell::EditCommand::kCut;
+  if (name == "ToolButton7") return shell::EditCommand::kCopy;
+  if (name == "ToolButton8") return shell::EditCommand::kPaste;
   return std::nullopt;
 }
 
@@ -61,7 +56,7 @@ DesignerToolBar::DesignerToolBar(const designer::DesignerForm& form,
 
 void DesignerToolBar::AddButton(const designer::TToolButton& entry) {
   auto* button = new QToolButton(this);
-  button->setObjectName(ToQ(entry.Name));
+  button->setObjectName(shell::ToQ(entry.Name));
   button->setIcon(ImageListIcon(entry.ImageIndex));
   button->setFixedSize(kButtonSize);
   button->setAutoRaise(true);
@@ -69,7 +64,7 @@ void DesignerToolBar::AddButton(const designer::TToolButton& entry) {
   const std::string name = entry.Name;
   connect(button, &QToolButton::clicked, this, [this, name] {
     if (const auto edit = EditCommandOf(name)) {
-      ApplyEditCommand(*edit, QApplication::focusWidget());
+      shell::ApplyEditCommand(*edit, QApplication::focusWidget());
       events_.changed();
       return;
     }
@@ -80,7 +75,7 @@ void DesignerToolBar::AddButton(const designer::TToolButton& entry) {
 
 void DesignerToolBar::AddSeparator(const designer::TToolButton& entry) {
   auto* gap = new QFrame(this);
-  gap->setObjectName(ToQ(entry.Name));
+  gap->setObjectName(shell::ToQ(entry.Name));
   gap->setFrameShape(QFrame::VLine);
   gap->setFrameShadow(QFrame::Sunken);
   gap->setFixedSize(entry.Width, kButtonSize.height());
@@ -88,7 +83,7 @@ void DesignerToolBar::AddSeparator(const designer::TToolButton& entry) {
 }
 
 void DesignerToolBar::Render() {
-  SetText(exit_, form_.BitBtn2.Caption);
+  shell::SetText(exit_, form_.BitBtn2.Caption);
 }
 
 }  // namespace stanplan

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "common/qt/floor_plan.h"
 #include "common/qt/qt_picture.h"
 #include "common/timer_bank.h"
 #include "stanplan/designer_app.h"
@@ -17,19 +18,13 @@
 
 namespace {
 
-struct Room {
-  QRect area;
-  QColor floor;
-  const char* name;
-};
-
 // A small warehouse floor plan, 560 x 360, as a user would scan or draw one.
 QImage FloorPlan() {
   QImage image(560, 360, QImage::Format_RGB888);
   image.fill(QColor(252, 252, 248));
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
-  const Room rooms[] = {
+  const shell::Room rooms[] = {
       {{20, 20, 250, 180}, QColor(226, 236, 246), "Склад готовой продукции"},
       {{270, 20, 150, 110}, QColor(236, 246, 226), "Офис"},
       {{420, 20, 110, 110}, QColor(250, 238, 220), "Серверная"},
@@ -37,15 +32,8 @@ QImage FloorPlan() {
       {{20, 200, 180, 140}, QColor(246, 230, 236), "Котельная"},
       {{200, 200, 330, 140}, QColor(252, 248, 222), "Цех"},
   };
-  QFont font = p.font();
-  font.setPixelSize(12);
-  p.setFont(font);
-  for (const Room& room : rooms) {
-    p.fillRect(room.area, room.floor);
-    p.setPen(QColor(110, 110, 120));
-    p.drawText(room.area.adjusted(8, 6, -8, -6), Qt::AlignRight | Qt::AlignBottom,
-               QString::fromUtf8(room.name));
-  }
+  shell::PaintRooms(
+      p, rooms, {QColor(110, 110, 120), QMargins(8, 6, 8, 6), Qt::AlignRight | Qt::AlignBottom});
   p.setPen(QPen(QColor(60, 60, 70), 5, Qt::SolidLine, Qt::SquareCap));
   p.drawRect(20, 20, 510, 320);
   p.setPen(QPen(QColor(60, 60, 70), 3, Qt::SolidLine, Qt::SquareCap));
