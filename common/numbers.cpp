@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -199,8 +200,19 @@ std::string FloatToStr(double value) {
   return out;
 }
 
-std::string IntToStr(std::int64_t value) {
-  return std::to_string(value);
+std::optional<std::int32_t> DecimalInt32(std::string_view text) {
+  const bool negative = !text.empty() && text.front() == '-';
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  if (text.empty()) return std::nullopt;
+  const std::int64_t limit =
+      std::int64_t{std::numeric_limits<std::int32_t>::max()} + (negative ? 1 : 0);
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > limit) return std::nullopt;
+  }
+  return static_cast<std::int32_t>(negative ? -value : value);
 }
 
 }  // namespace common

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,7 +24,8 @@ double StrToFloat(std::string_view text);
 // separator or a non-zero magnitude below 0.00001.
 std::string FloatToStr(double value);
 
-// Decimal text of a whole number.
-std::string IntToStr(std::int64_t value);
+// An optional sign and decimal digits, nothing before or after them, within 32
+// bits; nothing for any other text.
+std::optional<std::int32_t> DecimalInt32(std::string_view text);
 
 }  // namespace common

@@ -1,36 +1,23 @@
 #include "common/plan_settings_file.h"
 
-#include <limits>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "common/line_file.h"
+#include "common/numbers.h"
 #include "common/platform_error.h"
 
 namespace common {
 
 std::int32_t ParsePlanValue(std::string_view line) {
-  const auto bad = [&] {
-    return PlatformError("'" + std::string(line) + "' is not a valid integer value");
-  };
-  std::size_t i = 0;
-  while (i < line.size() && line[i] == ' ') ++i;
-  bool negative = false;
-  if (i < line.size() && (line[i] == '-' || line[i] == '+')) negative = line[i++] == '-';
-  if (i == line.size()) throw bad();
-  std::int64_t value = 0;
-  for (; i < line.size(); ++i) {
-    if (line[i] < '0' || line[i] > '9') throw bad();
-    value = value * 10 + (line[i] - '0');
-    if (value > std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1) throw bad();
-  }
-  if (negative) value = -value;
-  if (value > std::numeric_limits<std::int32_t>::max()) throw bad();
-  return static_cast<std::int32_t>(value);
+  const std::size_t start = std::min(line.find_first_not_of(' '), line.size());
+  if (const auto value = DecimalInt32(line.substr(start))) return *value;
+  throw PlatformError("'" + std::string(line) + "' is not a valid integer value");
 }
 
 PlanMarkers ReadPlanSettingsFile(const std::filesystem::path& path) {
-  const LineFile file = ReadLineFile(path, 2 * std::tuple_size_v<PlanMarkers>);
+  const LineFile file = ReadLineFile(path, kPlanSettingsLines);
   PlanMarkers markers;
   for (std::size_t k = 0; k < markers.size(); ++k) {
     markers[k].x = ParsePlanValue(file.Line(2 * k));

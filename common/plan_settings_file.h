@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <string_view>
@@ -17,6 +18,7 @@ struct PlanPoint {
 };
 
 using PlanMarkers = std::array<PlanPoint, 16>;  // index k - 1 = marker k
+inline constexpr std::size_t kPlanSettingsLines = 2 * std::tuple_size_v<PlanMarkers>;
 
 // One line's value: spaces before it skipped, optional sign, decimal digits,
 // nothing after, within 32 bits. Otherwise throws

@@ -5,10 +5,10 @@
 namespace designer {
 
 void OpenBackgroundPicture(Desk& d) {
-  const auto chosen = ShowOpenDialog(d, d.form.OpenDialog1, "Открыть фоновый рисунок ");  // 1
+  const auto chosen = ShowOpenDialog(d, d.form.OpenDialog1, "Открыть фоновый рисунок ");
   if (!chosen) return;
-  d.form.Image[1].Picture = d.ports.picture.Load(d.File(*chosen).string());  // 2
-  d.form.StatusBar1[0].Text = *chosen;                                       // 3
+  d.form.Image[kBackgroundImage].Picture = d.ports.picture.Load(d.File(*chosen).string());
+  d.form.StatusBar1[kPictureFilePanel].Text = *chosen;
 }
 
 void N6Click(Desk& d) {

@@ -13,11 +13,19 @@ void N5Click(Desk& d) {
   ShowMarkers(d);
 }
 
+namespace {
+
+// The phases of a blink run 1, 2, 3, 1 ...; the markers are hidden in the first.
+constexpr std::int32_t kBlinkPhases = 3;
+constexpr std::int32_t kHiddenPhase = 1;
+
+}  // namespace
+
 void Timer4Timer(Desk& d) {
   d.form.Timer4.Enabled = false;
   std::int32_t& phase = d.state.BlinkPhase;
-  phase = phase + 1 > 3 ? 1 : phase + 1;
-  if (phase == 1) {
+  phase = phase + 1 > kBlinkPhases ? 1 : phase + 1;
+  if (phase == kHiddenPhase) {
     HideMarkers(d);
   } else {
     ShowMarkers(d);

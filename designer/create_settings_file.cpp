@@ -7,10 +7,10 @@ namespace designer {
 void CreateSettingsFile(Desk& d) {
   if (!d.ports.dialogs.Confirm("Старые установки будут стерты", "Создать новый файл",
                                common::BoxIcon::Information)) {
-    return;  // 1
+    return;
   }
-  common::WritePlanSettingsFile(d.File(kWorkingSettingsFile), common::DefaultPlanMarkers());  // 2
-  d.state.SettingsLoaded = false;                                                             // 3
+  common::WritePlanSettingsFile(d.File(kWorkingSettingsFile), common::DefaultPlanMarkers());
+  d.state.SettingsLoaded = false;
   // A failed start-up load left Timer3 stopped; the new load must come all the same.
   d.form.Timer3.Enabled = true;
 }

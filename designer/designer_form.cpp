@@ -88,7 +88,7 @@ DesignerForm MakeDesignerForm() {
   f.BitBtn1 = {"Применить", kImageOk};
 
   for (int k = 1; k <= kMarkers; ++k) {
-    TImage& marker = f.Image[static_cast<std::size_t>(k + 1)];
+    TImage& marker = f.Image[static_cast<std::size_t>(MarkerIndex(k))];
     marker.Left = kDesignMarkerLeft[k - 1];
     marker.Top = kDesignMarkerTop;
     marker.Hint = std::to_string(k);

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,17 @@
 namespace designer {
 
 inline constexpr int kMarkers = 16;
+
+// The roles of the images and status panels.
+inline constexpr int kBackgroundImage = 1;
+inline constexpr std::size_t kPictureFilePanel = 0;   // the background picture's file
+inline constexpr std::size_t kSettingsFilePanel = 1;  // the settings file last read
+
+// The image of marker number n, n + 1, wrapping at 32 bits as the platform's
+// arithmetic does, so any number is safe to pass to PlaceMarker.
+constexpr std::int32_t MarkerIndex(std::int32_t n) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(n) + 1u);
+}
 
 // The image list's pictures, shared by the tool bar, the menus and the buttons.
 enum ImageIndex : int {
@@ -53,7 +66,7 @@ struct DesignerForm {
   TStringGrid StringGrid1;  // the coordinate grid: number, horizontal, vertical
   TButton BitBtn1;          // "Применить", the window's default button
 
-  std::array<TImage, 18> Image;  // 1 background, 2..17 markers
+  std::array<TImage, MarkerIndex(kMarkers) + 1> Image;  // 1 background, 2..17 markers
 
   std::array<TStatusPanel, 3> StatusBar1;  // 0 picture file, 1 settings file, 2 empty
 

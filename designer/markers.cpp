@@ -3,11 +3,11 @@
 namespace designer {
 
 TImage& Marker(Desk& d, int k) {
-  return d.form.Image[static_cast<std::size_t>(k + 1)];
+  return d.form.Image[static_cast<std::size_t>(MarkerIndex(k))];
 }
 
 void PlaceMarker(Desk& d, std::int32_t index, std::int32_t x, std::int32_t y) {
-  if (index < 2 || index > kMarkers + 1) return;
+  if (index < MarkerIndex(1) || index > MarkerIndex(kMarkers)) return;
   TImage& image = d.form.Image[static_cast<std::size_t>(index)];
   image.Left = x;
   image.Top = y;

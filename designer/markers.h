@@ -7,18 +7,12 @@
 
 namespace designer {
 
-// Image(k + 1), the image of marker k (1..16).
+// Image(MarkerIndex(k)), the image of marker k (1..16).
 TImage& Marker(Desk& d, int k);
 
 // Whether a number names a marker, 1..16.
 constexpr bool IsMarkerNumber(std::int32_t n) {
   return n >= 1 && n <= kMarkers;
-}
-
-// The image index of marker number n, n + 1, wrapping at 32 bits as the
-// platform's arithmetic does, so any number is safe to pass to PlaceMarker.
-constexpr std::int32_t MarkerIndex(std::int32_t n) {
-  return static_cast<std::int32_t>(static_cast<std::uint32_t>(n) + 1u);
 }
 
 // For index 2..17 moves Image(index) to left x, then top y; any other index

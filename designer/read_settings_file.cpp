@@ -4,6 +4,7 @@
 
 #include "common/line_file.h"
 #include "common/numbers.h"
+#include "common/plan_settings_file.h"
 #include "common/platform_error.h"
 #include "designer/file_dialogs.h"
 #include "designer/markers.h"
@@ -24,17 +25,17 @@ void FillGrid(TStringGrid& grid, const common::LineFile& file) {
 }  // namespace
 
 void ReadSettingsFile(Desk& d) {
-  const auto chosen = ShowOpenDialog(d, d.form.OpenDialog2, "Выбор установок");  // 1
+  const auto chosen = ShowOpenDialog(d, d.form.OpenDialog2, "Выбор установок");
   if (!chosen) return;
   common::LineFile file;
   try {
-    file = common::ReadLineFile(d.File(*chosen), 2 * kMarkers);  // 2
+    file = common::ReadLineFile(d.File(*chosen), common::kPlanSettingsLines);
   } catch (const common::PlatformError&) {
     d.ports.dialogs.Inform("Ошибка чтения файла ", "Error", common::BoxIcon::Error);
     return;
   }
-  FillGrid(d.form.StringGrid1, file);   // 3
-  d.form.StatusBar1[1].Text = *chosen;  // 4
+  FillGrid(d.form.StringGrid1, file);
+  d.form.StatusBar1[kSettingsFilePanel].Text = *chosen;
 }
 
 void N7Click(Desk& d) {
@@ -42,14 +43,14 @@ void N7Click(Desk& d) {
 }
 
 void ToolButton2Click(Desk& d) {
-  ReadSettingsFile(d);  // 1
+  ReadSettingsFile(d);
   const TStringGrid& grid = d.form.StringGrid1;
-  for (int k = 1; k <= kMarkers; ++k) {  // 2
+  for (int k = 1; k <= kMarkers; ++k) {
     const std::int32_t x = common::StrToInt(grid.Cells(1, k));
     const std::int32_t y = common::StrToInt(grid.Cells(2, k));
-    PlaceMarker(d, k + 1, x, y);
+    PlaceMarker(d, MarkerIndex(k), x, y);
   }
-  d.form.Edit1.Text = "1";  // 3
+  d.form.Edit1.Text = "1";
   d.form.Edit2.Text = grid.Cells(1, 1);
   d.form.Edit3.Text = grid.Cells(2, 1);
 }

@@ -26,10 +26,10 @@ std::optional<std::int64_t> ShownNumber(const std::string& text) {
 }
 
 void MoveCurrentMarker(Desk& d) {
-  const std::int32_t index = MarkerIndex(common::StrToInt(d.form.Edit1.Text));  // 1
+  const std::int32_t index = MarkerIndex(common::StrToInt(d.form.Edit1.Text));
   const std::int32_t x = common::StrToInt(d.form.Edit2.Text);
   const std::int32_t y = common::StrToInt(d.form.Edit3.Text);
-  PlaceMarker(d, index, x, y);  // 2
+  PlaceMarker(d, index, x, y);
 }
 
 }  // namespace
@@ -46,13 +46,13 @@ bool StepUpDown(TUpDown& spinner, TEdit& edit, SpinButton button) {
 }
 
 void UpDown1Click(Desk& d) {
-  const std::int32_t n = common::StrToInt(d.form.Edit1.Text);  // 1
+  const std::int32_t n = common::StrToInt(d.form.Edit1.Text);
   if (!IsMarkerNumber(n)) return;  // no marker row; the spinner keeps Edit1 within 1..16
-  d.form.Edit2.Text = d.form.StringGrid1.Cells(1, n);  // 2
+  d.form.Edit2.Text = d.form.StringGrid1.Cells(1, n);
   d.form.Edit3.Text = d.form.StringGrid1.Cells(2, n);
-  const std::int32_t x = common::StrToInt(d.form.Edit2.Text);  // 3
+  const std::int32_t x = common::StrToInt(d.form.Edit2.Text);
   const std::int32_t y = common::StrToInt(d.form.Edit3.Text);
-  PlaceMarker(d, MarkerIndex(n), x, y);  // 4
+  PlaceMarker(d, MarkerIndex(n), x, y);
 }
 
 void UpDown2Click(Desk& d) {

@@ -19,7 +19,8 @@ void WriteGridHeadings(TStringGrid& grid) {
 
 void LoadStartPicture(Desk& d) {
   const auto path = d.File(kStartPictureFile);
-  if (common::FileExists(path)) d.form.Image[1].Picture = d.ports.picture.Load(path.string());
+  if (common::FileExists(path))
+    d.form.Image[kBackgroundImage].Picture = d.ports.picture.Load(path.string());
 }
 
 void CreateMissingSettingsFile(Desk& d) {
@@ -34,7 +35,8 @@ std::string CoordinateText(const common::LineFile& file, std::size_t line) {
 }
 
 void ReadWorkingSettings(Desk& d) {
-  const common::LineFile file = common::ReadLineFile(d.File(kWorkingSettingsFile), 2 * kMarkers);
+  const common::LineFile file =
+      common::ReadLineFile(d.File(kWorkingSettingsFile), common::kPlanSettingsLines);
   TStringGrid& grid = d.form.StringGrid1;
   for (int k = 1; k <= kMarkers; ++k) {
     const std::size_t first = 2 * static_cast<std::size_t>(k - 1);
@@ -48,28 +50,28 @@ void ReadWorkingSettings(Desk& d) {
 void PlaceLoadedMarkers(Desk& d) {
   for (int k = 1; k <= kMarkers; ++k) {
     const auto at = static_cast<std::size_t>(k);
-    PlaceMarker(d, k + 1, d.state.MarkerX[at], d.state.MarkerY[at]);
+    PlaceMarker(d, MarkerIndex(k), d.state.MarkerX[at], d.state.MarkerY[at]);
   }
 }
 
 }  // namespace
 
 void Timer3Timer(Desk& d) {
-  d.form.Timer3.Enabled = false;                        // 1
-  if (!d.state.SettingsLoaded) LoadStartUpSettings(d);  // 2
-  d.form.Timer3.Enabled = true;                         // 3
+  d.form.Timer3.Enabled = false;
+  if (!d.state.SettingsLoaded) LoadStartUpSettings(d);
+  d.form.Timer3.Enabled = true;
 }
 
 void LoadStartUpSettings(Desk& d) {
-  WriteGridHeadings(d.form.StringGrid1);               // 2.1
-  LoadStartPicture(d);                                 // 2.2
-  CreateMissingSettingsFile(d);                        // 2.3
-  ReadWorkingSettings(d);                              // 2.4
-  PlaceLoadedMarkers(d);                               // 2.5
-  ShowMarkers(d);                                      // 2.6
-  d.form.Edit2.Text = d.form.StringGrid1.Cells(1, 1);  // 2.7
+  WriteGridHeadings(d.form.StringGrid1);
+  LoadStartPicture(d);
+  CreateMissingSettingsFile(d);
+  ReadWorkingSettings(d);
+  PlaceLoadedMarkers(d);
+  ShowMarkers(d);
+  d.form.Edit2.Text = d.form.StringGrid1.Cells(1, 1);
   d.form.Edit3.Text = d.form.StringGrid1.Cells(2, 1);
-  d.state.SettingsLoaded = true;  // 2.8
+  d.state.SettingsLoaded = true;
 }
 
 }  // namespace designer

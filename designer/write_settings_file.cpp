@@ -9,14 +9,14 @@
 namespace designer {
 
 void WriteSettingsFile(Desk& d) {
-  const auto chosen = ShowSaveDialog(d, d.form.SaveDialog1, "Запись установок");  // 1
+  const auto chosen = ShowSaveDialog(d, d.form.SaveDialog1, "Запись установок");
   if (!chosen) return;
-  std::vector<std::string> lines;  // 3
+  std::vector<std::string> lines;
   for (int k = 1; k <= kMarkers; ++k) {
     lines.push_back(d.form.StringGrid1.Cells(1, k));
     lines.push_back(d.form.StringGrid1.Cells(2, k));
   }
-  // 2, 4: created through a temporary file, so a failed write leaves an old file whole.
+  // Written through a temporary file, so a failed write leaves an old file whole.
   common::WriteLineFile(d.File(*chosen), lines);
 }
 

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "common/numbers.h"
 
 namespace monitor {
 namespace {
@@ -50,27 +51,12 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-// An optional sign and decimal digits, within the range of int.
-std::optional<int> WholeNumber(std::string_view text) {
-  const bool negative = !text.empty() && text.front() == '-';
-  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
-  if (text.empty()) return std::nullopt;
-  std::int64_t magnitude = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    magnitude = magnitude * 10 + (c - '0');
-    if (magnitude > std::int64_t{std::numeric_limits<int>::max()} + 1) return std::nullopt;
-  }
-  const std::int64_t value = negative ? -magnitude : magnitude;
-  if (value > std::numeric_limits<int>::max()) return std::nullopt;
-  return static_cast<int>(value);
-}
-
 }  // namespace
 
 void StepPauseSpinner(Station& st, common::SpinButton button) {
   TUpDown& spinner = st.form.UpDown1;
-  const std::int64_t base = WholeNumber(Trimmed(st.form.Edit20.Text)).value_or(spinner.Position);
+  const std::int64_t base =
+      common::DecimalInt32(Trimmed(st.form.Edit20.Text)).value_or(spinner.Position);
   const std::int64_t step = button == common::SpinButton::kUp ? 1 : -1;
   // At the end of int's range the number stays where it is.
   spinner.Position = static_cast<int>(

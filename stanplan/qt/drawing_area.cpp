@@ -7,9 +7,6 @@
 
 namespace stanplan {
 
-using shell::PictureBox;
-using shell::RenderImageControl;
-
 namespace {
 
 constexpr QRect kBackground(0, 0, 561, 361);
@@ -28,22 +25,23 @@ DrawingArea::DrawingArea(const designer::DesignerForm& form, QWidget* parent)
     : QFrame(parent), form_(form) {
   setObjectName("Panel1");
   setFrameStyle(QFrame::Panel | QFrame::Raised);
-  built_in_[1] = BuiltInBackground();
-  for (int n = 2; n <= 17; ++n) built_in_[static_cast<std::size_t>(n)] = MarkerMark(n - 1);
-  for (int n = 1; n <= 17; ++n) {
-    auto* image = new PictureBox(this);
-    image->setObjectName(QStringLiteral("Image%1").arg(n));
-    images_[static_cast<std::size_t>(n)] = image;
+  built_in_[designer::kBackgroundImage] = BuiltInBackground();
+  for (int k = 1; k <= designer::kMarkers; ++k) {
+    built_in_[static_cast<std::size_t>(designer::MarkerIndex(k))] = MarkerMark(k);
   }
-  images_[1]->setGeometry(kBackground);
+  for (std::size_t n = designer::kBackgroundImage; n < images_.size(); ++n) {
+    auto* image = new shell::PictureBox(this);
+    image->setObjectName(QStringLiteral("Image%1").arg(n));
+    images_[n] = image;
+  }
+  images_[designer::kBackgroundImage]->setGeometry(kBackground);
   Render();
 }
 
 void DrawingArea::Render() {
-  for (int n = 1; n <= 17; ++n) {
-    const auto at = static_cast<std::size_t>(n);
-    RenderImageControl(images_[at], form_.Image[at], built_in_[at]);
-    if (n == 1) continue;
+  for (std::size_t at = designer::kBackgroundImage; at < images_.size(); ++at) {
+    shell::RenderImageControl(images_[at], form_.Image[at], built_in_[at]);
+    if (at == designer::kBackgroundImage) continue;
     const QRect place(OnScreen(form_.Image[at].Left), OnScreen(form_.Image[at].Top), kMarkerSide,
                       kMarkerSide);
     if (images_[at]->geometry() != place) images_[at]->setGeometry(place);

@@ -23,8 +23,10 @@ class DrawingArea : public QFrame {
 
  private:
   const designer::DesignerForm& form_;
-  std::array<shell::PictureBox*, 18> images_{};  // 1 the background, 2..17 the markers
-  std::array<QImage, 18> built_in_;
+  // As the form's images: 1 the background, 2..17 the markers.
+  std::array<shell::PictureBox*, std::tuple_size_v<decltype(designer::DesignerForm::Image)>>
+      images_{};
+  std::array<QImage, std::tuple_size_v<decltype(designer::DesignerForm::Image)>> built_in_;
 };
 
 }  // namespace stanplan

@@ -5,7 +5,9 @@
 #include <clocale>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "common/platform_error.h"
 
@@ -153,10 +155,25 @@ TEST(FloatToStr, TextReadsBackToTheSameFifteenDigits) {
   }
 }
 
-TEST(IntToStr, WritesDecimal) {
-  EXPECT_EQ(IntToStr(0), "0");
-  EXPECT_EQ(IntToStr(-42), "-42");
-  EXPECT_EQ(IntToStr(std::numeric_limits<std::int64_t>::min()), "-9223372036854775808");
+TEST(DecimalInt32, TakesASignAndDigitsWithin32Bits) {
+  const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+      {"0", 0},
+      {"+5", 5},
+      {"-007", -7},
+      {"2147483647", 2147483647},
+      {"-2147483648", std::numeric_limits<std::int32_t>::min()},
+      {"2147483648", std::nullopt},
+      {"-2147483649", std::nullopt},
+      {"00000000000000000000012", 12},
+      {"", std::nullopt},
+      {"-", std::nullopt},
+      {"+-5", std::nullopt},
+      {" 5", std::nullopt},
+      {"5 ", std::nullopt},
+      {"$10", std::nullopt},
+      {"1,5", std::nullopt},
+  };
+  for (const auto& [text, value] : cases) EXPECT_EQ(DecimalInt32(text), value) << text;
 }
 
 }  // namespace
