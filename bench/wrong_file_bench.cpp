@@ -44,8 +44,7 @@ int main(int argc, char** argv) {
   folder.Write("wrong.txt", WrongFile());
   testing_support::ScriptedDialogs dialogs;
   testing_support::FakePicture picture;
-  stanplan::DesignerApp designer(
-      designer::DesignerPorts{dialogs, picture, folder.path, "/usr/bin/stanplan"});
+  stanplan::DesignerApp designer(designer::DesignerPorts{dialogs, picture, folder.path});
   stanplan::DesignerWindow window(designer);
   common::VirtualTime time(designer.timers());
   time.Advance(1000);  // the start-up load

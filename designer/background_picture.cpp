@@ -3,6 +3,7 @@
 #include "designer/file_dialogs.h"
 
 namespace designer {
+namespace {
 
 void OpenBackgroundPicture(Desk& d) {
   const auto chosen = ShowOpenDialog(d, d.form.OpenDialog1, "Открыть фоновый рисунок ");
@@ -10,6 +11,8 @@ void OpenBackgroundPicture(Desk& d) {
   d.form.Image[kBackgroundImage].Picture = d.ports.picture.Load(d.File(*chosen).string());
   d.form.StatusBar1[kPictureFilePanel].Text = *chosen;
 }
+
+}  // namespace
 
 void N6Click(Desk& d) {
   OpenBackgroundPicture(d);

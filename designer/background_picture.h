@@ -7,7 +7,6 @@
 namespace designer {
 
 // Throws PlatformError with the loader's text; the picture and panel 0 then stay.
-void OpenBackgroundPicture(Desk& d);
 void N6Click(Desk& d);
 void ToolButton5Click(Desk& d);
 

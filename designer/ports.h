@@ -13,7 +13,6 @@ struct DesignerPorts {
   common::Dialogs& dialogs;
   common::Picture& picture;
   std::filesystem::path folder;  // the working folder of "pust.txt" and "fon1.bmp"
-  std::string program_path;      // the program's own full file path
   std::string program_name = "Stanplan";
 };
 

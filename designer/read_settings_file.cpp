@@ -22,8 +22,6 @@ void FillGrid(TStringGrid& grid, const common::LineFile& file) {
   }
 }
 
-}  // namespace
-
 void ReadSettingsFile(Desk& d) {
   const auto chosen = ShowOpenDialog(d, d.form.OpenDialog2, "Выбор установок");
   if (!chosen) return;
@@ -37,6 +35,8 @@ void ReadSettingsFile(Desk& d) {
   FillGrid(d.form.StringGrid1, file);
   d.form.StatusBar1[kSettingsFilePanel].Text = *chosen;
 }
+
+}  // namespace
 
 void N7Click(Desk& d) {
   ReadSettingsFile(d);

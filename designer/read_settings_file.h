@@ -10,11 +10,10 @@ namespace designer {
 // ends; the file's name into status panel 1. A file that cannot be opened or
 // read is reported in a box of its own ("Ошибка чтения файла "), and the
 // command then ends normally.
-void ReadSettingsFile(Desk& d);
 void N7Click(Desk& d);
 
-// ReadSettingsFile, then, whatever its outcome, every marker from its grid row
-// and Edit1 .. Edit3 from marker 1. A row that is no number throws PlatformError.
+// As N7Click, then, whatever its outcome, every marker from its grid row and
+// Edit1 .. Edit3 from marker 1. A row that is no number throws PlatformError.
 void ToolButton2Click(Desk& d);
 
 }  // namespace designer

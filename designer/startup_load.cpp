@@ -54,14 +54,6 @@ void PlaceLoadedMarkers(Desk& d) {
   }
 }
 
-}  // namespace
-
-void Timer3Timer(Desk& d) {
-  d.form.Timer3.Enabled = false;
-  if (!d.state.SettingsLoaded) LoadStartUpSettings(d);
-  d.form.Timer3.Enabled = true;
-}
-
 void LoadStartUpSettings(Desk& d) {
   WriteGridHeadings(d.form.StringGrid1);
   LoadStartPicture(d);
@@ -72,6 +64,14 @@ void LoadStartUpSettings(Desk& d) {
   d.form.Edit2.Text = d.form.StringGrid1.Cells(1, 1);
   d.form.Edit3.Text = d.form.StringGrid1.Cells(2, 1);
   d.state.SettingsLoaded = true;
+}
+
+}  // namespace
+
+void Timer3Timer(Desk& d) {
+  d.form.Timer3.Enabled = false;
+  if (!d.state.SettingsLoaded) LoadStartUpSettings(d);
+  d.form.Timer3.Enabled = true;
 }
 
 }  // namespace designer

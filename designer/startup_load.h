@@ -7,10 +7,8 @@
 namespace designer {
 
 // Timer3, every 1000 ms: the load while SettingsLoaded is false, then nothing.
-// A failed load leaves the timer stopped, so its error is shown once.
+// SettingsLoaded becomes true as the load's last step. A failed load throws
+// PlatformError and leaves the timer stopped, so its error is shown once.
 void Timer3Timer(Desk& d);
-
-// The load itself; SettingsLoaded := true as its last step. Throws PlatformError.
-void LoadStartUpSettings(Desk& d);
 
 }  // namespace designer

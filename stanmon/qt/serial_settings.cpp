@@ -11,6 +11,12 @@ namespace {
 constexpr qint32 kDefaultBaud = 9600;
 constexpr int kBitsPerCharacter = 10;  // start, 8 data, stop
 constexpr int kMinQuietMs = 2;
+// The silence that ends an answer, in character times: the modem pauses longer
+// within its answers than an RS485 device does.
+constexpr int kModemQuietCharacters = 20;
+constexpr int kRs485QuietCharacters = 5;
+constexpr int kModemLine = 1;  // COM1
+constexpr int kRs485Line = 2;  // COM2
 
 std::string EnvOr(const std::string& name, const std::string& fallback) {
   const char* value = std::getenv(name.c_str());
@@ -40,8 +46,9 @@ SerialSettings SerialSettingsFromEnvironment(int com_number) {
   settings.label = label;
   settings.device = EnvOr("STANMON_" + label, "/dev/ttyS" + std::to_string(com_number - 1));
   settings.baud = ParseBaud(EnvOr("STANMON_" + label + "_BAUD", ""));
-  settings.quiet_ms = QuietMs(com_number == 1 ? 20 : 5, settings.baud);
-  settings.drop_backlog = com_number == 2;
+  settings.quiet_ms = QuietMs(
+      com_number == kModemLine ? kModemQuietCharacters : kRs485QuietCharacters, settings.baud);
+  settings.drop_backlog = com_number == kRs485Line;
   return settings;
 }
 

@@ -16,8 +16,7 @@ int DesignerProgramEntry(int argc, char** argv) {
   SetUpLook(app);
   shell::QtDialogs dialogs;
   shell::QtPicture picture;
-  DesignerApp designer(designer::DesignerPorts{dialogs, picture, std::filesystem::current_path(),
-                                               QApplication::applicationFilePath().toStdString()});
+  DesignerApp designer(designer::DesignerPorts{dialogs, picture, std::filesystem::current_path()});
   DesignerWindow window(designer);
   dialogs.SetWindow(&window);
   window.show();

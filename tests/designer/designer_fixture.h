@@ -69,8 +69,6 @@ struct TestPicture : testing_support::FakePicture {
   }
 };
 
-inline constexpr const char* kProgramPath = "/opt/stanplan/stanplan";
-
 // The default plan settings file, as the console writes it too.
 inline std::string DefaultPlanBytes() {
   std::string bytes;
@@ -90,7 +88,7 @@ struct DesignerRig {
   testing_support::TempFolder folder;
   ProposingDialogs dialogs;
   TestPicture picture;
-  designer::Desk desk{designer::DesignerPorts{dialogs, picture, folder.path, kProgramPath}};
+  designer::Desk desk{designer::DesignerPorts{dialogs, picture, folder.path}};
 
   designer::DesignerForm& form() { return desk.form; }
   std::string& Cell(int col, int row) { return desk.form.StringGrid1.Cells(col, row); }

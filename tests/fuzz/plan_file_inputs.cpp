@@ -49,8 +49,7 @@ void FeedPlanFile(const std::uint8_t* data, std::size_t size) {
   monitor::Station st{fakes.Ports()};
   const bool console_took_it = Completes([&] { monitor::ChannelButtonClick(st, 1); });
 
-  designer::Desk desk{designer::DesignerPorts{fakes.dialogs, fakes.picture, fakes.folder.path,
-                                              "/opt/stanplan/stanplan"}};
+  designer::Desk desk{designer::DesignerPorts{fakes.dialogs, fakes.picture, fakes.folder.path}};
   const bool designer_took_it = Completes([&] { designer::Timer3Timer(desk); });
   if (console_took_it) {
     if (!designer_took_it) {

@@ -14,8 +14,7 @@ namespace {
 
 struct BothPrograms : ::testing::Test {
   testing_support::FakePorts fakes;  // one folder for both
-  designer::Desk desk{designer::DesignerPorts{fakes.dialogs, fakes.picture, fakes.folder.path,
-                                              "/opt/stanplan/stanplan"}};
+  designer::Desk desk{designer::DesignerPorts{fakes.dialogs, fakes.picture, fakes.folder.path}};
   monitor::Station station{fakes.Ports()};
 
   void Apply(const char* n, const char* x, const char* y) {

@@ -14,8 +14,7 @@ struct DesignerAppTest : ::testing::Test {
   testing_support::TempFolder folder;
   testing_support::ScriptedDialogs dialogs;
   testing_support::FakePicture picture;
-  stanplan::DesignerApp app{
-      designer::DesignerPorts{dialogs, picture, folder.path, "/opt/stanplan/stanplan"}};
+  stanplan::DesignerApp app{designer::DesignerPorts{dialogs, picture, folder.path}};
   common::VirtualTime time{app.timers()};
 
   // The timers see what a handler switched, as after every event in the program.

@@ -38,8 +38,7 @@ int main(int argc, char** argv) {
       [&](QWidget& shown) { shots.SaveAndClose(shown, "designer-read-dialog"); });
   // The designer's own write command, its program file elsewhere.
   testing_support::FakePicture picture;
-  stanplan::DesignerApp designer(
-      designer::DesignerPorts{dialogs, picture, work.path, "/opt/stanplan/stanplan"});
+  stanplan::DesignerApp designer(designer::DesignerPorts{dialogs, picture, work.path});
   testing_support::WhileModal(
       [&] { designer.Click("N8"); },
       [&](QWidget& shown) { shots.SaveAndClose(shown, "designer-save-dialog"); });

@@ -59,7 +59,7 @@ class DesignerWindowTest : public testing::Test {
   testing_support::TempFolder folder;
   testing_support::ScriptedDialogs dialogs;
   testing_support::FakePicture picture;
-  DesignerApp app{designer::DesignerPorts{dialogs, picture, folder.path, "/usr/bin/stanplan"}};
+  DesignerApp app{designer::DesignerPorts{dialogs, picture, folder.path}};
   DesignerWindow window{app};
   common::VirtualTime time{app.timers()};
 };
@@ -260,7 +260,7 @@ TEST(DesignerWindowRouting, EveryReportedControlHasAHandler) {
   testing_support::ScriptedDialogs dialogs;
   dialogs.confirm_answers.assign(100, false);  // no exit
   testing_support::FakePicture picture;
-  DesignerApp app{designer::DesignerPorts{dialogs, picture, folder.path, "/usr/bin/stanplan"}};
+  DesignerApp app{designer::DesignerPorts{dialogs, picture, folder.path}};
   app.form().MainMenu1.back().Items.push_back({.Name = "Misspelt1", .Caption = "?", .Items = {}});
   DesignerWindow window{app};
   EXPECT_EQ(testing_support::WorkEveryControlForUnroutedNames(window),

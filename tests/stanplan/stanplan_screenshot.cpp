@@ -66,9 +66,7 @@ const QPoint kSensors[16] = {
 // The designer with real pictures over a folder, after its start-up load.
 struct Designer {
   explicit Designer(const std::filesystem::path& folder)
-      : app(designer::DesignerPorts{dialogs, picture, folder, "/usr/bin/stanplan"}),
-        window(app),
-        time(app.timers()) {
+      : app(designer::DesignerPorts{dialogs, picture, folder}), window(app), time(app.timers()) {
     time.Advance(app.form().Timer3.Interval);
   }
 
