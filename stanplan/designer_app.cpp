@@ -7,8 +7,8 @@
 #include "designer/exit_command.h"
 #include "designer/read_settings_file.h"
 #include "designer/spinners.h"
-#include "designer/startup_load.h"
 #include "designer/write_settings_file.h"
+#include "stanplan/ticks.h"
 
 namespace stanplan {
 
@@ -16,8 +16,9 @@ using designer::Desk;
 
 DesignerApp::DesignerApp(designer::DesignerPorts ports)
     : Dispatcher(ports.dialogs, ports.program_name), desk_(std::move(ports)) {
-  AddTimer(desk_.form.Timer3, [this] { designer::Timer3Timer(desk_); });
-  AddTimer(desk_.form.Timer4, [this] { designer::Timer4Timer(desk_); });
+  for (const Tick& tick : kTicks) {
+    AddTimer(desk_.form.*tick.timer, [this, handler = tick.handler] { handler(desk_); });
+  }
 
   using Handler = void (*)(Desk&);
   const std::pair<const char*, Handler> clicks[] = {
