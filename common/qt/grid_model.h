@@ -40,12 +40,11 @@ class GridModel : public QAbstractTableModel {
   // changed, nothing when nothing did.
   void Sync();
 
-  bool IsFixed(int col, int row) const;
-
  signals:
   void cellEdited();
 
  private:
+  bool IsFixed(int col, int row) const;
   void TakeShape();
   std::string_view CellAt(size_t at) const;
 

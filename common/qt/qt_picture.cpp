@@ -6,6 +6,16 @@
 #include "common/qt/file_check.h"
 
 namespace shell {
+namespace {
+
+struct QtPictureData : common::PictureData {
+  explicit QtPictureData(QImage loaded) : image(std::move(loaded)) {}
+  int Width() const override { return image.width(); }
+  int Height() const override { return image.height(); }
+  QImage image;
+};
+
+}  // namespace
 
 std::shared_ptr<const common::PictureData> QtPicture::Load(const std::string& path) {
   RequireReadableFile(path);

@@ -8,13 +8,6 @@
 
 namespace shell {
 
-struct QtPictureData : common::PictureData {
-  explicit QtPictureData(QImage loaded) : image(std::move(loaded)) {}
-  int Width() const override { return image.width(); }
-  int Height() const override { return image.height(); }
-  QImage image;
-};
-
 struct QtPicture : common::Picture {
   // Throws PlatformError when the file does not open or is no picture Qt can read.
   std::shared_ptr<const common::PictureData> Load(const std::string& path) override;

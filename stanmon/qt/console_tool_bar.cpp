@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <optional>
-#include <tuple>
 
 #include "common/qt/color.h"
 #include "common/qt/edit_commands.h"

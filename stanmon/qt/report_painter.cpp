@@ -60,6 +60,17 @@ void PaintPage(QPainter& painter, const PaperMap& map, const monitor::ReportLayo
   }
 }
 
+// The report laid out on a device's page: its paper in its orientation, its margins.
+monitor::ReportLayout ReportLayoutOn(const QPageLayout& page) {
+  const QRectF paper = page.fullRect(QPageLayout::Millimeter);
+  const QMarginsF margins = page.margins(QPageLayout::Millimeter);
+  monitor::ReportLayout layout;
+  layout.page_width_mm = paper.width();
+  layout.page_height_mm = paper.height();
+  layout.margins = {margins.left(), margins.top(), margins.right(), margins.bottom()};
+  return layout;
+}
+
 }  // namespace
 
 QPageLayout ReportPageLayout() {
@@ -70,16 +81,6 @@ QPageLayout ReportPageLayout() {
   return QPageLayout(size, QPageLayout::Portrait,
                      QMarginsF(m.left_mm, m.top_mm, m.right_mm, m.bottom_mm),
                      QPageLayout::Millimeter);
-}
-
-monitor::ReportLayout ReportLayoutOn(const QPageLayout& page) {
-  const QRectF paper = page.fullRect(QPageLayout::Millimeter);
-  const QMarginsF margins = page.margins(QPageLayout::Millimeter);
-  monitor::ReportLayout layout;
-  layout.page_width_mm = paper.width();
-  layout.page_height_mm = paper.height();
-  layout.margins = {margins.left(), margins.top(), margins.right(), margins.bottom()};
-  return layout;
 }
 
 QFont ReportFont(double point_size, bool bold) {

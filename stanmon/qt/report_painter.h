@@ -18,9 +18,6 @@ namespace stanmon {
 // The report's paper as it is first offered: A4 portrait with 10 mm margins.
 QPageLayout ReportPageLayout();
 
-// The report laid out on a device's page: its paper in its orientation, its margins.
-monitor::ReportLayout ReportLayoutOn(const QPageLayout& page);
-
 // Arial's metrics: Liberation Sans where it is installed, else a sans-serif face.
 QFont ReportFont(double point_size, bool bold = false);
 
