@@ -36,8 +36,11 @@ void WritePlanSettingsFile(const std::filesystem::path& path, const PlanMarkers&
 }
 
 PlanMarkers DefaultPlanMarkers() {
+  constexpr std::int32_t kSpacing = 16;  // a marker's width
   PlanMarkers markers;
-  for (int k = 1; k <= 16; ++k) markers[k - 1] = {16 * k + 16, 16};
+  for (std::size_t k = 1; k <= markers.size(); ++k) {
+    markers[k - 1] = {kSpacing * static_cast<std::int32_t>(k + 1), kSpacing};
+  }
   return markers;
 }
 

@@ -81,7 +81,7 @@ DesignerForm MakeDesignerForm() {
   f.Edit1 = {"1", clBlack};
   f.Edit2 = {"0", clNavy};
   f.Edit3 = {"0", clMaroon};
-  f.UpDown1 = {1, 16, 1};
+  f.UpDown1 = {1, kMarkers, 1};
   f.UpDown2 = {0, 530, 0};
   f.UpDown3 = {0, 361, 0};
   f.StringGrid1 = MakeCoordinateGrid();
