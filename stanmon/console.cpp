@@ -1,5 +1,8 @@
 #include "stanmon/console.h"
 
+#include <string>
+#include <utility>
+
 #include "common/platform_error.h"
 #include "links/modem_dialogue.h"
 #include "links/receive.h"

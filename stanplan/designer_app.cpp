@@ -1,5 +1,7 @@
 #include "stanplan/designer_app.h"
 
+#include <utility>
+
 #include "designer/apply_button.h"
 #include "designer/background_picture.h"
 #include "designer/blink.h"
@@ -20,8 +22,8 @@ DesignerApp::DesignerApp(designer::DesignerPorts ports)
     AddTimer(desk_.form.*tick.timer, [this, handler = tick.handler] { handler(desk_); });
   }
 
-  using Handler = void (*)(Desk&);
-  const std::pair<const char*, Handler> clicks[] = {
+  using DeskHandler = void (*)(Desk&);
+  const std::pair<const char*, DeskHandler> clicks[] = {
       {"ToolButton1", designer::ToolButton1Click},
       {"N9", designer::N9Click},
       {"ToolButton5", designer::ToolButton5Click},
@@ -41,7 +43,7 @@ DesignerApp::DesignerApp(designer::DesignerPorts ports)
   }
 
   // A spinner steps the number in its edit field; its click follows when the number changed.
-  const auto spinner = [this](designer::TUpDown& updown, designer::TEdit& edit, Handler click) {
+  const auto spinner = [this](designer::TUpDown& updown, designer::TEdit& edit, DeskHandler click) {
     return [this, &updown, &edit, click](common::SpinButton button) {
       if (designer::StepUpDown(updown, edit, button)) click(desk_);
     };
