@@ -3,6 +3,7 @@
 #include "common/plan_settings_file.h"
 
 namespace designer {
+namespace {
 
 void CreateSettingsFile(Desk& d) {
   if (!d.ports.dialogs.Confirm("Старые установки будут стерты", "Создать новый файл",
@@ -14,6 +15,8 @@ void CreateSettingsFile(Desk& d) {
   // A failed start-up load left Timer3 stopped; the new load must come all the same.
   d.form.Timer3.Enabled = true;
 }
+
+}  // namespace
 
 void N9Click(Desk& d) {
   CreateSettingsFile(d);

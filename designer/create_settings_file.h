@@ -8,7 +8,6 @@ namespace designer {
 // Asks first; on OK writes the default content and has the next tick of Timer3
 // load again. Throws PlatformError when the file cannot be written; no new
 // load follows then.
-void CreateSettingsFile(Desk& d);
 void N9Click(Desk& d);
 void ToolButton1Click(Desk& d);
 

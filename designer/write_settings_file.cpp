@@ -7,6 +7,7 @@
 #include "designer/file_dialogs.h"
 
 namespace designer {
+namespace {
 
 void WriteSettingsFile(Desk& d) {
   const auto chosen = ShowSaveDialog(d, d.form.SaveDialog1, "Запись установок");
@@ -19,6 +20,8 @@ void WriteSettingsFile(Desk& d) {
   // Written through a temporary file, so a failed write leaves an old file whole.
   common::WriteLineFile(d.File(*chosen), lines);
 }
+
+}  // namespace
 
 void N8Click(Desk& d) {
   WriteSettingsFile(d);

@@ -8,7 +8,6 @@ namespace designer {
 
 // The cells go out verbatim, whatever they hold; the markers are not consulted.
 // Throws PlatformError when the file cannot be written.
-void WriteSettingsFile(Desk& d);
 void N8Click(Desk& d);
 void ToolButton4Click(Desk& d);
 

@@ -246,7 +246,7 @@ TEST(DesignerCreate, CreateAfterAFailedStartUpLoadLoadsAgain) {
   t.folder.Write("pust.txt", Lines({"bad"}));
   EXPECT_NE(t.ErrorOf(designer::Timer3Timer), "");
   ASSERT_FALSE(t.form().Timer3.Enabled);
-  designer::CreateSettingsFile(t.desk);
+  designer::N9Click(t.desk);
   EXPECT_TRUE(t.form().Timer3.Enabled);
   designer::Timer3Timer(t.desk);
   EXPECT_TRUE(t.desk.state.SettingsLoaded);
@@ -256,7 +256,7 @@ TEST(DesignerCreate, CreateAfterAFailedStartUpLoadLoadsAgain) {
 TEST_F(LoadedDesignerTest, CreateThatCannotWriteFollowsWithNoNewLoad) {
   std::filesystem::remove(folder.path / "pust.txt");
   std::filesystem::create_directory(folder.path / "pust.txt");
-  EXPECT_EQ(ErrorOf(designer::CreateSettingsFile), "File access denied");
+  EXPECT_EQ(ErrorOf(designer::N9Click), "File access denied");
   EXPECT_TRUE(desk.state.SettingsLoaded);
 }
 

@@ -78,7 +78,7 @@ TEST_F(LoadedDesignerTest, AMovedButUnappliedMarkerReturnsOnReselectionAndIsSave
 
   HorizontalUp();
   dialogs.text_answers = {"saved.txt"};
-  designer::WriteSettingsFile(desk);
+  designer::N8Click(desk);
   EXPECT_EQ(folder.Read("saved.txt"), DefaultPlanBytes());
 }
 

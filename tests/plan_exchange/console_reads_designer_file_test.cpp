@@ -25,7 +25,7 @@ struct BothPrograms : ::testing::Test {
   }
   void Save(const char* name) {
     fakes.dialogs.text_answers = {name};
-    designer::WriteSettingsFile(desk);
+    designer::N8Click(desk);
   }
 };
 
