@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "common/qt/color.h"
+#include "common/qt/drawn_icon.h"
 #include "common/qt/edit_commands.h"
 #include "common/qt/picture_box.h"
 #include "common/qt/render_util.h"
@@ -53,7 +54,7 @@ ConsoleToolBar::ConsoleToolBar(monitor::ConsoleForm& form, const shell::WindowEv
   setObjectName("ToolBar1");
   setMovable(false);
   setFloatable(false);
-  setIconSize(QSize(16, 16));
+  setIconSize(QSize(shell::kIconSide, shell::kIconSide));
   AddToolButtons();
   AddPanel();
   Render();

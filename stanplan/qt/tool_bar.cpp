@@ -6,6 +6,7 @@
 #include <QToolButton>
 #include <optional>
 
+#include "common/qt/drawn_icon.h"
 #include "common/qt/edit_commands.h"
 #include "common/qt/render_util.h"
 #include "stanplan/qt/glyphs.h"
@@ -35,7 +36,7 @@ DesignerToolBar::DesignerToolBar(const designer::DesignerForm& form,
   setMovable(false);
   setFloatable(false);
   setFixedHeight(kHeight);
-  setIconSize(QSize(16, 16));
+  setIconSize(QSize(shell::kIconSide, shell::kIconSide));
   setContentsMargins(0, 0, 0, 0);
   for (const designer::TToolButton& entry : form_.ToolBar1) {
     if (entry.Separator) {
