@@ -2,9 +2,11 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QAudioOutput>
 #include <QAudioSink>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QMediaPlayer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -68,32 +70,41 @@ QByteArray SineTone(const QAudioFormat& format, int hz, int ms) {
 
 }  // namespace
 
-QtSound::QtSound(QObject* parent) : QObject(parent) {
-  player_.setAudioOutput(&output_);
-}
+QtSound::QtSound(QObject* parent) : QObject(parent) {}
 
 void QtSound::Open(const std::string& path) {
   RequireReadableFile(path);
-  player_.setSource(
-      QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
+  source_ = QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
+  if (player_ != nullptr) player_->setSource(source_);
+}
+
+QMediaPlayer& QtSound::Player() {
+  if (player_ == nullptr) {
+    player_ = new QMediaPlayer(this);
+    player_->setAudioOutput(new QAudioOutput(player_));
+    player_->setSource(source_);
+  }
+  return *player_;
 }
 
 bool QtSound::Play() {
-  const bool playable = !player_.source().isEmpty() && player_.error() == QMediaPlayer::NoError &&
-                        player_.mediaStatus() != QMediaPlayer::InvalidMedia;
+  QMediaPlayer& player = Player();
+  const bool playable = !player.source().isEmpty() && player.error() == QMediaPlayer::NoError &&
+                        player.mediaStatus() != QMediaPlayer::InvalidMedia;
   if (!playable || QMediaDevices::audioOutputs().isEmpty()) return false;
-  if (player_.playbackState() == QMediaPlayer::PlayingState) return true;
-  if (player_.playbackState() == QMediaPlayer::StoppedState) player_.setPosition(0);
-  player_.play();
+  if (player.playbackState() == QMediaPlayer::PlayingState) return true;
+  if (player.playbackState() == QMediaPlayer::StoppedState) player.setPosition(0);
+  player.play();
   return true;
 }
 
+// A player not yet made has nothing to pause or stop.
 void QtSound::Pause() {
-  player_.pause();
+  if (player_ != nullptr) player_->pause();
 }
 
 void QtSound::Stop() {
-  player_.stop();
+  if (player_ != nullptr) player_->stop();
 }
 
 void QtSound::Beep(int hz, int ms) {

@@ -1,16 +1,18 @@
 // The siren player on QMediaPlayer and the beeper as a sine tone on QAudioSink.
-// Nothing here waits for the sound.
+// Nothing here waits for the sound. The media pipeline comes up when the siren
+// first sounds: held from the start it would cost the console more memory than
+// all its windows.
 #pragma once
 
-#include <QAudioOutput>
 #include <QBuffer>
 #include <QByteArray>
-#include <QMediaPlayer>
 #include <QObject>
+#include <QUrl>
 
 #include "monitor/ports.h"
 
 class QAudioSink;
+class QMediaPlayer;
 
 namespace stanmon {
 
@@ -33,10 +35,12 @@ class QtSound : public QObject, public monitor::Sound {
 
  private:
   void EndBeep();
+  // The player of the opened file, made on first use.
+  QMediaPlayer& Player();
 
-  QAudioOutput output_;
-  QMediaPlayer player_;
-  QAudioSink* beep_ = nullptr;  // owned by this, the beep sounding now
+  QUrl source_;                     // the opened file
+  QMediaPlayer* player_ = nullptr;  // owned by this
+  QAudioSink* beep_ = nullptr;      // owned by this, the beep sounding now
   QBuffer beep_buffer_;
   QByteArray beep_samples_;
 };
