@@ -38,6 +38,8 @@ struct TStringGrid {
   std::string& Cells(int col, int row) { return cells[Index(col, row)]; }
   const std::string& Cells(int col, int row) const { return cells[Index(col, row)]; }
 
+  friend bool operator==(const TStringGrid&, const TStringGrid&) = default;
+
  private:
   std::size_t Index(int col, int row) const {
     return static_cast<std::size_t>(row) * static_cast<std::size_t>(ColCount) +
@@ -51,12 +53,18 @@ struct TImage {
   int Left = 0;
   int Top = 0;
   std::string Hint;
-  std::shared_ptr<const PictureData> Picture;  // empty: the built-in picture
+  // Empty: the built-in picture. Two images show the same picture when they
+  // hold the same loaded one.
+  std::shared_ptr<const PictureData> Picture;
+
+  friend bool operator==(const TImage&, const TImage&) = default;
 };
 
 struct TStatusPanel {
   std::string Text;
   int Width = 50;
+
+  friend bool operator==(const TStatusPanel&, const TStatusPanel&) = default;
 };
 
 // A menu entry; Name is the handler's key (N6 -> N6Click).
@@ -66,6 +74,8 @@ struct TMenuItem {
   bool Checked = false;
   int ImageIndex = -1;  // picture from the window's image list; -1: none
   std::vector<TMenuItem> Items;
+
+  friend bool operator==(const TMenuItem&, const TMenuItem&) = default;
 };
 
 }  // namespace common

@@ -44,7 +44,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
           console.timers(), [this] { Render(); }, this)) {
   monitor::ConsoleForm& form = console_.form();
   const WindowEvents events{[this](const std::string& control) { OnClick(control); },
-                            [this] { timers_->Refresh(); }};
+                            [this] { OnOperatorEvent(); }};
   setFixedSize(form.Width, form.Height);
   setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
 
@@ -77,7 +77,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == console_.form().ActivePageIndex) return;  // the window's own rendering
     console_.form().ActivePageIndex = index;
-    timers_->Refresh();
+    OnOperatorEvent();
   });
   setCentralWidget(pages_);
   pages_->setFocus();  // not the date, which would open with its day selected
@@ -92,11 +92,19 @@ void MainWindow::OnClick(const std::string& control) {
     QCoreApplication::exit(0);
     return;
   }
+  OnOperatorEvent();
+}
+
+void MainWindow::OnOperatorEvent() {
+  shown_.reset();
   timers_->Refresh();
 }
 
+// Most timer ticks change nothing on screen; comparing the form with its last
+// shown copy costs far less than asking every widget what it shows.
 void MainWindow::Render() {
   const monitor::ConsoleForm& form = console_.form();
+  if (shown_ == form) return;
   const QString caption = ToQ(form.Caption);
   if (windowTitle() != caption) setWindowTitle(caption);
   menu_->Render();
@@ -112,6 +120,7 @@ void MainWindow::Render() {
   plan_->Render();
   about_->Render();
   journal_->Render();
+  shown_ = form;
 }
 
 }  // namespace stanmon

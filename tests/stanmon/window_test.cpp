@@ -400,6 +400,19 @@ TEST_F(WindowTest, RenderTellsViewsOnlyAboutChangedCells) {
   EXPECT_EQ(model->rowCount(), 10);
 }
 
+// A tick that changes nothing in the form leaves every widget alone; once the
+// operator has acted, every widget shows the form again, even a form unchanged.
+TEST_F(WindowTest, UnchangedFormRendersNothingUntilTheOperatorActs) {
+  form().Edit1.Text = "180";
+  window.Render();
+  auto* price = Find<QLineEdit>("Edit1");
+  price->setText("999");  // not typed: the form does not hear of it
+  window.Render();
+  EXPECT_EQ(price->text(), "999");
+  Find<QAction>("COM11")->trigger();  // an entry without a handler
+  EXPECT_EQ(price->text(), "180");
+}
+
 TEST_F(WindowTest, EditButtonsCopyAndPasteThroughTheFocusedEdit) {
   window.show();
   QApplication::setActiveWindow(&window);
