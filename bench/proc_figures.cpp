@@ -1,35 +1,31 @@
 #include "bench/proc_figures.h"
 
-#include <unistd.h>
-
+#include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 
 namespace bench {
 
 CpuMark MarkCpu(pid_t pid) {
-  CpuMark mark{0, std::chrono::steady_clock::now()};
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string line;
-  if (!std::getline(stat, line)) return mark;
-  // The fields after the command name, which may hold blanks, start at field 3;
-  // utime and stime are fields 14 and 15.
-  std::istringstream fields(line.substr(line.rfind(')') + 2));
-  std::string field;
-  unsigned long long utime = 0;
-  unsigned long long stime = 0;
-  for (int n = 3; n <= 15 && fields >> field; ++n) {
-    if (n == 14) utime = std::stoull(field);
-    if (n == 15) stime = std::stoull(field);
+  CpuMark mark{{}, std::chrono::steady_clock::now()};
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  std::error_code error;
+  for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+    std::ifstream schedstat(task.path() / "schedstat");
+    unsigned long long ns = 0;
+    if (schedstat >> ns) mark.thread_seconds[std::stoi(task.path().filename())] = ns / 1e9;
   }
-  mark.cpu_seconds = static_cast<double>(utime + stime) / static_cast<double>(sysconf(_SC_CLK_TCK));
   return mark;
 }
 
 double CpuPercent(const CpuMark& from, const CpuMark& to) {
   const double wall = std::chrono::duration<double>(to.at - from.at).count();
-  return wall > 0 ? 100.0 * (to.cpu_seconds - from.cpu_seconds) / wall : 0;
+  double spent = 0;
+  for (const auto& [tid, seconds] : to.thread_seconds) {
+    const auto before = from.thread_seconds.find(tid);
+    spent += seconds - (before != from.thread_seconds.end() ? before->second : 0);
+  }
+  return wall > 0 ? 100.0 * spent / wall : 0;
 }
 
 double RssMegabytes(pid_t pid) {
