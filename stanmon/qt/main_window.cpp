@@ -100,26 +100,56 @@ void MainWindow::OnOperatorEvent() {
   timers_->Refresh();
 }
 
-// Most timer ticks change nothing on screen; comparing the form with its last
-// shown copy costs far less than asking every widget what it shows.
+namespace {
+
+using monitor::ConsoleForm;
+
+// Whether any of the members differs from the copy last shown; all do when
+// nothing has been shown yet.
+template <typename... Members>
+bool Changed(const ConsoleForm& form, const std::optional<ConsoleForm>& shown,
+             Members ConsoleForm::*... members) {
+  return !shown || ((form.*members != (*shown).*members) || ...);
+}
+
+}  // namespace
+
+// Most timer ticks change nothing on screen, and most of the rest one panel or
+// lamp. Comparing the form with its last shown copy costs far less than asking
+// every widget what it shows, so each part of the window is rendered only when
+// a member of the form that it shows has changed.
 void MainWindow::Render() {
-  const monitor::ConsoleForm& form = console_.form();
+  const ConsoleForm& form = console_.form();
   if (shown_ == form) return;
-  const QString caption = ToQ(form.Caption);
-  if (windowTitle() != caption) setWindowTitle(caption);
-  menu_->Render();
-  tool_bar_->Render();
-  status_bar_->Render();
-  for (int i = 0; i < pages_->count(); ++i) {
-    const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
-    if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);
+  if (Changed(form, shown_, &ConsoleForm::Caption)) {
+    const QString caption = ToQ(form.Caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
   }
-  if (pages_->currentIndex() != form.ActivePageIndex) pages_->setCurrentIndex(form.ActivePageIndex);
-  mnemonic_->Render();
-  settings_->Render();
-  plan_->Render();
-  about_->Render();
-  journal_->Render();
+  if (Changed(form, shown_, &ConsoleForm::MainMenu1)) menu_->Render();
+  if (Changed(form, shown_, &ConsoleForm::ToolButton, &ConsoleForm::Image,
+              &ConsoleForm::DateTimePicker1, &ConsoleForm::Edit20, &ConsoleForm::BitBtn,
+              &ConsoleForm::Gauge1, &ConsoleForm::ComboBox2))
+    tool_bar_->Render();
+  if (Changed(form, shown_, &ConsoleForm::StatusBar1)) status_bar_->Render();
+  if (Changed(form, shown_, &ConsoleForm::PageControl1, &ConsoleForm::ActivePageIndex)) {
+    for (int i = 0; i < pages_->count(); ++i) {
+      const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
+      if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);
+    }
+    if (pages_->currentIndex() != form.ActivePageIndex)
+      pages_->setCurrentIndex(form.ActivePageIndex);
+  }
+  if (Changed(form, shown_, &ConsoleForm::BitBtn, &ConsoleForm::ComboBox1, &ConsoleForm::GroupBox,
+              &ConsoleForm::Shape, &ConsoleForm::CheckBox))
+    mnemonic_->Render();
+  if (Changed(form, shown_, &ConsoleForm::GroupBox, &ConsoleForm::StringGrid1,
+              &ConsoleForm::StringGrid3, &ConsoleForm::StringGrid4, &ConsoleForm::Edit1,
+              &ConsoleForm::Edit2, &ConsoleForm::Edit19, &ConsoleForm::CheckBox))
+    settings_->Render();
+  if (Changed(form, shown_, &ConsoleForm::StringGrid2, &ConsoleForm::Image)) plan_->Render();
+  if (Changed(form, shown_, &ConsoleForm::GroupBox, &ConsoleForm::Label, &ConsoleForm::Memo2))
+    about_->Render();
+  if (Changed(form, shown_, &ConsoleForm::StringGrid7)) journal_->Render();
   shown_ = form;
 }
 

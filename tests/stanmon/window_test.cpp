@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +33,7 @@
 #include "stanmon/console.h"
 #include "stanmon/qt/app_look.h"
 #include "stanmon/qt/main_window.h"
+#include "stanmon/qt/pie_gauge.h"
 #include "stanmon/qt/shape_widget.h"
 #include "tests/support/every_control.h"
 #include "tests/support/fakes.h"
@@ -411,6 +413,64 @@ TEST_F(WindowTest, UnchangedFormRendersNothingUntilTheOperatorActs) {
   EXPECT_EQ(price->text(), "999");
   Find<QAction>("COM11")->trigger();  // an entry without a handler
   EXPECT_EQ(price->text(), "180");
+}
+
+// Each part of the window is rendered only when a member it shows has changed:
+// a change to any one member alone still reaches its widget.
+TEST_F(WindowTest, EveryMemberChangedAloneReachesItsWidget) {
+  struct Case {
+    const char* what;
+    std::function<void(monitor::ConsoleForm&)> change;
+    std::function<bool()> shown;
+  };
+  const Case cases[] = {
+      {"caption", [](auto& f) { f.Caption = "Пульт"; },
+       [&] { return window.windowTitle() == "Пульт"; }},
+      {"menu tick", [](auto& f) { f.FindMenuItem("N16")->Checked = false; },
+       [&] { return !Find<QAction>("N16")->isChecked(); }},
+      {"lamp", [](auto& f) { f.Image[27].Visible = true; },
+       [&] { return Find("Image27")->isVisibleTo(Find("Panel1")); }},
+      {"marker", [](auto& f) { f.Image[7].Left = 40; }, [&] { return Find("Image7")->x() == 40; }},
+      {"pause", [](auto& f) { f.Edit20.Text = "7"; },
+       [&] { return Find<QLineEdit>("Edit20")->text() == "7"; }},
+      {"cancel button", [](auto& f) { f.BitBtn[17].Caption = "Отмена"; },
+       [&] { return Find<QAbstractButton>("BitBtn17")->text() == "Отмена"; }},
+      {"gauge", [](auto& f) { f.Gauge1.Progress = 45; },
+       [&] { return Find<PieGauge>("Gauge1")->progress() == 45; }},
+      {"inbox", [](auto& f) { f.ComboBox2.Text = "3 9123456707"; },
+       [&] { return Find<QComboBox>("ComboBox2")->currentText() == "3 9123456707"; }},
+      {"status panel", [](auto& f) { f.StatusBar1[2].Text = "ПУСК"; },
+       [&] { return Find<QLabel>("StatusPanel2")->text() == "ПУСК"; }},
+      {"page caption", [](auto& f) { f.PageControl1[4].Caption = "События"; },
+       [&] { return Find<QTabWidget>("PageControl1")->tabText(4) == "События"; }},
+      {"poll button", [](auto& f) { f.BitBtn[20].Caption = "Пуск"; },
+       [&] { return Find<QAbstractButton>("BitBtn20")->text() == "Пуск"; }},
+      {"output box", [](auto& f) { f.CheckBox[23].Checked = true; },
+       [&] { return Find<QCheckBox>("CheckBox23")->isChecked(); }},
+      {"link frame", [](auto& f) { f.GroupBox[3].Background = monitor::clYellow; },
+       [&] { return FillOf(Find("GroupBox3")) == QColor(255, 255, 0); }},
+      {"siren switch", [](auto& f) { f.CheckBox[17].Caption = "выключен"; },
+       [&] { return Find<QCheckBox>("CheckBox17")->text() == "выключен"; }},
+      {"settings box", [](auto& f) { f.GroupBox[18].Caption = "Цена"; },
+       [&] { return Find<QGroupBox>("GroupBox18")->title() == "Цена"; }},
+      {"phone", [](auto& f) { f.Edit19.Text = "9123456789"; },
+       [&] { return Find<QLineEdit>("Edit19")->text() == "9123456789"; }},
+      {"object table", [](auto& f) { f.StringGrid3.Cells(1, 2) = "ЦТП"; },
+       [&] { return ModelOf("StringGrid3")->index(2, 1).data().toString() == "ЦТП"; }},
+      {"plan grid", [](auto& f) { f.StringGrid2.Cells(1, 2) = "Дверь"; },
+       [&] { return ModelOf("StringGrid2")->index(2, 1).data().toString() == "Дверь"; }},
+      {"about box", [](auto& f) { f.GroupBox[23].Caption = "Справка"; },
+       [&] { return Find<QGroupBox>("GroupBox23")->title() == "Справка"; }},
+      {"about label", [](auto& f) { f.Label[2] = "Версия"; },
+       [&] { return Find<QLabel>("Label2")->text() == "Версия"; }},
+      {"journal", [](auto& f) { f.StringGrid7.Cells(1, 1) = "01_05"; },
+       [&] { return ModelOf("StringGrid7")->index(1, 1).data().toString() == "01_05"; }},
+  };
+  for (const Case& c : cases) {
+    c.change(form());
+    window.Render();
+    EXPECT_TRUE(c.shown()) << c.what;
+  }
 }
 
 TEST_F(WindowTest, EditButtonsCopyAndPasteThroughTheFocusedEdit) {
