@@ -90,6 +90,7 @@ void QtSerialLine::GoDown(const std::string& reason) {
 }
 
 void QtSerialLine::TakeArrived() {
+  if (port_.bytesAvailable() == 0) return;  // the usual receive tick: no copy made
   const QByteArray bytes = port_.readAll();
   arrived_.Append(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                   static_cast<std::size_t>(bytes.size()), clock_.elapsed());
