@@ -120,6 +120,8 @@ bool Changed(const ConsoleForm& form, const std::optional<ConsoleForm>& shown,
 // a member of the form that it shows has changed.
 void MainWindow::Render() {
   const ConsoleForm& form = console_.form();
+  const bool may_have_changed = console_.FormMayHaveChanged();
+  if (shown_ && !may_have_changed) return;
   if (shown_ == form) return;
   if (Changed(form, shown_, &ConsoleForm::Caption)) {
     const QString caption = ToQ(form.Caption);
