@@ -104,12 +104,18 @@ namespace {
 
 using monitor::ConsoleForm;
 
-// Whether any of the members differs from the copy last shown; all do when
-// nothing has been shown yet.
+// Brings the members of the shown copy up to date with the form, comparing each
+// once; true when any of them differed.
 template <typename... Members>
-bool Changed(const ConsoleForm& form, const std::optional<ConsoleForm>& shown,
-             Members ConsoleForm::*... members) {
-  return !shown || ((form.*members != (*shown).*members) || ...);
+bool TakeChanged(const ConsoleForm& form, ConsoleForm& shown, Members ConsoleForm::*... members) {
+  bool changed = false;
+  const auto take = [&](auto member) {
+    if (shown.*member == form.*member) return;
+    shown.*member = form.*member;
+    changed = true;
+  };
+  (take(members), ...);
+  return changed;
 }
 
 }  // namespace
@@ -122,18 +128,28 @@ void MainWindow::Render() {
   const ConsoleForm& form = console_.form();
   const bool may_have_changed = console_.FormMayHaveChanged();
   if (shown_ && !may_have_changed) return;
-  if (shown_ == form) return;
-  if (Changed(form, shown_, &ConsoleForm::Caption)) {
+  const bool first = !shown_;
+  if (first) shown_ = form;
+  const auto changed = [&](auto... members) {
+    return TakeChanged(form, *shown_, members...) || first;
+  };
+  // Members that more than one part shows.
+  const bool images = changed(&ConsoleForm::Image);
+  const bool buttons = changed(&ConsoleForm::BitBtn);
+  const bool boxes = changed(&ConsoleForm::GroupBox);
+  const bool check_boxes = changed(&ConsoleForm::CheckBox);
+
+  if (changed(&ConsoleForm::Caption)) {
     const QString caption = ToQ(form.Caption);
     if (windowTitle() != caption) setWindowTitle(caption);
   }
-  if (Changed(form, shown_, &ConsoleForm::MainMenu1)) menu_->Render();
-  if (Changed(form, shown_, &ConsoleForm::ToolButton, &ConsoleForm::Image,
-              &ConsoleForm::DateTimePicker1, &ConsoleForm::Edit20, &ConsoleForm::BitBtn,
-              &ConsoleForm::Gauge1, &ConsoleForm::ComboBox2))
+  if (changed(&ConsoleForm::MainMenu1)) menu_->Render();
+  if (changed(&ConsoleForm::ToolButton, &ConsoleForm::DateTimePicker1, &ConsoleForm::Edit20,
+              &ConsoleForm::Gauge1, &ConsoleForm::ComboBox2) ||
+      images || buttons)
     tool_bar_->Render();
-  if (Changed(form, shown_, &ConsoleForm::StatusBar1)) status_bar_->Render();
-  if (Changed(form, shown_, &ConsoleForm::PageControl1, &ConsoleForm::ActivePageIndex)) {
+  if (changed(&ConsoleForm::StatusBar1)) status_bar_->Render();
+  if (changed(&ConsoleForm::PageControl1, &ConsoleForm::ActivePageIndex)) {
     for (int i = 0; i < pages_->count(); ++i) {
       const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
       if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);
@@ -141,18 +157,15 @@ void MainWindow::Render() {
     if (pages_->currentIndex() != form.ActivePageIndex)
       pages_->setCurrentIndex(form.ActivePageIndex);
   }
-  if (Changed(form, shown_, &ConsoleForm::BitBtn, &ConsoleForm::ComboBox1, &ConsoleForm::GroupBox,
-              &ConsoleForm::Shape, &ConsoleForm::CheckBox))
+  if (changed(&ConsoleForm::ComboBox1, &ConsoleForm::Shape) || buttons || boxes || check_boxes)
     mnemonic_->Render();
-  if (Changed(form, shown_, &ConsoleForm::GroupBox, &ConsoleForm::StringGrid1,
-              &ConsoleForm::StringGrid3, &ConsoleForm::StringGrid4, &ConsoleForm::Edit1,
-              &ConsoleForm::Edit2, &ConsoleForm::Edit19, &ConsoleForm::CheckBox))
+  if (changed(&ConsoleForm::StringGrid1, &ConsoleForm::StringGrid3, &ConsoleForm::StringGrid4,
+              &ConsoleForm::Edit1, &ConsoleForm::Edit2, &ConsoleForm::Edit19) ||
+      boxes || check_boxes)
     settings_->Render();
-  if (Changed(form, shown_, &ConsoleForm::StringGrid2, &ConsoleForm::Image)) plan_->Render();
-  if (Changed(form, shown_, &ConsoleForm::GroupBox, &ConsoleForm::Label, &ConsoleForm::Memo2))
-    about_->Render();
-  if (Changed(form, shown_, &ConsoleForm::StringGrid7)) journal_->Render();
-  shown_ = form;
+  if (changed(&ConsoleForm::StringGrid2) || images) plan_->Render();
+  if (changed(&ConsoleForm::Label, &ConsoleForm::Memo2) || boxes) about_->Render();
+  if (changed(&ConsoleForm::StringGrid7)) journal_->Render();
 }
 
 }  // namespace stanmon
