@@ -174,6 +174,30 @@ TEST_F(WindowTest, StatusPanelsHaveTheFormsWidthsAndTexts) {
   EXPECT_EQ(Find<QLabel>("StatusPanel5")->text(), "COM1 /dev/ttyS0: устройство отключено");
 }
 
+// A poll's new request and answer texts repaint their panels alone: the bar is
+// not laid out again.
+TEST_F(WindowTest, NewPollTextsLayOutNothing) {
+  window.show();
+  QCoreApplication::sendPostedEvents();
+  struct LayoutCount : QObject {
+    int requests = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::LayoutRequest) ++requests;
+      return false;
+    }
+  } count;
+  QWidget* bar = Find("StatusBar1");
+  bar->installEventFilter(&count);
+  const QRect panel = Find("StatusPanel1")->geometry();
+  form().StatusBar1[0].Text = "45 02 01 48";
+  form().StatusBar1[1].Text = "55 02 80 10 00 E7 ";
+  window.Render();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(count.requests, 0);
+  EXPECT_EQ(Find("StatusPanel1")->geometry(), panel);
+  window.hide();
+}
+
 TEST_F(WindowTest, ExitButtonAsksAndCancelKeepsTheProgram) {
   fakes.dialogs.confirm_answers = {false};
   Find<QAbstractButton>("BitBtn18")->click();
