@@ -12,11 +12,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "common/qt/file_check.h"
-
 namespace stanmon {
-
-using shell::RequireReadableFile;
 
 namespace {
 
@@ -73,7 +69,6 @@ QByteArray SineTone(const QAudioFormat& format, int hz, int ms) {
 QtSound::QtSound(QObject* parent) : QObject(parent) {}
 
 void QtSound::Open(const std::string& path) {
-  RequireReadableFile(path);
   source_ = QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
   if (player_ != nullptr) player_->setSource(source_);
 }

@@ -1,7 +1,6 @@
-// The siren player on QMediaPlayer and the beeper as a sine tone on QAudioSink.
-// Nothing here waits for the sound. The media pipeline comes up when the siren
-// first sounds: held from the start it would cost the console more memory than
-// all its windows.
+// The siren player on QMediaPlayer and the beeper as a sine tone on QAudioSink,
+// in the sound module (see LazySound). Nothing here waits for the sound. The
+// media pipeline comes up when the siren first sounds, not when its file opens.
 #pragma once
 
 #include <QBuffer>
@@ -22,7 +21,7 @@ class QtSound : public QObject, public monitor::Sound {
  public:
   explicit QtSound(QObject* parent = nullptr);
 
-  // Throws PlatformError when the file does not open.
+  // A file that LazySound has found to open.
   void Open(const std::string& path) override;
   // From the beginning when the last playback has ended; a running one plays on.
   // False when nothing playable is open or there is no sound output.
