@@ -198,6 +198,17 @@ TEST_F(WindowTest, NewPollTextsLayOutNothing) {
   window.hide();
 }
 
+// The built-in plan background is drawn only once the plan page is seen.
+TEST_F(WindowTest, BuiltInPlanBackgroundIsDrawnWhenThePlanIsFirstSeen) {
+  window.show();
+  auto* background = Find<shell::PictureBox>("Image1");
+  EXPECT_TRUE(background->image().isNull());
+  form().ActivePageIndex = 2;
+  window.Render();
+  EXPECT_EQ(background->image().size(), QSize(529, 361));
+  window.hide();
+}
+
 TEST_F(WindowTest, ExitButtonAsksAndCancelKeepsTheProgram) {
   fakes.dialogs.confirm_answers = {false};
   Find<QAbstractButton>("BitBtn18")->click();
