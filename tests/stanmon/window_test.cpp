@@ -28,6 +28,7 @@
 #include "common/qt/grid_model.h"
 #include "common/qt/picture_box.h"
 #include "common/qt/qt_dialogs.h"
+#include "common/qt/render_util.h"
 #include "common/qt/timer_driver.h"
 #include "common/timer_bank.h"
 #include "stanmon/console.h"
@@ -206,6 +207,39 @@ TEST_F(WindowTest, BuiltInPlanBackgroundIsDrawnWhenThePlanIsFirstSeen) {
   form().ActivePageIndex = 2;
   window.Render();
   EXPECT_EQ(background->image().size(), QSize(529, 361));
+  window.hide();
+}
+
+// An output box is drawn exactly as a box with the style sheet that once gave it
+// its narrow label spacing, ticked or not, plain or coloured, in any frame.
+TEST_F(WindowTest, OutputBoxLooksAsWithTheNarrowSpacingStyleSheet) {
+  window.show();
+  struct Case {
+    bool checked;
+    common::Color box;
+    common::Color frame;
+  };
+  for (const Case& c : {Case{false, monitor::clBtnFace, monitor::clBtnFace},
+                        Case{true, monitor::clBtnFace, monitor::clYellow},
+                        Case{true, monitor::clRed, monitor::clYellow},
+                        Case{false, monitor::clGreen, monitor::clBtnFace}}) {
+    form().CheckBox[23].Checked = c.checked;
+    form().CheckBox[23].Background = c.box;
+    form().GroupBox[3].Background = c.frame;
+    window.Render();
+    auto* box = Find<QCheckBox>("CheckBox23");
+    QCheckBox twin(box->parentWidget());
+    twin.setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+    twin.setGeometry(box->geometry());
+    twin.setText(box->text());
+    twin.setChecked(c.checked);
+    twin.show();
+    shell::SetBackground(&twin, FillOf(box));
+    const auto picture = [](QWidget* widget) {
+      return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(picture(box), picture(&twin)) << c.checked << " " << c.box;
+  }
   window.hide();
 }
 
