@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTabWidget>
+#include <array>
+#include <cstddef>
 #include <iterator>
 #include <optional>
 
@@ -118,6 +120,20 @@ bool TakeChanged(const ConsoleForm& form, ConsoleForm& shown, Members ConsoleFor
   return changed;
 }
 
+// Brings elements first..last of an array member of the shown copy up to date;
+// true when any of them differed.
+template <typename T, std::size_t N>
+bool TakeChangedElements(const std::array<T, N>& form, std::array<T, N>& shown, std::size_t first,
+                         std::size_t last) {
+  bool changed = false;
+  for (std::size_t i = first; i <= last; ++i) {
+    if (shown[i] == form[i]) continue;
+    shown[i] = form[i];
+    changed = true;
+  }
+  return changed;
+}
+
 }  // namespace
 
 // Most timer ticks change nothing on screen, and most of the rest one panel or
@@ -133,8 +149,12 @@ void MainWindow::Render() {
   const auto changed = [&](auto... members) {
     return TakeChanged(form, *shown_, members...) || first;
   };
-  // Members that more than one part shows.
-  const bool images = changed(&ConsoleForm::Image);
+  // Members that more than one part shows. Of the images, 1..17 are the plan's
+  // background and markers, which blink, and the rest the tool bar's lamps,
+  // which change with every poll.
+  const bool plan_images = TakeChangedElements(form.Image, shown_->Image, 0, 17) || first;
+  const bool lamps =
+      TakeChangedElements(form.Image, shown_->Image, 18, form.Image.size() - 1) || first;
   const bool buttons = changed(&ConsoleForm::BitBtn);
   const bool boxes = changed(&ConsoleForm::GroupBox);
   const bool check_boxes = changed(&ConsoleForm::CheckBox);
@@ -146,7 +166,7 @@ void MainWindow::Render() {
   if (changed(&ConsoleForm::MainMenu1)) menu_->Render();
   if (changed(&ConsoleForm::ToolButton, &ConsoleForm::DateTimePicker1, &ConsoleForm::Edit20,
               &ConsoleForm::Gauge1, &ConsoleForm::ComboBox2) ||
-      images || buttons)
+      lamps || buttons)
     tool_bar_->Render();
   if (changed(&ConsoleForm::StatusBar1)) status_bar_->Render();
   if (changed(&ConsoleForm::PageControl1, &ConsoleForm::ActivePageIndex)) {
@@ -163,7 +183,7 @@ void MainWindow::Render() {
               &ConsoleForm::Edit1, &ConsoleForm::Edit2, &ConsoleForm::Edit19) ||
       boxes || check_boxes)
     settings_->Render();
-  if (changed(&ConsoleForm::StringGrid2) || images) plan_->Render();
+  if (changed(&ConsoleForm::StringGrid2) || plan_images) plan_->Render();
   if (changed(&ConsoleForm::Label, &ConsoleForm::Memo2) || boxes) about_->Render();
   if (changed(&ConsoleForm::StringGrid7)) journal_->Render();
 }
