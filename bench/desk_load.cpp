@@ -50,6 +50,7 @@ struct Case {
   std::unique_ptr<e2e::Process> process;
   bench::CpuMark from;
   double cpu = 0;
+  double rss_from = 0;  // when the measurement begins
   double rss = 0;
 };
 
@@ -147,8 +148,8 @@ void PrintTable(const std::vector<std::unique_ptr<Case>>& cases, const Options& 
   if (stalled_seconds > 0.1)
     std::printf("the machine stalled on memory for %.1f s: these figures are not valid\n",
                 stalled_seconds);
-  std::printf("%-8s %8s %8s %10s %10s  %s\n", "case", "CPU %", "RSS MB", "CPU/floor", "RSS-floor",
-              "lines");
+  std::printf("%-8s %8s %8s %10s %10s %8s  %s\n", "case", "CPU %", "RSS MB", "CPU/floor",
+              "RSS-floor", "RSS grew", "lines");
   for (const auto& c : cases) {
     std::string lines;
     if (c->modem) {
@@ -156,8 +157,9 @@ void PrintTable(const std::vector<std::unique_ptr<Case>>& cases, const Options& 
               std::to_string(c->devices->requests()) + " polls answered, " +
               std::to_string(c->modem->reports_read()) + " reports read";
     }
-    std::printf("%-8s %8.2f %8.1f %10.2f %10.1f  %s\n", c->name, c->cpu, c->rss,
-                floor.cpu > 0 ? c->cpu / floor.cpu : 0.0, c->rss - floor.rss, lines.c_str());
+    std::printf("%-8s %8.2f %8.1f %10.2f %10.1f %8.1f  %s\n", c->name, c->cpu, c->rss,
+                floor.cpu > 0 ? c->cpu / floor.cpu : 0.0, c->rss - floor.rss, c->rss - c->rss_from,
+                lines.c_str());
   }
 }
 
@@ -190,7 +192,10 @@ int main(int argc, char** argv) {
     cases.push_back(std::move(c));
   }
   Serve(cases, Clock::now() + std::chrono::seconds(options.settle_seconds));
-  for (auto& c : cases) c->from = bench::MarkCpu(c->process->pid);
+  for (auto& c : cases) {
+    c->from = bench::MarkCpu(c->process->pid);
+    c->rss_from = bench::RssMegabytes(c->process->pid);
+  }
   const double stalled_before = bench::MemoryStallSeconds();
   Serve(cases, Clock::now() + std::chrono::seconds(options.seconds));
   const double stalled = bench::MemoryStallSeconds() - stalled_before;
