@@ -4,9 +4,11 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QAudioSink>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
@@ -19,6 +21,7 @@ namespace {
 constexpr int kBeepRate = 22050;
 constexpr double kBeepLevel = 0.4;
 constexpr double kFadeSeconds = 0.005;  // softens the clicks at both ends
+constexpr int kVerdictMs = 1000;        // the longest a new player may take to judge its file
 
 // One sample in the sink's format, appended once for every channel.
 void AppendSample(QByteArray& samples, const QAudioFormat& format, double value) {
@@ -73,12 +76,24 @@ void QtSound::Open(const std::string& path) {
   if (player_ != nullptr) player_->setSource(source_);
 }
 
+// A player made when the siren first sounds loads its file in the background. It
+// is given the time to judge the file, with the event loop running meanwhile, so
+// that the first tick knows as well as every later one whether the file plays,
+// and beeps at once when it does not.
 QMediaPlayer& QtSound::Player() {
-  if (player_ == nullptr) {
-    player_ = new QMediaPlayer(this);
-    player_->setAudioOutput(new QAudioOutput(player_));
-    player_->setSource(source_);
-  }
+  if (player_ != nullptr) return *player_;
+  player_ = new QMediaPlayer(this);
+  player_->setAudioOutput(new QAudioOutput(player_));
+  player_->setSource(source_);
+  if (player_->mediaStatus() != QMediaPlayer::LoadingMedia) return *player_;
+  QEventLoop judging;
+  QTimer::singleShot(kVerdictMs, &judging, &QEventLoop::quit);
+  connect(player_, &QMediaPlayer::mediaStatusChanged, &judging,
+          [&judging](QMediaPlayer::MediaStatus status) {
+            if (status != QMediaPlayer::LoadingMedia) judging.quit();
+          });
+  connect(player_, &QMediaPlayer::errorOccurred, &judging, &QEventLoop::quit);
+  judging.exec();
   return *player_;
 }
 

@@ -1,6 +1,7 @@
 // The siren player on QMediaPlayer and the beeper as a sine tone on QAudioSink,
-// in the sound module (see LazySound). Nothing here waits for the sound. The
-// media pipeline comes up when the siren first sounds, not when its file opens.
+// in the sound module (see LazySound). Nothing here waits for the sound to end.
+// The media pipeline comes up when the siren first sounds, not when its file
+// opens, and then takes its verdict on the file with the event loop running.
 #pragma once
 
 #include <QBuffer>
@@ -34,7 +35,7 @@ class QtSound : public QObject, public monitor::Sound {
 
  private:
   void EndBeep();
-  // The player of the opened file, made on first use.
+  // The player of the opened file, made on first use once it has judged the file.
   QMediaPlayer& Player();
 
   QUrl source_;                     // the opened file

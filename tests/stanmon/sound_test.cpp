@@ -1,6 +1,7 @@
 // The siren as the program starts it: the file is checked when it is opened,
 // while Qt Multimedia and its media backend, heavy in memory, come into the
 // process only when the siren first sounds.
+#include <QMetaEnum>
 #include <QUrl>
 #include <QVariant>
 #include <algorithm>
@@ -46,6 +47,10 @@ TEST(LazySoundTest, ChecksTheFileAtOnceAndLoadsMultimediaWhenTheSirenFirstSounds
   ASSERT_NE(player, players.end());
   EXPECT_EQ((*player)->property("source").toUrl().toLocalFile().toStdString(),
             (folder.path / "avaria.wav").string());
+  // The file is judged before the first tick answers, as by a player made at start-up.
+  const QMetaObject& meta = *(*player)->metaObject();
+  const QMetaEnum status = meta.enumerator(meta.indexOfEnumerator("MediaStatus"));
+  EXPECT_STREQ(status.valueToKey((*player)->property("mediaStatus").toInt()), "InvalidMedia");
 }
 
 // Without its module the siren cannot play, and says so, so that the beep sounds.
