@@ -157,7 +157,7 @@ void PrintTable(const std::vector<std::unique_ptr<Case>>& cases, const Options& 
               std::to_string(c->devices->requests()) + " polls answered, " +
               std::to_string(c->modem->reports_read()) + " reports read";
     }
-    std::printf("%-8s %8.2f %8.1f %10.2f %10.1f %8.1f  %s\n", c->name, c->cpu, c->rss,
+    std::printf("%-8s %8.3f %8.1f %10.2f %10.1f %8.1f  %s\n", c->name, c->cpu, c->rss,
                 floor.cpu > 0 ? c->cpu / floor.cpu : 0.0, c->rss - floor.rss, c->rss - c->rss_from,
                 lines.c_str());
   }
