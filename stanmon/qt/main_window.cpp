@@ -105,6 +105,7 @@ void MainWindow::OnOperatorEvent() {
 namespace {
 
 using monitor::ConsoleForm;
+using monitor::TStringGrid;
 
 // Brings the members of the shown copy up to date with the form, comparing each
 // once; true when any of them differed.
@@ -139,7 +140,8 @@ bool TakeChangedElements(const std::array<T, N>& form, std::array<T, N>& shown, 
 // Most timer ticks change nothing on screen, and most of the rest one panel or
 // lamp. Comparing the form with its last shown copy costs far less than asking
 // every widget what it shows, so each part of the window is rendered only when
-// a member of the form that it shows has changed.
+// a member of the form that it shows has changed. The cells of the grids, which
+// hold most of the form, are compared only when they have been written since.
 void MainWindow::Render() {
   const ConsoleForm& form = console_.form();
   const bool may_have_changed = console_.FormMayHaveChanged();
@@ -148,6 +150,13 @@ void MainWindow::Render() {
   if (first) shown_ = form;
   const auto changed = [&](auto... members) {
     return TakeChanged(form, *shown_, members...) || first;
+  };
+  const auto grid_changed = [&](TStringGrid ConsoleForm::*grid) {
+    std::uint64_t& seen = shown_grid_writes_[&(form.*grid)];
+    const bool written = (form.*grid).Writes() != seen;
+    seen = (form.*grid).Writes();
+    if (!first && !written && (form.*grid).SameLayout((*shown_).*grid)) return false;
+    return changed(grid);
   };
   // Members that more than one part shows. Of the images, 1..17 are the plan's
   // background and markers, which blink, and the rest the tool bar's lamps,
@@ -158,6 +167,12 @@ void MainWindow::Render() {
   const bool buttons = changed(&ConsoleForm::BitBtn);
   const bool boxes = changed(&ConsoleForm::GroupBox);
   const bool check_boxes = changed(&ConsoleForm::CheckBox);
+  // Each grid is looked at whatever else has changed, so that its count is taken.
+  const bool signal_table = grid_changed(&ConsoleForm::StringGrid1);
+  const bool object_table = grid_changed(&ConsoleForm::StringGrid3);
+  const bool operator_list = grid_changed(&ConsoleForm::StringGrid4);
+  const bool plan_grid = grid_changed(&ConsoleForm::StringGrid2);
+  const bool journal = grid_changed(&ConsoleForm::StringGrid7);
 
   if (changed(&ConsoleForm::Caption)) {
     const QString caption = ToQ(form.Caption);
@@ -179,13 +194,12 @@ void MainWindow::Render() {
   }
   if (changed(&ConsoleForm::ComboBox1, &ConsoleForm::Shape) || buttons || boxes || check_boxes)
     mnemonic_->Render();
-  if (changed(&ConsoleForm::StringGrid1, &ConsoleForm::StringGrid3, &ConsoleForm::StringGrid4,
-              &ConsoleForm::Edit1, &ConsoleForm::Edit2, &ConsoleForm::Edit19) ||
-      boxes || check_boxes)
+  if (changed(&ConsoleForm::Edit1, &ConsoleForm::Edit2, &ConsoleForm::Edit19) || signal_table ||
+      object_table || operator_list || boxes || check_boxes)
     settings_->Render();
-  if (changed(&ConsoleForm::StringGrid2) || plan_images) plan_->Render();
+  if (plan_grid || plan_images) plan_->Render();
   if (changed(&ConsoleForm::Label, &ConsoleForm::Memo2) || boxes) about_->Render();
-  if (changed(&ConsoleForm::StringGrid7)) journal_->Render();
+  if (journal) journal_->Render();
 }
 
 }  // namespace stanmon

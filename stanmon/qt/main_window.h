@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -55,6 +57,8 @@ class MainWindow : public QMainWindow {
   AboutPage* about_ = nullptr;
   JournalPage* journal_ = nullptr;
   std::optional<monitor::ConsoleForm> shown_;  // the form as last rendered
+  // The write count of each grid of the form when it was last rendered.
+  std::map<const common::TStringGrid*, std::uint64_t> shown_grid_writes_;
 };
 
 }  // namespace stanmon

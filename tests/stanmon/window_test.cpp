@@ -471,6 +471,31 @@ TEST_F(WindowTest, RenderTellsViewsOnlyAboutChangedCells) {
   EXPECT_EQ(model->rowCount(), 10);
 }
 
+// The window compares a grid only once it has been written: a grid put in
+// whole counts as written, even one written as often as the grid it replaces.
+TEST_F(WindowTest, AGridReplacedWholeIsShown) {
+  form().StringGrid4.Cells(0, 2) = "Петров";
+  window.Render();
+  monitor::TStringGrid operators(1, 7, 0, 1, {247});
+  operators.Editable = true;
+  operators.Cells(0, 1) = "Иванов";
+  form().StringGrid4 = operators;
+  window.Render();
+  EXPECT_EQ(ModelOf("StringGrid4")->index(1, 0).data().toString(), "Иванов");
+  EXPECT_EQ(ModelOf("StringGrid4")->index(2, 0).data().toString(), "");
+}
+
+// A status typed into the signal table is an event of the next main-cycle pass.
+TEST_F(WindowTest, StatusTypedIntoTheSignalTableIsJournaled) {
+  common::VirtualTime time(console.timers());
+  time.Advance(251);  // the start-up
+  GridModel* model = ModelOf("StringGrid1");
+  ASSERT_TRUE(model->setData(model->index(21, 2), "Вкл", Qt::EditRole));
+  time.Advance(251);
+  EXPECT_EQ(form().StringGrid7.Cells(3, 1), "02_05");
+  EXPECT_EQ(form().StringGrid7.Cells(5, 1), "Вкл");
+}
+
 // A tick that changes nothing in the form leaves every widget alone; once the
 // operator has acted, every widget shows the form again, even a form unchanged.
 TEST_F(WindowTest, UnchangedFormRendersNothingUntilTheOperatorActs) {
