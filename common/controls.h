@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/picture.h"
@@ -61,6 +62,11 @@ struct TStringGrid {
     return cells_[Index(col, row)];
   }
   const std::string& Cells(int col, int row) const { return cells_[Index(col, row)]; }
+  // Writes a cell only when its text differs: a grid given what it already holds
+  // stays unwritten.
+  void SetCell(int col, int row, std::string_view text) {
+    if (cells_[Index(col, row)] != text) Cells(col, row) = text;
+  }
   // Every cell, row-major: ColCount * RowCount of them.
   const std::vector<std::string>& AllCells() const { return cells_; }
   std::uint64_t Writes() const { return writes_.value(); }
