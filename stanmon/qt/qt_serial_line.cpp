@@ -58,9 +58,9 @@ std::size_t QtSerialLine::Read(std::uint8_t* into, std::size_t max) {
     presence_checked_ms_ = now;
     if (!CheckPresence()) return 0;
   }
-  TakeArrived();
+  // What has arrived is already here: readyRead takes every byte as it comes.
   if (settings_.drop_backlog) arrived_.KeepNewest(max);
-  return arrived_.Take(into, max, clock_.elapsed());
+  return arrived_.Take(into, max, now);
 }
 
 void QtSerialLine::TryOpen() {
@@ -92,7 +92,6 @@ void QtSerialLine::GoDown(const std::string& reason) {
 }
 
 void QtSerialLine::TakeArrived() {
-  if (port_.bytesAvailable() == 0) return;  // the usual receive tick: no copy made
   const QByteArray bytes = port_.readAll();
   arrived_.Append(reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                   static_cast<std::size_t>(bytes.size()), clock_.elapsed());
