@@ -7,9 +7,11 @@
 
 namespace common {
 
-Dispatcher::Dispatcher(Dialogs& dialogs, std::string program_name, Handler after_each)
+Dispatcher::Dispatcher(Dialogs& dialogs, std::string program_name, Handler before_each,
+                       Handler after_each)
     : dialogs_(dialogs),
       program_name_(std::move(program_name)),
+      before_each_(std::move(before_each)),
       after_each_(std::move(after_each)) {}
 
 bool Dispatcher::Click(const std::string& control) {
@@ -58,6 +60,7 @@ void Dispatcher::ShowErrorBox(const std::string& text) {
 }
 
 void Dispatcher::Run(const Handler& handler) {
+  if (before_each_) before_each_();
   if (const auto error = Caught(handler)) ShowErrorBox(*error);
   if (after_each_) after_each_();
 }

@@ -36,8 +36,10 @@ class Dispatcher {
   bool Spin(const std::string& spinner, SpinButton button);
 
  protected:
-  // after_each runs at the end of every click and spin, also of one an error ended.
-  Dispatcher(Dialogs& dialogs, std::string program_name, Handler after_each = {});
+  // before_each runs ahead of every click and spin, after_each at its end, also
+  // at the end of one an error ended.
+  Dispatcher(Dialogs& dialogs, std::string program_name, Handler before_each = {},
+             Handler after_each = {});
   ~Dispatcher() = default;
 
   void AddClick(const std::string& control, Handler handler);
@@ -56,6 +58,7 @@ class Dispatcher {
 
   Dialogs& dialogs_;
   std::string program_name_;
+  Handler before_each_;
   Handler after_each_;
   TimerBank timers_;
   std::map<std::string, Handler> clicks_;

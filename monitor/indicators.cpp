@@ -1,11 +1,13 @@
 #include "monitor/indicators.h"
 
+#include <utility>
+
 namespace monitor {
 
 void ShowChannelSignals(Station& st, int channel) {
   for (int s = 1; s <= 16; ++s) {
     const int r = SignalRow(channel, s);
-    const bool lit = !st.form.StringGrid1.Cells(2, r).empty();
+    const bool lit = !std::as_const(st.form.StringGrid1).Cells(2, r).empty();
     st.form.Shape[r].Brush = !lit ? clBtnFace : s <= 12 ? clRed : clGreen;
   }
   st.state.ShownStamp[channel] = st.state.ChannelStamp[channel];

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include "common/line_file.h"
 #include "common/numbers.h"
@@ -42,6 +43,7 @@ void LoadHelp(Station& st) {
 void ClearStatusSnapshots(Station& st) {
   st.state.PrevStatus.fill("");
   st.state.CurStatus.fill("");
+  st.state.CurStatusTakenAt.reset();
 }
 
 void LoadChannelPhones(Station& st) {
@@ -158,7 +160,7 @@ void CheckLowBalance(Station& st) {
   int low_channel = 0;
   double low_balance = 0;
   for (int c = 16; c >= 1; --c) {
-    std::string text = st.form.StringGrid3.Cells(3, c);
+    std::string text = std::as_const(st.form.StringGrid3).Cells(3, c);
     if (text.empty()) text = "10000";
     const double balance = common::StrToFloat(text);
     if (balance < 1000) {

@@ -1,5 +1,8 @@
 #include "monitor/main_cycle.h"
 
+#include <string>
+#include <utility>
+
 #include "common/text.h"
 #include "monitor/daily_archive.h"
 #include "monitor/indicators.h"
@@ -11,10 +14,29 @@
 namespace monitor {
 namespace {
 
+// CurStatus can differ from the signal table only when the table has been
+// written since it was taken: otherwise the 256 cells are left unread.
 void TakeStatusSnapshot(Station& st) {
+  const TStringGrid& signals = st.form.StringGrid1;
+  SharedState& s = st.state;
+  if (s.CurStatusTakenAt == signals.Writes()) return;
+  s.CurStatusTakenAt = signals.Writes();
   for (int r = 1; r <= kSignalRows; ++r) {
-    st.state.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(2, r), 3);
+    std::string status = common::FirstChars(signals.Cells(2, r), 3);
+    if (status == s.CurStatus[r]) continue;
+    s.CurStatus[r] = std::move(status);
+    s.StatusChangesHandled = false;
   }
+}
+
+// Once every change has been handled, none is left to find until CurStatus
+// changes. An error that ends a row's event leaves the later rows to the next pass.
+void HandleStatusChanges(Station& st) {
+  if (st.state.StatusChangesHandled) return;
+  for (int r = 1; r <= kSignalRows; ++r) {
+    if (st.state.CurStatus[r] != st.state.PrevStatus[r]) HandleSignalEvent(st, r);
+  }
+  st.state.StatusChangesHandled = true;
 }
 
 // Keeps the 30 newest received SMS: entries arrive at the top.
@@ -44,22 +66,20 @@ void CountDownStatusClear(Station& st) {
 }  // namespace
 
 void RunMainCycle(Station& st) {
-  if (st.state.RxRs485.NewData == 1 || st.state.RxGsm.NewData == 1) ApplyReceivedSignals(st);  // 1
-  TakeStatusSnapshot(st);                                                                      // 2
-  for (int c = 1; c <= kChannels; ++c) {                                                       // 3
+  if (st.state.RxRs485.NewData == 1 || st.state.RxGsm.NewData == 1) ApplyReceivedSignals(st);
+  TakeStatusSnapshot(st);
+  for (int c = 1; c <= kChannels; ++c) {
     if (st.state.ChannelStamp[c] != st.state.ShownStamp[c]) ShowChannelSignals(st, c);
   }
-  for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);  // 4
-  for (int i = 0; i < 16; ++i) SyncOutputCheckBoxes(st);        // 5
-  PrepareDailyArchive(st);                                      // 6
-  for (int r = 1; r <= kSignalRows; ++r) {                      // 7
-    if (st.state.CurStatus[r] != st.state.PrevStatus[r]) HandleSignalEvent(st, r);
-  }
-  for (int slot = 0; slot <= 16; ++slot) ChargeSmsCost(st, slot);  // 8
-  TrimReceivedSmsList(st);                                         // 9
-  RepeatModemAt(st);                                               // 10
-  CountDownStatusClear(st);                                        // 11
-  st.form.Timer3.Enabled = true;                                   // 12
+  for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);
+  SyncOutputCheckBoxes(st);  // each call covers every channel: a second would change nothing
+  PrepareDailyArchive(st);
+  HandleStatusChanges(st);
+  for (int slot = 0; slot <= 16; ++slot) ChargeSmsCost(st, slot);
+  TrimReceivedSmsList(st);
+  RepeatModemAt(st);
+  CountDownStatusClear(st);
+  st.form.Timer3.Enabled = true;
 }
 
 }  // namespace monitor

@@ -1,5 +1,7 @@
 #include "monitor/plan_view.h"
 
+#include <utility>
+
 #include "common/line_file.h"
 #include "common/plan_settings_file.h"
 
@@ -95,11 +97,12 @@ void Timer4Timer(Station& st) {
     if (st.state.DemoDivider == 0 && st.state.DemoRunning) DemonstrationStep(st);
     if (++st.state.DemoDivider > 5) st.state.DemoDivider = 0;
     for (int k = 1; k <= 16; ++k) {
-      if (!st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = st.state.MarkerBlinkOn;
+      if (!std::as_const(st.form.StringGrid2).Cells(2, k).empty())
+        Marker(st, k).Visible = st.state.MarkerBlinkOn;
     }
   }
   for (int k = 1; k <= 16; ++k) {  // 3
-    if (st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = false;
+    if (std::as_const(st.form.StringGrid2).Cells(2, k).empty()) Marker(st, k).Visible = false;
   }
   st.form.Timer4.Enabled = true;  // 4
 }

@@ -1,5 +1,7 @@
 #include "monitor/received_signals.h"
 
+#include <utility>
+
 #include "common/clock.h"
 
 namespace monitor {
@@ -13,16 +15,16 @@ void ApplySet(Station& st, ReceivedSignals& set) {
     const int row = SignalRow(c, s);
     const bool on = static_cast<int>(set.Bits.size()) >= s && set.Bits[s - 1] == '1';
     if (on) {
-      signals.Cells(2, row) = "Вкл";
-      signals.Cells(3, row) = common::FormatTime(st.ports.clock.Now());
+      signals.SetCell(2, row, "Вкл");
+      signals.SetCell(3, row, common::FormatTime(st.ports.clock.Now()));
     } else {
-      signals.Cells(2, row).clear();
+      signals.SetCell(2, row, "");
     }
   }
   st.state.ChannelStamp[c] = set.Word;
   if (st.state.PlanChannel + 1 == c) {
     for (int s = 1; s <= 16; ++s)
-      st.form.StringGrid2.Cells(2, s) = signals.Cells(2, SignalRow(c, s));
+      st.form.StringGrid2.SetCell(2, s, std::as_const(signals).Cells(2, SignalRow(c, s)));
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 namespace monitor {
@@ -40,7 +42,11 @@ struct SharedState {
   std::array<std::int32_t, 17> ShownStamp{};    // the stamp last drawn on channel c
   std::array<std::string, 257> CurStatus;       // first 3 characters of row r's status, this pass
   std::array<std::string, 257> PrevStatus;      // the same at row r's last change
-  std::array<std::uint8_t, 17> LinkAge{};       // poll requests since channel c last answered
+  // The signal table's write count when CurStatus was taken from it; empty once
+  // CurStatus has been cleared. While it holds, the table has no new status.
+  std::optional<std::uint64_t> CurStatusTakenAt;
+  bool StatusChangesHandled = false;       // every row differing from PrevStatus has been handled
+  std::array<std::uint8_t, 17> LinkAge{};  // poll requests since channel c last answered
 
   std::array<OutputPair, 17> OutputCmd{};      // commanded by the output boxes
   std::array<OutputPair, 17> OutputState{};    // reported by the device
@@ -73,7 +79,8 @@ struct SharedState {
 
   std::string ControlSmsText;
   std::string ArchiveFileName;
-  std::int32_t PlanChannel = 0;  // channel on the plan page, 0-based
+  std::filesystem::path ArchivePath;  // the file named ArchiveFileName in the working folder
+  std::int32_t PlanChannel = 0;       // channel on the plan page, 0-based
 
   // The object plan and the demonstration.
   std::array<std::int32_t, 17> MarkerX{};  // marker k's position, as last read

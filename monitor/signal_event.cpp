@@ -1,6 +1,7 @@
 #include "monitor/signal_event.h"
 
 #include <array>
+#include <utility>
 
 #include "common/clock.h"
 #include "common/text.h"
@@ -39,11 +40,11 @@ void HandleSignalEvent(Station& st, int r) {
   ScrollJournal(f);                                                        // 2
   if (s.CurStatus[r] == "Вкл" && s.PrevStatus[r].empty()) RaiseAlarm(st);  // 3
   s.PrevStatus[r] = s.CurStatus[r];                                        // 4
-  const std::string object = f.StringGrid3.Cells(1, c);                    // 5
+  const std::string object = std::as_const(f.StringGrid3).Cells(1, c);     // 5
   const std::string status = s.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";      // 6
   const std::string op = EventOperator(f);                                 // 7
-  const std::string address = common::FirstChars(f.StringGrid1.Cells(0, r), 10);
-  const std::string description = f.StringGrid1.Cells(1, r);
+  const std::string address = common::FirstChars(std::as_const(f.StringGrid1).Cells(0, r), 10);
+  const std::string description = std::as_const(f.StringGrid1).Cells(1, r);
   const std::string line = EventLine(common::FormatDateTime(st.ports.clock.Now()), op, object,
                                      address, status, description);  // 8
   const std::array<std::string, 7> journal_row = {

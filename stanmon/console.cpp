@@ -25,16 +25,23 @@ using links::LinkState;
 using monitor::Station;
 
 Console::Console(monitor::ConsolePorts ports)
-    : Dispatcher(ports.dialogs, ports.program_name, [this] { ShowPendingBoxes(); }),
+    : Dispatcher(
+          ports.dialogs, ports.program_name, [this] { since_asked_ = SinceAsked::kMore; },
+          [this] {
+            since_asked_ = SinceAsked::kMore;
+            ShowPendingBoxes();
+          }),
       station_(std::move(ports)) {
   monitor::ConsoleForm& f = station_.form;
+  // A receive tick that took no bytes from either line leaves the form as it was.
+  const auto took_nothing = [this] { return link_.Rs485RxCount == 0 && link_.ModemRxCount == 0; };
   timer_slots_ = {{
-      {&f.Timer1, [this] { links::Timer1Timer(station_, link_); }, {}},
-      {&f.Timer2, [this] { links::Timer2Timer(station_, link_); }, {}},
-      {&f.Timer3, [this] { monitor::Timer3Timer(station_); }, {}},
-      {&f.Timer4, [this] { monitor::Timer4Timer(station_); }, {}},
-      {&f.Timer5, [this] { links::Timer5Timer(station_, link_); }, {}},
-      {&f.Timer6, [this] { links::Timer6Timer(station_, link_); }, {}},
+      {&f.Timer1, [this] { links::Timer1Timer(station_, link_); }, {}, {}},
+      {&f.Timer2, [this] { links::Timer2Timer(station_, link_); }, took_nothing, {}},
+      {&f.Timer3, [this] { monitor::Timer3Timer(station_); }, {}, {}},
+      {&f.Timer4, [this] { monitor::Timer4Timer(station_); }, {}, {}},
+      {&f.Timer5, [this] { links::Timer5Timer(station_, link_); }, {}, {}},
+      {&f.Timer6, [this] { links::Timer6Timer(station_, link_); }, {}, {}},
   }};
   for (TimerSlot& slot : timer_slots_) timers().Add(*slot.timer, [this, &slot] { RunTick(slot); });
 
@@ -94,15 +101,25 @@ Console::Console(monitor::ConsolePorts ports)
 // shown in the box once and in status panel 5 for as long as it repeats, and the
 // panel is cleared when the timer's tick completes cleanly again.
 void Console::RunTick(TimerSlot& slot) {
+  // Marked before the handler as well: a render in the event loop of a box the
+  // handler opens must show what the handler did before it.
+  if (!slot.left_form_alone) since_asked_ = SinceAsked::kMore;
   if (const auto error = Caught(slot.handler)) {
+    since_asked_ = SinceAsked::kMore;
     slot.timer->Enabled = true;
     const bool repeated = slot.error == *error;
     slot.error = *error;
     station_.form.StatusBar1[5].Text = common::ErrorBoxText(slot.error);
     if (!repeated) ShowErrorBox(slot.error);
   } else {
+    const bool quiet = slot.left_form_alone && slot.left_form_alone() && slot.error.empty();
     if (!slot.error.empty()) monitor::ClearCaughtError(station_, slot.error);
     slot.error.clear();
+    if (!quiet) {
+      since_asked_ = SinceAsked::kMore;
+    } else if (since_asked_ == SinceAsked::kNothing) {
+      since_asked_ = SinceAsked::kOnlyQuietTicks;
+    }
   }
   ShowPendingBoxes();
 }
@@ -119,6 +136,13 @@ void Console::ShowLineNotice(const LineNotice& notice) {
     if (line != notice.line) text += "; " + down_text;
   }
   station_.form.StatusBar1[5].Text = text;
+  since_asked_ = SinceAsked::kMore;
+}
+
+bool Console::FormMayHaveChanged() {
+  const bool may = since_asked_ != SinceAsked::kOnlyQuietTicks;
+  since_asked_ = SinceAsked::kNothing;
+  return may;
 }
 
 // One at a time from the front: a handler that runs while a box is open may add more.

@@ -30,12 +30,22 @@ class Console : public common::Dispatcher {
   // A line's transport reports a problem or its recovery (status panel 5).
   void ShowLineNotice(const LineNotice& notice);
 
+  // Whether the form may have changed since this was last asked. False only when
+  // every handler run since then was a receive tick that took no bytes from
+  // either line, which leaves the form as it was: the window, asking before it
+  // renders, then spares itself comparing the whole form ten times a second.
+  bool FormMayHaveChanged();
+
  private:
   struct TimerSlot {
     common::Timer* timer;
     std::function<void()> handler;
+    // After a tick: true when it cannot have changed the form. Empty: it may have.
+    std::function<bool()> left_form_alone;
     std::string error;  // the error that ended this timer's last tick; empty after a clean one
   };
+  // What has run since the window last asked whether the form may have changed.
+  enum class SinceAsked { kNothing, kOnlyQuietTicks, kMore };
 
   void RunTick(TimerSlot& slot);
   // Shows the boxes that the core left for the end of the last handler.
@@ -45,6 +55,7 @@ class Console : public common::Dispatcher {
   links::LinkState link_;
   std::array<TimerSlot, 6> timer_slots_;           // Timer1 .. Timer6
   std::map<std::string, std::string> lines_down_;  // line name -> its last notice
+  SinceAsked since_asked_ = SinceAsked::kNothing;
 };
 
 }  // namespace stanmon

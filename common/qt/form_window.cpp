@@ -31,7 +31,7 @@ WindowEvents FormWindow::Events(std::function<bool(std::string_view control)> wi
                         if (!dispatcher_.Spin(spinner, button)) unrouted(spinner);
                         AfterEvent();
                       },
-                      [this] { timers_->Refresh(); }};
+                      [this] { OnOperatorEvent(); }};
 }
 
 void FormWindow::AddMenuBar(const std::vector<common::TMenuItem>& entries,
@@ -47,10 +47,26 @@ void FormWindow::AddStatusBar(std::span<const common::TStatusPanel> panels, Last
 }
 
 void FormWindow::RenderFrame(const std::string& caption) {
+  RenderCaption(caption);
+  RenderMenuBar();
+  RenderStatusBar();
+}
+
+void FormWindow::RenderCaption(const std::string& caption) {
   const QString shown = ToQ(caption);
   if (windowTitle() != shown) setWindowTitle(shown);
+}
+
+void FormWindow::RenderMenuBar() {
   if (menu_) menu_->Render();
+}
+
+void FormWindow::RenderStatusBar() {
   if (status_bar_) status_bar_->Render();
+}
+
+void FormWindow::OnOperatorEvent() {
+  timers_->Refresh();
 }
 
 void FormWindow::EndProgram() {
@@ -62,7 +78,7 @@ void FormWindow::AfterEvent() {
     EndProgram();
     return;
   }
-  timers_->Refresh();
+  OnOperatorEvent();
 }
 
 }  // namespace shell

@@ -46,6 +46,11 @@ class FormWindow : public QMainWindow {
   void AddStatusBar(std::span<const common::TStatusPanel> panels, LastPanel last);
   // The caption, the menu and the status bar as the form has them.
   void RenderFrame(const std::string& caption);
+  void RenderCaption(const std::string& caption);
+  void RenderMenuBar();
+  void RenderStatusBar();
+  // The user has acted on a widget: the form is shown anew.
+  virtual void OnOperatorEvent();
   // Ends the program once the exit command has been confirmed.
   virtual void EndProgram();
 

@@ -1,6 +1,7 @@
 #include "common/qt/status_bar.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "common/qt/render_util.h"
 
@@ -21,6 +22,13 @@ FormStatusBar::FormStatusBar(std::span<const common::TStatusPanel> panels, LastP
     labels_.push_back(label);
   }
   Render();
+  // The panels are fixed at the height the bar gives them, the height of their
+  // text. A panel whose size may change makes every new text lay out and repaint
+  // the whole bar, which on a polling desk is twice a second; only a last panel
+  // that takes the width left still does.
+  int height = fontMetrics().height();
+  for (QLabel* label : labels_) height = std::max(height, label->minimumSizeHint().height());
+  for (QLabel* label : labels_) label->setFixedHeight(height);
 }
 
 void FormStatusBar::Render() {

@@ -3,6 +3,10 @@
 // and Render shows it after every event, touching only what differs.
 #pragma once
 
+#include <cstdint>
+#include <map>
+#include <optional>
+
 #include "common/qt/form_window.h"
 #include "stanmon/console.h"
 
@@ -22,7 +26,13 @@ class MainWindow : public shell::FormWindow {
 
  public:
   explicit MainWindow(Console& console, QWidget* parent = nullptr);
+  // Shows the form; at once when nothing in it has changed since it was last shown.
   void Render() override;
+
+ protected:
+  // The operator has acted on a widget: the next render goes over every widget,
+  // since a handler may have put back a value the widget no longer shows.
+  void OnOperatorEvent() override;
 
  private:
   Console& console_;
@@ -33,6 +43,9 @@ class MainWindow : public shell::FormWindow {
   PlanPage* plan_ = nullptr;
   AboutPage* about_ = nullptr;
   JournalPage* journal_ = nullptr;
+  std::optional<monitor::ConsoleForm> shown_;  // the form as last rendered
+  // The write count of each grid of the form when it was last rendered.
+  std::map<const common::TStringGrid*, std::uint64_t> shown_grid_writes_;
 };
 
 }  // namespace stanmon

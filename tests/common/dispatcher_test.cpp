@@ -14,7 +14,9 @@ namespace {
 // A program with a few handlers that record what ran.
 struct Program : Dispatcher {
   explicit Program(Dialogs& dialogs)
-      : Dispatcher(dialogs, "PROGRAM", [this] { log.push_back("after"); }) {
+      : Dispatcher(
+            dialogs, "PROGRAM", [this] { log.push_back("before"); },
+            [this] { log.push_back("after"); }) {
     AddClick("Good", [this] { log.push_back("Good"); });
     AddClick("Bad", [] { throw PlatformError("File not found"); });
     AddSpin("UpDown1",
@@ -36,7 +38,8 @@ TEST(Dispatcher, RoutesByNameAndShowsAnErrorThatEndsAHandler) {
   EXPECT_TRUE(program.Spin("UpDown1", SpinButton::kDown));
   EXPECT_FALSE(program.Click("Missing"));
   EXPECT_FALSE(program.Spin("Good", SpinButton::kUp));
-  EXPECT_EQ(program.log, (std::vector<std::string>{"Good", "after", "after", "down", "after"}));
+  EXPECT_EQ(program.log, (std::vector<std::string>{"before", "Good", "after", "before", "after",
+                                                   "before", "down", "after"}));
   ASSERT_EQ(dialogs.boxes.size(), 1u);
   EXPECT_EQ(dialogs.boxes[0].text, "File not found.");
   EXPECT_EQ(dialogs.boxes[0].caption, "Program");
