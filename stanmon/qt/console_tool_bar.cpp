@@ -101,7 +101,7 @@ void ConsoleToolBar::AddPanel() {
   for (const LampPlace& place : kLamps) {
     auto* lamp = new shell::PictureBox(panel);
     lamp->setObjectName(ControlName("Image", place.image));
-    lamp->setGeometry(place.left, (kPanelHeight - 16) / 2, 16, 16);
+    lamp->setGeometry(place.left, (kPanelHeight - kLampSide) / 2, kLampSide, kLampSide);
     lamps_[place.image] = {lamp, LampPicture(QColor(place.color))};
   }
 

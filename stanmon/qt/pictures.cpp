@@ -28,7 +28,7 @@ void DrawBall(QPainter& p, const QRectF& r, const QColor& color) {
 }  // namespace
 
 QImage LampPicture(const QColor& color) {
-  QImage image = Blank(16, 16);
+  QImage image = Blank(kLampSide, kLampSide);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   DrawBall(p, QRectF(1.5, 1.5, 13, 13), color);
@@ -37,7 +37,7 @@ QImage LampPicture(const QColor& color) {
 
 QImage MarkerPicture(bool alarm) {
   const QColor color = alarm ? QColor(220, 20, 20) : QColor(20, 170, 40);
-  QImage image = Blank(16, 16);
+  QImage image = Blank(kLampSide, kLampSide);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(color, 2));

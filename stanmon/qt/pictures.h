@@ -7,9 +7,12 @@
 
 namespace stanmon {
 
-// A round lamp of the given colour, 16 x 16.
+// The side of a lamp's and of a zone marker's square picture.
+inline constexpr int kLampSide = 16;
+
+// A round lamp of the given colour.
 QImage LampPicture(const QColor& color);
-// A zone marker, 16 x 16: red for an alarm zone, green for a service zone.
+// A zone marker, a lamp's size: red for an alarm zone, green for a service zone.
 QImage MarkerPicture(bool alarm);
 // The plan shown until a plan picture is loaded, 529 x 361.
 QImage PlanBackgroundPicture();
