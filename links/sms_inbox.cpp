@@ -83,8 +83,9 @@ void AcceptSmsReport(monitor::Station& st, LinkState& link) {
     if (st.form.StringGrid3.Cells(2, row) == link.modem.SmsSender) s.RxGsm.Channel = row;
   }
   const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
-  s.LinkAge[c] = 0;                                                         // 2
-  s.SmsChargeHead = static_cast<std::uint8_t>((s.SmsChargeHead + 1) % 16);  // 3
+  s.LinkAge[c] = 0;  // 2
+  s.SmsChargeHead =
+      static_cast<std::uint8_t>((s.SmsChargeHead + 1) % monitor::kSmsChargeRing);  // 3
   s.SmsChargeQueue[s.SmsChargeHead] = static_cast<std::uint8_t>(c);
   s.OutputState[c] = s.OutputState[0];  // 4
 }

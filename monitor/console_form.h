@@ -8,20 +8,9 @@
 #include <vector>
 
 #include "monitor/controls.h"
+#include "monitor/numbering.h"
 
 namespace monitor {
-
-inline constexpr int kChannels = 16;
-inline constexpr int kSignalRows = 256;
-
-// Signal row of signal s (1..16) of channel c (1..16).
-constexpr int SignalRow(int channel, int signal) {
-  return 16 * (channel - 1) + signal;
-}
-// Channel of a signal row.
-constexpr int ChannelOfRow(int row) {
-  return (row - 1) / 16 + 1;
-}
 
 // Output boxes: P1 of channel c is CheckBox[16 + 2c], P2 is CheckBox[17 + 2c].
 constexpr int OutputBoxP1(int channel) {
@@ -59,7 +48,7 @@ struct ConsoleForm {
   // frame), 22 the control strip. Page 1: 17 signals, 18 SMS price, 19 siren,
   // 20 objects, 24 support phones. Page 2: 21 plan area. Page 3: 23 about.
   std::array<TGroupBox, 25> GroupBox;
-  std::array<TShape, 257> Shape;       // indicator r = signal row r
+  PerSignalRow<TShape> Shape;          // indicator r = signal row r
   std::array<TCheckBox, 50> CheckBox;  // 17 siren switch, 18..49 output boxes
   TComboBox ComboBox1;                 // operator choice; "Оператор" = nobody chosen
 

@@ -55,11 +55,11 @@ void RunMainCycle(Station& st) {
   for (int r = 1; r <= kSignalRows; ++r) {                      // 7
     if (st.state.CurStatus[r] != st.state.PrevStatus[r]) HandleSignalEvent(st, r);
   }
-  for (int slot = 0; slot <= 16; ++slot) ChargeSmsCost(st, slot);  // 8
-  TrimReceivedSmsList(st);                                         // 9
-  RepeatModemAt(st);                                               // 10
-  CountDownStatusClear(st);                                        // 11
-  st.form.Timer3.Enabled = true;                                   // 12
+  for (int slot = 0; slot <= kSmsChargeRing; ++slot) ChargeSmsCost(st, slot);  // 8
+  TrimReceivedSmsList(st);                                                     // 9
+  RepeatModemAt(st);                                                           // 10
+  CountDownStatusClear(st);                                                    // 11
+  st.form.Timer3.Enabled = true;                                               // 12
 }
 
 }  // namespace monitor

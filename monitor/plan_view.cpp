@@ -37,7 +37,7 @@ void DemonstrationStep(Station& st) {
   status = status.empty() ? "Вкл" : "";
   if (st.state.PlanChannel == 15) {
     for (int s = 1; s <= 16; ++s)
-      st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, 240 + s);
+      st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, SignalRow(16, s));
   }
 }
 
@@ -69,8 +69,8 @@ void ShowObjectPlan(Station& st, int index) {
   st.form.Timer4.Enabled = true;
   st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, c);  // 5
   for (int r = 1; r <= 16; ++r) {                                     // 6
-    st.form.StringGrid2.Cells(1, r) = st.form.StringGrid1.Cells(1, 16 * index + r);
-    st.form.StringGrid2.Cells(2, r) = st.form.StringGrid1.Cells(2, 16 * index + r);
+    st.form.StringGrid2.Cells(1, r) = st.form.StringGrid1.Cells(1, SignalRow(c, r));
+    st.form.StringGrid2.Cells(2, r) = st.form.StringGrid1.Cells(2, SignalRow(c, r));
   }
 }
 

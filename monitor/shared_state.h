@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "monitor/numbering.h"
+
 namespace monitor {
 
 // One decoded signal set handed from a line's decoder to the main cycle.
@@ -23,6 +25,7 @@ struct OutputPair {
 };
 
 inline constexpr std::size_t kModemTxBufferSize = 301;
+inline constexpr int kSmsChargeRing = 16;  // the slots of SmsChargeQueue that are written
 
 // Who has the modem in its SMS text prompt: "AT+CMGS=" went out and its text has
 // not. Until the Ctrl-Z the modem takes every byte as message text.
@@ -36,22 +39,28 @@ struct SharedState {
   ReceivedSignals RxRs485;  // RxRs485Channel, RxRs485Bits, RxRs485Word, NewDataRs485
   ReceivedSignals RxGsm;    // RxGsmChannel, RxGsmBits, RxGsmWord, NewDataGsm
 
-  std::array<std::int32_t, 17> ChannelStamp{};  // last received word of channel c
-  std::array<std::int32_t, 17> ShownStamp{};    // the stamp last drawn on channel c
-  std::array<std::string, 257> CurStatus;       // first 3 characters of row r's status, this pass
-  std::array<std::string, 257> PrevStatus;      // the same at row r's last change
-  std::array<std::uint8_t, 17> LinkAge{};       // poll requests since channel c last answered
+  PerChannel<std::int32_t> ChannelStamp;  // last received word of channel c
+  PerChannel<std::int32_t> ShownStamp;    // the stamp last drawn on channel c
+  PerSignalRow<std::string> CurStatus;    // first 3 characters of row r's status, this pass
+  PerSignalRow<std::string> PrevStatus;   // the same at row r's last change
+  // Poll requests since channel c last answered; entry 0 takes an answer or a
+  // report that belongs to no channel.
+  PerChannel<std::uint8_t> LinkAge;
 
-  std::array<OutputPair, 17> OutputCmd{};      // commanded by the output boxes
-  std::array<OutputPair, 17> OutputState{};    // reported by the device
-  std::array<OutputPair, 17> OutputChanged{};  // clicked, still to be sent by SMS
+  PerChannel<OutputPair> OutputCmd;  // commanded by the output boxes
+  // Reported by the device; entry 0 holds the outputs of the SMS report being
+  // decoded, or of an RS485 answer that belongs to no channel.
+  PerChannel<OutputPair> OutputState;
+  PerChannel<OutputPair> OutputChanged;  // clicked, still to be sent by SMS
 
   std::uint8_t SirenOn = 0;
   std::uint8_t SmsAlarmArmed = 0;
   std::string SmsAlarmText;
   std::int32_t SmsSendProgress = 0;
 
-  std::array<std::uint8_t, 17> SmsChargeQueue{};  // channels owed one SMS price each
+  // Channels owed one SMS price each: the inbox stores into slots 0..15 in turn,
+  // the main cycle books every slot on every pass.
+  std::array<std::uint8_t, kSmsChargeRing + 1> SmsChargeQueue{};
   std::uint8_t SmsChargeHead = 0;
 
   std::string Rs485State;  // empty, "ПУСК" or "СТОП"
@@ -62,7 +71,7 @@ struct SharedState {
   std::int32_t SmsScanIdleTicks = 0;
   std::int32_t StatusClearCountdown = 0;
 
-  std::array<std::string, 17> ChannelPhone;  // phone of channel k; "RS485" for 1..4
+  PerChannel<std::string> ChannelPhone;  // phone of channel k; "RS485" for 1..4
 
   std::uint8_t PortOpen = 0;
   std::string PortName;
@@ -76,8 +85,8 @@ struct SharedState {
   std::int32_t PlanChannel = 0;  // channel on the plan page, 0-based
 
   // The object plan and the demonstration.
-  std::array<std::int32_t, 17> MarkerX{};  // marker k's position, as last read
-  std::array<std::int32_t, 17> MarkerY{};
+  PerSignal<std::int32_t> MarkerX;  // marker k's position, as last read
+  PerSignal<std::int32_t> MarkerY;
   bool PlanShown = false;      // a plan has been shown; Timer4 runs from then on
   bool MarkerBlinkOn = false;  // the blink phase
   bool DemoRunning = false;

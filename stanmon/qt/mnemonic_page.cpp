@@ -92,14 +92,14 @@ void MnemonicPage::AddChannel(int c) {
   panel->setGeometry(kPanelLeftStep * ((c - 1) % 4), kPanelsTop + kPanelTopStep * ((c - 1) / 4),
                      185, 89);
   panel->setAutoFillBackground(true);
-  channels_[static_cast<size_t>(c)] = panel;
+  channels_[c] = panel;
 
   for (int s = 1; s <= 16; ++s) {
     const int row = monitor::SignalRow(c, s);
     auto* shape = new ShapeWidget(panel);
     shape->setObjectName(Numbered("Shape", row));
     shape->setGeometry(QRect(ShapePlace(s), QSize(kShapeSide, kShapeSide)));
-    shapes_[static_cast<size_t>(row)] = shape;
+    shapes_[row] = shape;
   }
 
   auto* plan = new QPushButton(panel);
@@ -144,12 +144,12 @@ void MnemonicPage::Render() {
 
   for (int c = 1; c <= monitor::kChannels; ++c) {
     const monitor::TGroupBox& panel = form_.GroupBox[static_cast<size_t>(c)];
-    QGroupBox* box = channels_[static_cast<size_t>(c)];
+    QGroupBox* box = channels_[c];
     SetTitle(box, panel.Caption);
     SetBackground(box, ToQColor(panel.Background, colors));
     SetToolTip(buttons_[static_cast<size_t>(c)], form_.BitBtn[static_cast<size_t>(c)].Hint);
     for (int s = 1; s <= 16; ++s) {
-      const auto row = static_cast<size_t>(monitor::SignalRow(c, s));
+      const int row = monitor::SignalRow(c, s);
       shapes_[row]->SetFill(ToQColor(form_.Shape[row].Brush, colors));
     }
     for (int number : {monitor::OutputBoxP1(c), monitor::OutputBoxP2(c)}) {
