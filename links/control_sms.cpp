@@ -11,8 +11,9 @@ std::string FormatControlSms(const monitor::OutputPair& outputs) {
   return "+" + std::to_string(digit) + "R";
 }
 
-void SendControlSms(monitor::Station& st, SmsSendState& sms) {
+void SendControlSms(monitor::Station& st, LinkState& link) {
   monitor::SharedState& s = st.state;
+  SmsSendState& sms = link.sms;
   ++sms.GsmChannelCursor;
   if (sms.GsmChannelCursor < 5 || sms.GsmChannelCursor > 16) sms.GsmChannelCursor = 5;
   // The modem waits for the text of the command sent on the last tick: it goes out
@@ -23,7 +24,8 @@ void SendControlSms(monitor::Station& st, SmsSendState& sms) {
     sms.GsmChannelCursor = 0;
   }
   // New commands wait for the alarm SMS, the modem job and any other SMS's text.
-  if (s.SmsAlarmArmed == 1 || !s.ModemRequest.empty() || !monitor::ModemTakesCommands(st)) return;
+  if (s.SmsAlarmArmed == 1 || !link.modem.ModemRequest.empty() || !monitor::ModemTakesCommands(st))
+    return;
   const int c = sms.GsmChannelCursor;
   monitor::OutputPair& changed = s.OutputChanged[c];
   if (changed.P1 == 0 && changed.P2 == 0) return;

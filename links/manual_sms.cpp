@@ -6,8 +6,8 @@
 
 namespace links {
 
-void SMS1Click(monitor::Station& st, LinkState&) {
-  st.state.SmsScanIdleTicks = 0;  // 1
+void SMS1Click(monitor::Station& st, LinkState& link) {
+  link.modem.SmsScanIdleTicks = 0;  // 1
   st.state.SmsScanSlot = 0;
   const auto file = st.File("tsms.txt");  // 2
   std::string number;

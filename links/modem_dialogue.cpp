@@ -22,37 +22,39 @@ bool SendJobCommand(monitor::Station& st, const std::string& command, const std:
 
 void DispatchModemJob(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
+  std::string& job = link.modem.ModemRequest;
   // The modem would take the job's command into the SMS text it waits for; the job
   // goes out at the first tick after the text.
   if (!monitor::ModemTakesCommands(st)) return;
-  StartNotifiedRead(st, link.modem.notified);
-  if (s.ModemRequest == "newsms") {
+  StartNotifiedRead(st, link.modem);
+  if (job == "newsms") {
     if (s.SmsIndex.empty() || s.SmsIndex == "0") s.SmsIndex = "1";
     ClearModemRxBuffer(link);
     StartReadAnswer(link);
-    if (SendJobCommand(st, "AT+CMGR=", "Read SMS ")) s.ModemRequest = "rd";
+    if (SendJobCommand(st, "AT+CMGR=", "Read SMS ")) job = "rd";
   }
-  if (s.ModemRequest == "delsms") {
-    if (SendJobCommand(st, "AT+CMGD=", "Delet SMS ")) s.ModemRequest.clear();
+  if (job == "delsms") {
+    if (SendJobCommand(st, "AT+CMGD=", "Delet SMS ")) job.clear();
   }
 }
 
 void Timer6Timer(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
+  ModemState& modem = link.modem;
   st.form.Timer6.Enabled = false;  // 1
-  EndUnansweredRead(st, link);
-  if (s.ModemRequest.empty() && s.SmsScanSlot == 0) {  // 2
-    ++s.SmsScanIdleTicks;
+  EndUnansweredRead(link);
+  if (modem.ModemRequest.empty() && s.SmsScanSlot == 0) {  // 2
+    ++modem.SmsScanIdleTicks;
   } else {
-    s.SmsScanIdleTicks = 0;
+    modem.SmsScanIdleTicks = 0;
   }
-  if (s.SmsScanIdleTicks > 20) {  // 3
-    s.SmsScanIdleTicks = 0;
+  if (modem.SmsScanIdleTicks > 20) {  // 3
+    modem.SmsScanIdleTicks = 0;
     s.SmsScanSlot = 9;
   }
-  if (s.SmsScanSlot > 0 && s.ModemRequest.empty() && s.SmsSendProgress < 45) {  // 4
+  if (s.SmsScanSlot > 0 && modem.ModemRequest.empty() && s.SmsSendProgress < 45) {  // 4
     s.SmsIndex = std::to_string(s.SmsScanSlot);
-    s.ModemRequest = "newsms";
+    modem.ModemRequest = "newsms";
     st.form.Timer1.Enabled = true;
     --s.SmsScanSlot;
     s.StatusClearCountdown = kStatusClearTicks;

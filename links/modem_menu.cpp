@@ -10,20 +10,20 @@ namespace links {
 namespace {
 
 // A command typed by the operator ends a running sweep and restarts the idle count.
-void StopSweep(monitor::Station& st) {
-  st.state.SmsScanIdleTicks = 0;
+void StopSweep(monitor::Station& st, LinkState& link) {
+  link.modem.SmsScanIdleTicks = 0;
   st.state.SmsScanSlot = 0;
 }
 
 // "Читать SMS" and "Удалить SMS": asks for the slot (Cancel gives "1") and queues the job.
 void QueueSlotJob(monitor::Station& st, LinkState& link, const std::string& caption,
                   const std::string& job) {
-  StopSweep(st);
+  StopSweep(st, link);
   const std::string slot =
       st.ports.dialogs.Input(caption, " Введите номер SMS ", "1").value_or("1");
   ClearModemRxBuffer(link);
   st.state.SmsIndex = slot;
-  st.state.ModemRequest = job;
+  link.modem.ModemRequest = job;
   st.form.Timer1.Enabled = true;
 }
 
@@ -42,8 +42,8 @@ void N17Click(monitor::Station& st, LinkState&) {
 }
 
 // Writes the typed number as SIM phone-book entry 1, international, named VESK.
-void N18Click(monitor::Station& st, LinkState&) {
-  StopSweep(st);
+void N18Click(monitor::Station& st, LinkState& link) {
+  StopSweep(st, link);
   const auto number =
       st.ports.dialogs.Input("Записать в телефонную книгу", " введите 10 значный номер", "");
   if (!number || common::CharCount(*number) != 10) {
@@ -71,8 +71,8 @@ void ReadSMS1Click(monitor::Station& st, LinkState&) {
 }
 
 // Sends the typed text as it stands; an empty or cancelled box sends CR LF alone.
-void N19Click(monitor::Station& st, LinkState&) {
-  StopSweep(st);
+void N19Click(monitor::Station& st, LinkState& link) {
+  StopSweep(st, link);
   const auto text = st.ports.dialogs.Input("Передать команду", " введите фразу", "");
   monitor::SendModemCommand(st, text.value_or(""));
 }

@@ -25,7 +25,7 @@ void TestStartUp(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 11 || !BytesAre(b + 1, "SYSSTART") || b[9] != CR || b[10] != LF) return;
   SetPanel4(st, "START", true);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest.clear();
   ClearModemRxBuffer(link);
   st.state.SmsScanSlot = 9;
 }
@@ -75,7 +75,7 @@ void TestError(monitor::Station& st, LinkState& link, std::int32_t& n) {
   n = 0;
   ClearModemRxBuffer(link);
   SetPanel4(st, "ERR", true);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest.clear();
 }
 
 // The answer to reading an empty SIM slot: the job is dropped, nothing is deleted.
@@ -87,7 +87,7 @@ void TestEmptySlot(monitor::Station& st, LinkState& link, std::int32_t n) {
   }
   SetPanel4(st, "NO SMS", true);
   ClearModemRxBuffer(link);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest.clear();
 }
 
 // The text after the last LF, without control bytes; empty leaves panel 4 alone.
@@ -115,7 +115,7 @@ void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n
     std::string slot(1, static_cast<char>(w[12]));
     st.state.SmsScanSlot = 0;
     if (IsDigit(w[13])) slot += static_cast<char>(w[13]);
-    QueueNotifiedSlot(st, link.modem.notified, slot);
+    QueueNotifiedSlot(st, link.modem, slot);
     st.form.Timer1.Enabled = true;
     std::fill_n(w, 14, std::uint8_t{' '});
     ClearModemRxBuffer(link);
@@ -140,9 +140,9 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   auto& copy = link.modem.ModemRxCopy;  // 5
   std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
   copy[static_cast<std::size_t>(n)] = 0;
-  ScanNewMessageNotices(st, link, n);                                     // 6
-  if (st.state.ModemRequest == "rd") CollectReadAnswer(st, link, n);      // 7
-  if (st.state.ModemRequest.empty() && n > 50) ClearModemRxBuffer(link);  // 8
+  ScanNewMessageNotices(st, link, n);                                       // 6
+  if (link.modem.ModemRequest == "rd") CollectReadAnswer(st, link, n);      // 7
+  if (link.modem.ModemRequest.empty() && n > 50) ClearModemRxBuffer(link);  // 8
 }
 
 }  // namespace links

@@ -15,6 +15,9 @@ inline constexpr std::int32_t kModemExamineMax = 200;  // bytes of one read the 
 inline constexpr std::size_t kReadAnswerMax = 1024;
 
 struct ModemState {
+  std::string ModemRequest;  // the one pending modem job: empty, "newsms", "rd" or "delsms"
+  std::int32_t SmsScanIdleTicks = 0;  // Timer6 ticks with no job pending and no sweep running
+  std::uint8_t SmsChargeHead = 0;     // the slot of SmsChargeQueue written last
   // The examined read and the 0 byte after it; the notice scan and the read-back use it.
   std::array<std::uint8_t, kModemExamineMax + 1> ModemRxCopy{};
   std::string SmsSender;              // ten digits of the last sender field examined

@@ -19,6 +19,6 @@ void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n);
 
 // Timer6: a read the modem has not answered by the second tick after it went out
 // ends; nothing is deleted, and the sweep and the control SMS go on.
-void EndUnansweredRead(monitor::Station& st, LinkState& link);
+void EndUnansweredRead(LinkState& link);
 
 }  // namespace links

@@ -84,9 +84,9 @@ void AcceptSmsReport(monitor::Station& st, LinkState& link) {
   }
   const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
   s.LinkAge[c] = 0;  // 2
-  s.SmsChargeHead =
-      static_cast<std::uint8_t>((s.SmsChargeHead + 1) % monitor::kSmsChargeRing);  // 3
-  s.SmsChargeQueue[s.SmsChargeHead] = static_cast<std::uint8_t>(c);
+  std::uint8_t& head = link.modem.SmsChargeHead;
+  head = static_cast<std::uint8_t>((head + 1) % monitor::kSmsChargeRing);  // 3
+  s.SmsChargeQueue[head] = static_cast<std::uint8_t>(c);
   s.OutputState[c] = s.OutputState[0];  // 4
 }
 
@@ -105,7 +105,7 @@ void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read
   // The whole answer has been judged: the message is deleted whatever the verdict.
   // Left in its slot, an applied report would be applied and charged again at its
   // next read, and any other would hold back the sweep and the control SMS.
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = "delsms";
   st.form.Timer1.Enabled = true;
   ClearModemRxBuffer(link);
 }

@@ -25,7 +25,7 @@ void CloseAbandonedPrompt(monitor::Station& st) {
 void Timer5Timer(monitor::Station& st, LinkState& link) {
   st.form.Timer5.Enabled = false;  // 1
   CloseAbandonedPrompt(st);
-  SendControlSms(st, link.sms);   // 2
+  SendControlSms(st, link);       // 2
   RunAlarmSchedule(st, link);     // 3
   SoundSiren(st);                 // 4
   st.form.Timer5.Enabled = true;  // 5

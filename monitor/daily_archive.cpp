@@ -19,8 +19,8 @@ std::string ArchiveFileNameFor(const common::DateTime& date) {
 }
 
 void PrepareDailyArchive(Station& st) {
-  st.state.ArchiveFileName = ArchiveFileNameFor(st.ports.clock.Now());
-  const auto path = st.File(st.state.ArchiveFileName);
+  st.core.ArchiveFileName = ArchiveFileNameFor(st.ports.clock.Now());
+  const auto path = st.File(st.core.ArchiveFileName);
   if (!common::FileExists(path)) {
     try {
       common::CreateEmptyFile(path);

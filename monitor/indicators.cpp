@@ -8,7 +8,7 @@ void ShowChannelSignals(Station& st, int channel) {
     const bool lit = !st.form.StringGrid1.Cells(2, r).empty();
     st.form.Shape[r].Brush = !lit ? clBtnFace : s <= 12 ? clRed : clGreen;
   }
-  st.state.ShownStamp[channel] = st.state.ChannelStamp[channel];
+  st.core.ShownStamp[channel] = st.core.ChannelStamp[channel];
 }
 
 void UpdateLinkFrame(Station& st, int channel) {

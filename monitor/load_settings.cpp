@@ -40,8 +40,8 @@ void LoadHelp(Station& st) {
 }
 
 void ClearStatusSnapshots(Station& st) {
-  st.state.PrevStatus.fill("");
-  st.state.CurStatus.fill("");
+  st.core.PrevStatus.fill("");
+  st.core.CurStatus.fill("");
 }
 
 void LoadChannelPhones(Station& st) {
@@ -75,7 +75,7 @@ void LoadSignalTable(Station& st) {
 // The plan grid as the start-up fills it, for channel 1. A file taken up after a
 // plan has been shown leaves the grid to that plan.
 void FillPlanGridFrame(Station& st) {
-  if (st.state.PlanShown) return;
+  if (st.core.PlanShown) return;
   TStringGrid& plan = st.form.StringGrid2;
   plan.Cells(0, 0) = "№";
   plan.Cells(1, 0) = "  Название ";
@@ -83,7 +83,7 @@ void FillPlanGridFrame(Station& st) {
 }
 
 void FillPlanGridDescriptions(Station& st) {
-  if (st.state.PlanShown) return;
+  if (st.core.PlanShown) return;
   for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(1, s) = st.form.StringGrid1.Cells(1, s);
 }
 
@@ -166,13 +166,13 @@ void CheckLowBalance(Station& st) {
       low_balance = balance;
     }
   }
-  if (low_channel == 0 || st.state.LowBalanceShown) return;
-  st.state.LowBalanceShown = true;
+  if (low_channel == 0 || st.core.LowBalanceShown) return;
+  st.core.LowBalanceShown = true;
   const PendingBox box{"Остаток средств  № " + std::to_string(low_channel) + "(" +
                            st.state.ChannelPhone[low_channel] +
                            ") = " + common::FloatToStr(low_balance) + " копеек",
                        st.ports.program_name, common::BoxIcon::Information};
-  if (st.state.InitDone == 0) {
+  if (st.core.InitDone == 0) {
     st.ports.dialogs.Inform(box.text, box.caption, box.icon);
   } else {
     st.faults.boxes.push_back(box);

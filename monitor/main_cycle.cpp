@@ -13,7 +13,7 @@ namespace {
 
 void TakeStatusSnapshot(Station& st) {
   for (int r = 1; r <= kSignalRows; ++r) {
-    st.state.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(2, r), 3);
+    st.core.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(2, r), 3);
   }
 }
 
@@ -27,8 +27,8 @@ void TrimReceivedSmsList(Station& st) {
 // nor into an SMS text the modem waits for) and reminds the operator.
 void RepeatModemAt(Station& st) {
   if (st.state.ModemReady != 0) return;
-  if (++st.state.OperatorReminderTicks != 30) return;
-  st.state.OperatorReminderTicks = 0;
+  if (++st.core.OperatorReminderTicks != 30) return;
+  st.core.OperatorReminderTicks = 0;
   if (st.state.Rs485State != "ПУСК" && ModemTakesCommands(st)) SendModemCommand(st, "AT");
   st.form.StatusBar1[5].Text = "Выберите фамилию оператора из списка!";
 }
@@ -47,13 +47,13 @@ void RunMainCycle(Station& st) {
   if (st.state.RxRs485.NewData == 1 || st.state.RxGsm.NewData == 1) ApplyReceivedSignals(st);  // 1
   TakeStatusSnapshot(st);                                                                      // 2
   for (int c = 1; c <= kChannels; ++c) {                                                       // 3
-    if (st.state.ChannelStamp[c] != st.state.ShownStamp[c]) ShowChannelSignals(st, c);
+    if (st.core.ChannelStamp[c] != st.core.ShownStamp[c]) ShowChannelSignals(st, c);
   }
   for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);  // 4
   for (int i = 0; i < 16; ++i) SyncOutputCheckBoxes(st);        // 5
   PrepareDailyArchive(st);                                      // 6
   for (int r = 1; r <= kSignalRows; ++r) {                      // 7
-    if (st.state.CurStatus[r] != st.state.PrevStatus[r]) HandleSignalEvent(st, r);
+    if (st.core.CurStatus[r] != st.core.PrevStatus[r]) HandleSignalEvent(st, r);
   }
   for (int slot = 0; slot <= kSmsChargeRing; ++slot) ChargeSmsCost(st, slot);  // 8
   TrimReceivedSmsList(st);                                                     // 9

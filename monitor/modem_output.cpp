@@ -11,7 +11,7 @@ namespace {
 // Fills the buffer with the framed message and hands the bytes before the
 // first 0 byte to the modem line. True when the line took them.
 bool HandOver(Station& st, const std::string& bytes) {
-  auto& buffer = st.state.ModemTxBuffer;
+  auto& buffer = st.core.ModemTxBuffer;
   buffer.fill(0);
   std::copy(bytes.begin(), bytes.end(), buffer.begin());
   st.state.TxWrittenCount = 0;
@@ -22,7 +22,7 @@ bool HandOver(Station& st, const std::string& bytes) {
 }  // namespace
 
 void OpenPorts(Station& st) {
-  st.state.PortName = "com1";
+  st.core.PortName = "com1";
   st.state.PortOpen = 1;
   st.form.Timer2.Enabled = true;
   st.ports.modem.Open();

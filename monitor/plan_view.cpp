@@ -14,8 +14,8 @@ void ReadMarkers(Station& st, int channel) {
   const common::PlanMarkers markers =
       common::ReadPlanSettingsFile(st.File(PlanSettingsFileName(channel)));
   for (int k = 1; k <= 16; ++k) {
-    st.state.MarkerX[k] = markers[k - 1].x;
-    st.state.MarkerY[k] = markers[k - 1].y;
+    st.core.MarkerX[k] = markers[k - 1].x;
+    st.core.MarkerY[k] = markers[k - 1].y;
   }
 }
 
@@ -31,11 +31,11 @@ void SetMenuMarks(Station& st, bool demo_on) {
 
 void DemonstrationStep(Station& st) {
   st.state.LinkAge[16] = 0;
-  std::int32_t& cursor = st.state.ChannelStamp[16];
+  std::int32_t& cursor = st.core.ChannelStamp[16];
   cursor = cursor + 1 > 16 ? 1 : cursor + 1;
   std::string& status = st.form.StringGrid1.Cells(2, SignalRow(16, cursor));
   status = status.empty() ? "Вкл" : "";
-  if (st.state.PlanChannel == 15) {
+  if (st.core.PlanChannel == 15) {
     for (int s = 1; s <= 16; ++s)
       st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, SignalRow(16, s));
   }
@@ -62,10 +62,10 @@ void LoadPlanMarkers(Station& st) {
 
 void ShowObjectPlan(Station& st, int index) {
   const int c = index + 1;
-  LoadBackground(st, c);      // 1
-  ReadMarkers(st, c);         // 2
-  PlaceZoneMarkers(st);       // 3
-  st.state.PlanShown = true;  // 4
+  LoadBackground(st, c);     // 1
+  ReadMarkers(st, c);        // 2
+  PlaceZoneMarkers(st);      // 3
+  st.core.PlanShown = true;  // 4
   st.form.Timer4.Enabled = true;
   st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, c);  // 5
   for (int r = 1; r <= 16; ++r) {                                     // 6
@@ -77,25 +77,25 @@ void ShowObjectPlan(Station& st, int index) {
 void PlaceZoneMarkers(Station& st) {
   for (int k = 1; k <= 16; ++k) Marker(st, k).Visible = false;
   for (int k = 1; k <= 16; ++k) {
-    Marker(st, k).Left = st.state.MarkerX[k];
-    Marker(st, k).Top = st.state.MarkerY[k];
+    Marker(st, k).Left = st.core.MarkerX[k];
+    Marker(st, k).Top = st.core.MarkerY[k];
   }
 }
 
 void ChannelButtonClick(Station& st, int channel) {
-  st.state.PlanChannel = channel - 1;
+  st.core.PlanChannel = channel - 1;
   ShowObjectPlan(st, channel - 1);
   st.form.ActivePageIndex = 2;
 }
 
 void Timer4Timer(Station& st) {
   st.form.Timer4.Enabled = false;  // 1
-  if (st.state.PlanShown) {        // 2
-    st.state.MarkerBlinkOn = !st.state.MarkerBlinkOn;
-    if (st.state.DemoDivider == 0 && st.state.DemoRunning) DemonstrationStep(st);
-    if (++st.state.DemoDivider > 5) st.state.DemoDivider = 0;
+  if (st.core.PlanShown) {         // 2
+    st.core.MarkerBlinkOn = !st.core.MarkerBlinkOn;
+    if (st.core.DemoDivider == 0 && st.core.DemoRunning) DemonstrationStep(st);
+    if (++st.core.DemoDivider > 5) st.core.DemoDivider = 0;
     for (int k = 1; k <= 16; ++k) {
-      if (!st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = st.state.MarkerBlinkOn;
+      if (!st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = st.core.MarkerBlinkOn;
     }
   }
   for (int k = 1; k <= 16; ++k) {  // 3
@@ -111,16 +111,16 @@ void N15Click(Station& st) {
     return;
   }
   SetMenuMarks(st, true);
-  st.state.PlanChannel = 15;
+  st.core.PlanChannel = 15;
   ShowObjectPlan(st, 15);
   st.form.ActivePageIndex = 2;
-  st.state.PlanShown = true;
+  st.core.PlanShown = true;
   st.form.Timer4.Enabled = true;
-  st.state.DemoRunning = true;
+  st.core.DemoRunning = true;
 }
 
 void N16Click(Station& st) {
-  st.state.DemoRunning = false;
+  st.core.DemoRunning = false;
   SetMenuMarks(st, false);
 }
 

@@ -19,8 +19,8 @@ void ApplySet(Station& st, ReceivedSignals& set) {
       signals.Cells(2, row).clear();
     }
   }
-  st.state.ChannelStamp[c] = set.Word;
-  if (st.state.PlanChannel + 1 == c) {
+  st.core.ChannelStamp[c] = set.Word;
+  if (st.core.PlanChannel + 1 == c) {
     for (int s = 1; s <= 16; ++s)
       st.form.StringGrid2.Cells(2, s) = signals.Cells(2, SignalRow(c, s));
   }

@@ -35,14 +35,13 @@ enum class SmsPrompt {
   Manual,     // the operator's SMS, whose text follows when its input box closes
 };
 
+// What the console's core and its field side hand each other. Each side keeps
+// the rest of its state to itself: monitor::CoreState and links::LinkState.
 struct SharedState {
+  // Written by the line decoders, applied by the main cycle.
   ReceivedSignals RxRs485;  // RxRs485Channel, RxRs485Bits, RxRs485Word, NewDataRs485
   ReceivedSignals RxGsm;    // RxGsmChannel, RxGsmBits, RxGsmWord, NewDataGsm
 
-  PerChannel<std::int32_t> ChannelStamp;  // last received word of channel c
-  PerChannel<std::int32_t> ShownStamp;    // the stamp last drawn on channel c
-  PerSignalRow<std::string> CurStatus;    // first 3 characters of row r's status, this pass
-  PerSignalRow<std::string> PrevStatus;   // the same at row r's last change
   // Poll requests since channel c last answered; entry 0 takes an answer or a
   // report that belongs to no channel.
   PerChannel<std::uint8_t> LinkAge;
@@ -53,6 +52,7 @@ struct SharedState {
   PerChannel<OutputPair> OutputState;
   PerChannel<OutputPair> OutputChanged;  // clicked, still to be sent by SMS
 
+  // The alarm: raised by the main cycle, sounded and sent by the SMS timer.
   std::uint8_t SirenOn = 0;
   std::uint8_t SmsAlarmArmed = 0;
   std::string SmsAlarmText;
@@ -61,41 +61,21 @@ struct SharedState {
   // Channels owed one SMS price each: the inbox stores into slots 0..15 in turn,
   // the main cycle books every slot on every pass.
   std::array<std::uint8_t, kSmsChargeRing + 1> SmsChargeQueue{};
-  std::uint8_t SmsChargeHead = 0;
 
   std::string Rs485State;  // empty, "ПУСК" or "СТОП"
   std::uint8_t ModemReady = 0;
-  std::string ModemRequest;  // empty, "newsms", "rd" or "delsms"
-  std::string SmsIndex;      // SIM slot of the modem job, decimal text
+  std::string SmsIndex;  // SIM slot of the modem job, decimal text
   std::uint8_t SmsScanSlot = 0;
-  std::int32_t SmsScanIdleTicks = 0;
   std::int32_t StatusClearCountdown = 0;
 
   PerChannel<std::string> ChannelPhone;  // phone of channel k; "RS485" for 1..4
 
   std::uint8_t PortOpen = 0;
-  std::string PortName;
-  std::array<std::uint8_t, kModemTxBufferSize> ModemTxBuffer{};
   std::int32_t TxWrittenCount = 0;
   SmsPrompt ModemPrompt = SmsPrompt::Closed;
   std::int32_t ModemPromptTicks = 0;  // Timer5 ticks a scheduled prompt has been open
 
   std::string ControlSmsText;
-  std::string ArchiveFileName;
-  std::int32_t PlanChannel = 0;  // channel on the plan page, 0-based
-
-  // The object plan and the demonstration.
-  PerSignal<std::int32_t> MarkerX;  // marker k's position, as last read
-  PerSignal<std::int32_t> MarkerY;
-  bool PlanShown = false;      // a plan has been shown; Timer4 runs from then on
-  bool MarkerBlinkOn = false;  // the blink phase
-  bool DemoRunning = false;
-  std::int32_t DemoDivider = 0;  // Timer4 ticks between demonstration steps, 0..5
-
-  std::uint8_t InitDone = 0;
-  std::uint8_t OperatorReminderTicks = 0;
-  bool LowBalanceShown = false;     // the low-balance message has been shown this run
-  bool TerminateRequested = false;  // the exit command was confirmed
 };
 
 }  // namespace monitor

@@ -34,14 +34,15 @@ std::string EventOperator(const ConsoleForm& form) {
 void HandleSignalEvent(Station& st, int r) {
   ConsoleForm& f = st.form;
   SharedState& s = st.state;
+  CoreState& core = st.core;
   const int c = ChannelOfRow(r);
-  f.DateTimePicker1.DateTime = st.ports.clock.Now();                       // 1
-  ScrollJournal(f);                                                        // 2
-  if (s.CurStatus[r] == "Вкл" && s.PrevStatus[r].empty()) RaiseAlarm(st);  // 3
-  s.PrevStatus[r] = s.CurStatus[r];                                        // 4
-  const std::string object = f.StringGrid3.Cells(1, c);                    // 5
-  const std::string status = s.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";      // 6
-  const std::string op = EventOperator(f);                                 // 7
+  f.DateTimePicker1.DateTime = st.ports.clock.Now();                             // 1
+  ScrollJournal(f);                                                              // 2
+  if (core.CurStatus[r] == "Вкл" && core.PrevStatus[r].empty()) RaiseAlarm(st);  // 3
+  core.PrevStatus[r] = core.CurStatus[r];                                        // 4
+  const std::string object = f.StringGrid3.Cells(1, c);                          // 5
+  const std::string status = core.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";         // 6
+  const std::string op = EventOperator(f);                                       // 7
   const std::string address = common::FirstChars(f.StringGrid1.Cells(0, r), 10);
   const std::string description = f.StringGrid1.Cells(1, r);
   const std::string line = EventLine(common::FormatDateTime(st.ports.clock.Now()), op, object,

@@ -16,12 +16,12 @@ constexpr const char* kSirenSoundFile = "avaria.wav";
 // start-up's is out of date and a mended file is left to that plan's button.
 void LoadPlanBackground(Station& st) {
   const auto path = st.File(PlanPictureFileName(1));
-  if (st.state.PlanShown || !common::FileExists(path)) return;
+  if (st.core.PlanShown || !common::FileExists(path)) return;
   st.form.Image[1].Picture = st.ports.picture.Load(path.string());
 }
 
 void LoadFirstPlanMarkers(Station& st) {
-  if (!st.state.PlanShown) LoadPlanMarkers(st);
+  if (!st.core.PlanShown) LoadPlanMarkers(st);
 }
 
 void OpenSirenSound(Station& st) {
@@ -36,7 +36,7 @@ void OpenSirenSound(Station& st) {
 void Timer3Timer(Station& st) {
   st.form.Timer3.Enabled = false;
   if (st.state.PortOpen == 0) OpenPorts(st);
-  if (st.state.InitDone == 0) StartUp(st);
+  if (st.core.InitDone == 0) StartUp(st);
   TakeUpMendedFiles(st);
   RunMainCycle(st);
 }
@@ -47,12 +47,12 @@ void StartUp(Station& st) {
   LoadStartUpFile(st, PlanPictureFileName(1), LoadPlanBackground);
   LoadStartUpFile(st, PlanSettingsFileName(1), LoadFirstPlanMarkers);
   LoadStartUpFile(st, kSirenSoundFile, OpenSirenSound);
-  st.state.OperatorReminderTicks = 0;
+  st.core.OperatorReminderTicks = 0;
   st.state.ModemReady = 0;
   SendModemCommand(st, "AT");
   for (int c = 1; c <= kChannels; ++c) st.state.LinkAge[c] = 20;
   st.state.ControlSmsText.clear();
-  st.state.InitDone = 1;
+  st.core.InitDone = 1;
 }
 
 }  // namespace monitor

@@ -32,7 +32,7 @@ class Console {
   bool HasClickHandler(const std::string& control) const;
 
   // The exit command was confirmed: the program ends now.
-  bool TerminateRequested() const { return station_.state.TerminateRequested; }
+  bool TerminateRequested() const { return station_.core.TerminateRequested; }
 
   // A line's transport reports a problem or its recovery (status panel 5).
   void ShowLineNotice(const LineNotice& notice);

@@ -52,12 +52,12 @@ TEST_F(ModemTest, ModemRecogniserAnswersAtTheirBytePositions) {
   };
   for (const auto& c : cases) {
     ModemRig t;
-    t.st.state.ModemRequest = c.request;
+    t.link.modem.ModemRequest = c.request;
     t.st.form.StatusBar1[4].Text = "old";
     t.Arrive(c.bytes);
     SCOPED_TRACE(c.name);
     EXPECT_EQ(t.Panel(4), c.panel4);
-    EXPECT_EQ(t.st.state.ModemRequest, c.request_after);
+    EXPECT_EQ(t.link.modem.ModemRequest, c.request_after);
     EXPECT_EQ(t.st.state.StatusClearCountdown, c.countdown);
     EXPECT_EQ(t.BufferClear(), c.cleared);
     EXPECT_EQ(t.st.state.ModemReady, c.ready);
@@ -69,7 +69,7 @@ TEST_F(ModemTest, ModemStartUpStartsASweep) {
   st.state.SmsScanSlot = 3;
   Arrive("\nSYSSTART\r\n+CMTI: \"SM\",2\r\n");  // the notice after it is lost
   EXPECT_EQ(st.state.SmsScanSlot, 9);
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, "");
   EXPECT_EQ(Panel(4), "START");
 }
 
@@ -123,11 +123,11 @@ TEST_F(ModemTest, ModemBytesBeyond200WaitForTheNextTick) {
   EXPECT_EQ(link.ModemRxCount, 124);  // up to the line end before byte 200
   links::Timer2Timer(st, link);
   EXPECT_EQ(st.state.SmsIndex, "12");
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, "newsms");
 }
 
 TEST_F(ModemTest, ModemErrorSetsTheCountToZero) {
-  st.state.ModemRequest = "rd";
+  link.modem.ModemRequest = "rd";
   Arrive("\r\nERROR\r\n");
   EXPECT_EQ(link.ModemRxCount, 0);
   links::DispatchModemJob(st, link);
@@ -137,7 +137,7 @@ TEST_F(ModemTest, ModemErrorSetsTheCountToZero) {
 TEST_F(ModemTest, ModemLongIdleReadIsCleared) {
   Arrive(std::string(51, 'x'));
   EXPECT_TRUE(BufferClear());
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = "delsms";
   Arrive(std::string(51, 'x'));
   EXPECT_FALSE(BufferClear());
 }
@@ -161,7 +161,7 @@ TEST_F(ModemTest, ModemNoticeQueuesARead) {
     t.Arrive(c.bytes);
     SCOPED_TRACE(c.bytes);
     EXPECT_EQ(t.st.state.SmsIndex, c.index);
-    EXPECT_EQ(t.st.state.ModemRequest, "newsms");
+    EXPECT_EQ(t.link.modem.ModemRequest, "newsms");
     EXPECT_EQ(t.st.state.SmsScanSlot, 0);
     EXPECT_TRUE(t.st.form.Timer1.Enabled);
     EXPECT_EQ(t.Panel(4), "Входящее SMS");
@@ -175,42 +175,42 @@ TEST_F(ModemTest, ModemNoticeWithoutASlotDigitIsNoNotice) {
   const char noise[] = "\r\n+CMTI: \"SM\",\0\r\n";
   Arrive(std::string(noise, sizeof noise - 1));
   Arrive("\r\n+CMTI: \"SM\",x\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, "");
   EXPECT_EQ(st.state.SmsIndex, "");
   EXPECT_FALSE(st.form.Timer1.Enabled);
 }
 
 // A notice waits behind the job in hand instead of replacing it.
 TEST_F(ModemTest, ModemNoticeWaitsBehindAPendingDelete) {
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = "delsms";
   st.state.SmsIndex = "2";
   Arrive("\r\n+CMTI: \"SM\",6\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_EQ(link.modem.ModemRequest, "delsms");
   EXPECT_EQ(st.state.SmsIndex, "2");
   links::DispatchModemJob(st, link);
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CMGD=2\r\n", "AT+CMGR=6\r\n"}));
-  EXPECT_EQ(st.state.ModemRequest, "rd");
+  EXPECT_EQ(link.modem.ModemRequest, "rd");
 }
 
 TEST_F(ModemTest, ModemNoticeIsLostBehindAClearingAnswer) {
-  st.state.ModemRequest = "rd";
+  link.modem.ModemRequest = "rd";
   Arrive("\r\n+CMGR: 0,,0\r\n\r\n+CMTI: \"SM\",4\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, "");
   EXPECT_EQ(Panel(4), "NO SMS");
 }
 
 // ---- Job dispatch ----
 
 TEST_F(ModemTest, ModemDispatchSendsTheReadOfTheSlot) {
-  st.state.ModemRequest = "newsms";
+  link.modem.ModemRequest = "newsms";
   st.state.SmsIndex = "0";
   st.form.Image[27].Visible = true;
   link.ModemRxBuffer[0] = 'x';
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGR=1\r\n"});
   EXPECT_EQ(st.state.SmsIndex, "1");
-  EXPECT_EQ(st.state.ModemRequest, "rd");
+  EXPECT_EQ(link.modem.ModemRequest, "rd");
   EXPECT_EQ(Panel(3), "Read SMS 1");
   EXPECT_FALSE(st.form.Image[27].Visible);
   EXPECT_TRUE(st.form.Image[19].Visible);
@@ -222,11 +222,11 @@ TEST_F(ModemTest, ModemDispatchSendsTheReadOfTheSlot) {
 }
 
 TEST_F(ModemTest, ModemDispatchSendsTheDelete) {
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = "delsms";
   st.state.SmsIndex = "5";
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGD=5\r\n"});
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, "");
   EXPECT_EQ(Panel(3), "Delet SMS 5");
   EXPECT_TRUE(st.form.Image[19].Visible);
   links::DispatchModemJob(st, link);
@@ -238,12 +238,12 @@ TEST_F(ModemTest, ModemDispatchSendsTheDelete) {
 TEST_F(ModemTest, ModemJobCommandTheLineRefusedIsSentAgain) {
   for (const std::string job : {"newsms", "delsms"}) {
     ModemRig t;
-    t.st.state.ModemRequest = job;
+    t.link.modem.ModemRequest = job;
     t.st.state.SmsIndex = "4";
     t.fakes.modem.down = true;
     const std::string panel3 = t.Panel(3);
     links::DispatchModemJob(t.st, t.link);
-    EXPECT_EQ(t.st.state.ModemRequest, job);
+    EXPECT_EQ(t.link.modem.ModemRequest, job);
     EXPECT_EQ(t.Panel(3), panel3);
     t.fakes.modem.down = false;
     links::DispatchModemJob(t.st, t.link);
@@ -258,13 +258,13 @@ TEST_F(ModemTest, ModemPromptHoldsEveryCommandUntilTheText) {
   monitor::Timer3Timer(st);  // start-up; the modem has not answered yet
   monitor::SendSmsCommand(st, "9123456789", monitor::SmsPrompt::Scheduled);
   fakes.modem.writes.clear();
-  st.state.ModemRequest = "newsms";
+  link.modem.ModemRequest = "newsms";
   st.state.SmsIndex = "3";
   Arrive("\r\nRING\r\n");
   links::DispatchModemJob(st, link);
   for (int pass = 0; pass < 30; ++pass) monitor::Timer3Timer(st);
   EXPECT_TRUE(fakes.modem.writes.empty());
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, "newsms");
   monitor::SendModemText(st, "+1R ");
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), (std::vector<std::string>{"+1R\x1A\x1B", "AT+CMGR=3\r\n"}));
@@ -274,35 +274,35 @@ TEST_F(ModemTest, ModemPromptHoldsEveryCommandUntilTheText) {
 
 TEST_F(ModemTest, SimSweepStartsAfter21IdleTicksAndReadsSlots9To1) {
   for (int i = 1; i <= 20; ++i) links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "");
-  EXPECT_EQ(st.state.SmsScanIdleTicks, 20);
+  EXPECT_EQ(link.modem.ModemRequest, "");
+  EXPECT_EQ(link.modem.SmsScanIdleTicks, 20);
   links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, "newsms");
   EXPECT_EQ(st.state.SmsIndex, "9");
   EXPECT_EQ(st.state.SmsScanSlot, 8);
   EXPECT_TRUE(st.form.Timer1.Enabled);
   EXPECT_TRUE(st.form.Timer6.Enabled);
 
-  st.state.ModemRequest = "rd";  // the job before it still runs
+  link.modem.ModemRequest = "rd";  // the job before it still runs
   links::Timer6Timer(st, link);
   EXPECT_EQ(st.state.SmsScanSlot, 8);
   for (int slot = 8; slot >= 1; --slot) {
-    st.state.ModemRequest.clear();
+    link.modem.ModemRequest.clear();
     links::Timer6Timer(st, link);
     EXPECT_EQ(st.state.SmsIndex, std::to_string(slot));
   }
   EXPECT_EQ(st.state.SmsScanSlot, 0);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest.clear();
   links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "");
-  EXPECT_EQ(st.state.SmsScanIdleTicks, 1);
+  EXPECT_EQ(link.modem.ModemRequest, "");
+  EXPECT_EQ(link.modem.SmsScanIdleTicks, 1);
 }
 
 TEST_F(ModemTest, SimSweepWaitsForTheAlarmSchedule) {
   st.state.SmsScanSlot = 9;
   st.state.SmsSendProgress = 45;
   links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, "");
   EXPECT_EQ(st.state.SmsScanSlot, 9);
   st.state.SmsSendProgress = 44;
   links::Timer6Timer(st, link);
@@ -347,8 +347,8 @@ TEST_F(ModemTest, SmsReadAndDeleteMenuQueueTheTypedSlot) {
   for (const auto& c : cases) {
     ModemRig t;
     t.st.state.SmsScanSlot = 5;
-    t.st.state.SmsScanIdleTicks = 7;
-    t.st.state.ModemRequest = "rd";
+    t.link.modem.SmsScanIdleTicks = 7;
+    t.link.modem.ModemRequest = "rd";
     t.link.ModemRxBuffer[0] = 'x';
     t.fakes.dialogs.text_answers.push_back(c.typed);
     c.click(t.st, t.link);
@@ -357,7 +357,7 @@ TEST_F(ModemTest, SmsReadAndDeleteMenuQueueTheTypedSlot) {
     EXPECT_EQ(t.fakes.dialogs.boxes[0].caption, c.caption);
     EXPECT_EQ(t.fakes.dialogs.boxes[0].text, " Введите номер SMS ");
     EXPECT_EQ(t.st.state.SmsScanSlot, 0);
-    EXPECT_EQ(t.st.state.SmsScanIdleTicks, 0);
+    EXPECT_EQ(t.link.modem.SmsScanIdleTicks, 0);
     EXPECT_TRUE(t.st.form.Timer1.Enabled);
     EXPECT_TRUE(t.BufferClear());
     EXPECT_TRUE(t.fakes.modem.writes.empty());
@@ -410,7 +410,7 @@ TEST_F(ModemTest, ModemRecogniserSurvivesRandomReads) {
     link.ModemRxBuffer.fill(0);
     std::copy(s.begin(), s.end(), link.ModemRxBuffer.begin());
     link.ModemRxCount = length;
-    st.state.ModemRequest = states[i % 4];
+    link.modem.ModemRequest = states[i % 4];
     links::RecogniseModemAnswer(st, link);
     ASSERT_LE(link.ModemRxCount, 200);
   }

@@ -323,7 +323,7 @@ TEST_F(Rs485PollTest, StartOpensThePortsOnlyWhileTheyAreClosed) {
   fakes.dialogs.confirm_answers = {false};
   links::BitBtn20Click(st, link);  // opened before the operator is asked; Cancel keeps it
   EXPECT_EQ(st.state.PortOpen, 1);
-  EXPECT_EQ(st.state.PortName, "com1");
+  EXPECT_EQ(st.core.PortName, "com1");
   EXPECT_EQ(fakes.rs485.open_calls, 1);
   EXPECT_TRUE(st.form.Timer2.Enabled);
 

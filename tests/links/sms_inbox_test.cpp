@@ -74,7 +74,7 @@ struct InboxRig : ModemRig {
     grid.Cells(2, 7) = "9123456707";
     grid.Cells(2, 12) = "9123456712";
     grid.Cells(2, 9) = "9123456712";
-    st.state.ModemRequest = "rd";
+    link.modem.ModemRequest = "rd";
     st.state.SmsIndex = "3";
     st.state.LinkAge.fill(20);
     st.state.RxGsm = {5, "0000000000000000", 0x1234, 0};
@@ -92,15 +92,15 @@ TEST_F(SmsInboxTest, SmsValidReportFromAKnownPhoneIsAppliedChargedAndDeleted) {
   EXPECT_EQ(st.state.RxGsm.Word, 0x8001);
   EXPECT_EQ(st.state.RxGsm.NewData, 1);
   EXPECT_EQ(st.state.LinkAge[7], 0);
-  EXPECT_EQ(st.state.SmsChargeHead, 1);
+  EXPECT_EQ(link.modem.SmsChargeHead, 1);
   EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
   EXPECT_EQ(st.state.OutputState[7].P1, 1);
   EXPECT_EQ(st.state.OutputState[7].P2, 1);
-  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_EQ(link.modem.ModemRequest, "delsms");
   EXPECT_TRUE(st.form.Timer1.Enabled);
   EXPECT_TRUE(BufferClear());
 
-  st.state.ModemRequest = "rd";  // a second report goes on top, charged in the next slot
+  link.modem.ModemRequest = "rd";  // a second report goes on top, charged in the next slot
   st.state.SmsIndex = "4";
   Arrive(ReadBack("+79123456707", ".0000000000000000"));
   EXPECT_EQ(st.form.ComboBox2.Items, (std::vector<std::string>{"4 9123456707", "3 9123456707"}));
@@ -137,7 +137,7 @@ TEST_F(SmsInboxTest, SmsReadBackOutcomes) {
     EXPECT_EQ(t.st.form.ComboBox2.Items.size(), c.listed ? 1u : 0u);
     EXPECT_EQ(t.st.state.RxGsm.Channel, c.channel);
     EXPECT_EQ(t.st.state.RxGsm.NewData, c.new_data);
-    EXPECT_EQ(t.st.state.ModemRequest, "delsms");  // every message read back is deleted
+    EXPECT_EQ(t.link.modem.ModemRequest, "delsms");  // every message read back is deleted
     if (c.channel == 5) {  // nothing of an unaccepted report reaches the GSM record
       EXPECT_EQ(t.st.state.RxGsm.Word, 0x1234);
       EXPECT_EQ(t.st.state.RxGsm.Bits, "0000000000000000");
@@ -172,13 +172,13 @@ TEST_F(SmsInboxTest, SmsEchoOfTheReadCommandIsNoReadBack) {
     InboxRig t;
     for (std::size_t i = 0; i + 1 < reads.size(); ++i) {
       t.Arrive(reads[i]);
-      EXPECT_EQ(t.st.state.ModemRequest, "rd");
+      EXPECT_EQ(t.link.modem.ModemRequest, "rd");
       EXPECT_TRUE(t.st.form.ComboBox2.Items.empty());
     }
     t.Arrive(reads.back());
     EXPECT_EQ(t.st.form.ComboBox2.Items, std::vector<std::string>{"3 9123456707"});
     EXPECT_EQ(t.st.state.SmsChargeQueue[1], 7);
-    EXPECT_EQ(t.st.state.ModemRequest, "delsms");
+    EXPECT_EQ(t.link.modem.ModemRequest, "delsms");
   }
 }
 
@@ -189,15 +189,15 @@ TEST_F(SmsInboxTest, SmsReadBackInPiecesIsJudgedOnceWhenWhole) {
     SCOPED_TRACE(piece);
     InboxRig t;
     for (std::size_t at = 0; at < whole.size(); at += piece) {
-      EXPECT_EQ(t.st.state.ModemRequest, "rd");
+      EXPECT_EQ(t.link.modem.ModemRequest, "rd");
       t.Arrive(whole.substr(at, piece));
     }
     EXPECT_EQ(t.st.form.ComboBox2.Items.size(), 1u);
     EXPECT_EQ(t.st.state.RxGsm.Channel, 7);
     EXPECT_EQ(t.st.state.RxGsm.Word, 0x8001);
     EXPECT_EQ(t.st.state.OutputState[7].P2, 1);
-    EXPECT_EQ(t.st.state.SmsChargeHead, 1);
-    EXPECT_EQ(t.st.state.ModemRequest, "delsms");
+    EXPECT_EQ(t.link.modem.SmsChargeHead, 1);
+    EXPECT_EQ(t.link.modem.ModemRequest, "delsms");
   }
 }
 
@@ -236,7 +236,7 @@ TEST_F(SmsInboxTest, SmsReadEndsOnAFinalResultWithoutAMessage) {
     SCOPED_TRACE(c.bytes);
     InboxRig t;
     t.Arrive(c.bytes);
-    EXPECT_EQ(t.st.state.ModemRequest, c.request_after);
+    EXPECT_EQ(t.link.modem.ModemRequest, c.request_after);
     links::DispatchModemJob(t.st, t.link);
     EXPECT_TRUE(t.fakes.modem.writes.empty());
     EXPECT_TRUE(t.st.form.ComboBox2.Items.empty());
@@ -248,14 +248,14 @@ TEST_F(SmsInboxTest, SmsSenderFieldNearTheStartOfTheReadFails) {
   Arrive("\r\n+CMGR:\",,.1111111111111111\r\n\r\nOK\r\n");
   EXPECT_EQ(link.modem.SmsSender, "\r\n+CMGR:");
   EXPECT_TRUE(st.form.ComboBox2.Items.empty());
-  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_EQ(link.modem.ModemRequest, "delsms");
 }
 
 TEST_F(SmsInboxTest, SmsReadBackOnlyInStateRd) {
-  st.state.ModemRequest = "";
+  link.modem.ModemRequest = "";
   Arrive(ReadBack("+79123456707", ".1111111111111111"));
   EXPECT_TRUE(st.form.ComboBox2.Items.empty());
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, "");
 }
 
 // A new-message notice through Timer2, Timer1 and the main cycle.
@@ -271,7 +271,7 @@ struct SmsScenario : ::testing::Test, ModemRig {
 
 TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
   Arrive("\r\n+CMTI: \"SM\",3\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, "newsms");
   links::Timer1Timer(st, link);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGR=3\r\n");
 
@@ -281,7 +281,7 @@ TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
   EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 1)), "Вкл");
   EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 2)), "");
   EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 16)), "Вкл");
-  EXPECT_EQ(st.state.ChannelStamp[7], 0x8001);
+  EXPECT_EQ(st.core.ChannelStamp[7], 0x8001);
   EXPECT_EQ(st.state.RxGsm.NewData, 0);
   EXPECT_EQ(st.form.StringGrid3.Cells(3, 7), "98");
   EXPECT_EQ(st.state.OutputState[7].P2, 1);
@@ -289,7 +289,7 @@ TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
 
   links::Timer1Timer(st, link);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGD=3\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, "");
 }
 
 // Two notices in one read, a third while a delete is pending: every slot is read,

@@ -31,7 +31,7 @@ struct SmsRig {
 
   SmsRig() {
     st.state.PortOpen = 1;
-    st.state.ArchiveFileName = "05032026.txt";
+    st.core.ArchiveFileName = "05032026.txt";
     st.form.CheckBox[17].Checked = true;
   }
 
@@ -67,7 +67,7 @@ struct SmsRig {
   }
 
   std::string Archive() const {
-    return common::Cp1251ToUtf8(fakes.folder.Read(st.state.ArchiveFileName));
+    return common::Cp1251ToUtf8(fakes.folder.Read(st.core.ArchiveFileName));
   }
 };
 
@@ -145,10 +145,10 @@ TEST_F(SmsTest, ControlSmsForAChannelWithoutA10CharacterPhoneIsDropped) {
 TEST_F(SmsTest, ControlSmsWaitsForAModemJobAndTheAlarmWhileTheCursorMoves) {
   st.state.ChannelPhone[5] = kPhone1;
   st.state.OutputChanged[5] = {1, 0};
-  st.state.ModemRequest = "rd";
+  link.modem.ModemRequest = "rd";
   for (int i = 0; i < 12; ++i) EXPECT_TRUE(TickWrites().empty());
   EXPECT_EQ(link.sms.GsmChannelCursor, 16);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest.clear();
   st.state.SmsAlarmArmed = 1;  // the modem is not ready: the schedule only counts
   for (int i = 0; i < 12; ++i) EXPECT_TRUE(TickWrites().empty());
   EXPECT_EQ(st.state.OutputChanged[5].P1, 1);
@@ -166,7 +166,7 @@ TEST_F(SmsTest, ControlTextGoesOutOnTheNextTickWhateverTheJobAndTheAlarm) {
   Tick();
   st.state.ModemReady = 1;
   Arm(" 01_01\n");
-  st.state.ModemRequest = "newsms";
+  link.modem.ModemRequest = "newsms";
   EXPECT_EQ(TickWrites(), std::vector<std::string>{Text("+2R")});
   EXPECT_EQ(st.state.SmsSendProgress, 1);
   EXPECT_TRUE(monitor::ModemTakesCommands(st));
@@ -340,7 +340,7 @@ TEST_F(SmsTest, AlarmSmsTheLineDroppedIsArchivedAsNotSent) {
 TEST_F(SmsTest, AnArchiveThatCannotBeWrittenHoldsTheLineAndTheTickGoesOn) {
   st.form.Edit2.Text = kPhone1;
   st.state.ModemReady = 1;
-  st.state.ArchiveFileName = "missing/05032026.txt";
+  st.core.ArchiveFileName = "missing/05032026.txt";
   Arm(" A\n");
   st.state.SmsSendProgress = 54;
   st.state.SirenOn = 1;
@@ -443,11 +443,11 @@ TEST_F(SmsTest, MediaPlayerButtonStopsThePlayerThenDoesItsOwnAction) {
 
 TEST_F(SmsTest, ManualSmsSendsCommandAndTextAndKeepsThemInTsms) {
   st.state.SmsScanSlot = 3;
-  st.state.SmsScanIdleTicks = 7;
+  link.modem.SmsScanIdleTicks = 7;
   fakes.dialogs.text_answers = {std::string(kPhone1), std::string("Привет всем")};
   links::SMS1Click(st, link);
   EXPECT_EQ(st.state.SmsScanSlot, 0);
-  EXPECT_EQ(st.state.SmsScanIdleTicks, 0);
+  EXPECT_EQ(link.modem.SmsScanIdleTicks, 0);
   ASSERT_EQ(fakes.modem.writes.size(), 2u);
   EXPECT_EQ(std::string(fakes.modem.writes[0].begin(), fakes.modem.writes[0].end()),
             Command(kPhone1));

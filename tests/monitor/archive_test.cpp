@@ -37,7 +37,7 @@ TEST_F(CycleTest, AcknowledgementArchivesTheOperatorAsShownAndSilencesTheSiren) 
   EXPECT_EQ(st.state.SmsAlarmArmed, 1);
 
   // An archive that cannot be written holds the line; the acknowledgement is done.
-  const auto archive = fakes.folder.path / st.state.ArchiveFileName;
+  const auto archive = fakes.folder.path / st.core.ArchiveFileName;
   std::filesystem::remove(archive);
   std::filesystem::create_directory(archive);
   st.state.SirenOn = 1;

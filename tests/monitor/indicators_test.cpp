@@ -18,11 +18,11 @@ TEST_F(CycleTest, ChannelsAreRedrawnOnlyWhenTheirStampChanges) {
   Pass();
   EXPECT_EQ(st.form.Shape[21].Brush, clBtnFace);  // typed by hand: the stamp did not change
 
-  st.state.ChannelStamp[2] = 7;
+  st.core.ChannelStamp[2] = 7;
   Pass();
   EXPECT_EQ(st.form.Shape[21].Brush, clRed);
   EXPECT_EQ(st.form.Shape[29].Brush, clGreen);
-  EXPECT_EQ(st.state.ShownStamp[2], 7);
+  EXPECT_EQ(st.core.ShownStamp[2], 7);
 
   ReceiveRs485(2, {}, 7);  // the same word again: no redraw, although the cells changed
   Pass();

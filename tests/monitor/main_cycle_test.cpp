@@ -126,14 +126,14 @@ TEST_F(CycleTest, AGsmSetOfNoChannelKeepsReapplyingTheRs485Set) {
 }
 
 TEST_F(CycleTest, GsmSetForThePlanChannelReachesThePlanGrid) {
-  st.state.PlanChannel = 5;  // channel 6
+  st.core.PlanChannel = 5;  // channel 6
   st.state.RxGsm = {6, "10000000000000011", 0x8001, 1};
   Pass();
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 1), "Вкл");
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 16), "Вкл");
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 2), "");
   EXPECT_EQ(st.form.Shape[96].Brush, monitor::clGreen);
-  EXPECT_EQ(st.state.ChannelStamp[6], 0x8001);
+  EXPECT_EQ(st.core.ChannelStamp[6], 0x8001);
 }
 
 TEST_F(CycleTest, MidnightMovesTheArchiveAndADeletedFileComesBack) {
@@ -142,7 +142,7 @@ TEST_F(CycleTest, MidnightMovesTheArchiveAndADeletedFileComesBack) {
   fakes.clock.now = {2026, 3, 6, 0, 0, 1, 0};
   Status(2) = "Вкл";
   Pass();
-  EXPECT_EQ(st.state.ArchiveFileName, "2026_03_06.txt");
+  EXPECT_EQ(st.core.ArchiveFileName, "2026_03_06.txt");
   EXPECT_EQ(fakes.folder.Read("2026_03_05.txt"), "");
   EXPECT_EQ(Archive().substr(0, 19), "06.03.2026 0:00:01 ");
   EXPECT_EQ(st.form.DateTimePicker1.DateTime.day, 6);

@@ -20,7 +20,7 @@ struct Scenario : ::testing::Test {
   void SetUp() override { time.Advance(251); }  // start-up on the first main-cycle tick
 
   std::string Archive() {
-    return common::Cp1251ToUtf8(fakes.folder.Read(console.state().ArchiveFileName));
+    return common::Cp1251ToUtf8(fakes.folder.Read(console.station().core.ArchiveFileName));
   }
   int ArchiveLines() {
     const std::string text = Archive();
@@ -76,7 +76,7 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
   time.Advance(6 * 401);
   EXPECT_EQ(Status(241), "Вкл");
 
-  console.state().ChannelStamp[16] = 7;  // a report for channel 16 moves the cursor
+  console.station().core.ChannelStamp[16] = 7;  // a report for channel 16 moves the cursor
   time.Advance(6 * 401);
   EXPECT_EQ(Status(248), "Вкл");
 }
@@ -86,7 +86,7 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
 // the archive holds every line of that minute, in order, with its event's time.
 TEST_F(Scenario, AnArchiveInTheWayForAMinuteLosesNoLineAndStopsNothing) {
   console.form().Edit2.Text = "9123456789";
-  const auto archive = fakes.folder.path / console.state().ArchiveFileName;
+  const auto archive = fakes.folder.path / console.station().core.ArchiveFileName;
   std::filesystem::remove(archive);
   std::filesystem::create_directory(archive);
   auto at = [&](int minute, int second) {

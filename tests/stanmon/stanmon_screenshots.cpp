@@ -126,8 +126,8 @@ int main(int argc, char** argv) {
   console.Click("N15");
   // A step every sixth tick from the first: seven signals on at the first picture.
   time.Advance(6 * 6 * blink_ms + blink_ms);
-  const char* first = state.MarkerBlinkOn ? "plan-demo-on" : "plan-demo-off";
-  const char* second = state.MarkerBlinkOn ? "plan-demo-off" : "plan-demo-on";
+  const char* first = console.station().core.MarkerBlinkOn ? "plan-demo-on" : "plan-demo-off";
+  const char* second = console.station().core.MarkerBlinkOn ? "plan-demo-off" : "plan-demo-on";
   if (!shots.Save(2, first)) return 1;
   time.Advance(blink_ms);
   if (!shots.Save(2, second)) return 1;

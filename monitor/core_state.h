@@ -1,0 +1,42 @@
+// The console core's own state beyond the window's controls: what no code of the
+// field side reads or writes. Everything starts as zero or empty; the first
+// main-cycle tick sets the start-up values.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "monitor/numbering.h"
+#include "monitor/shared_state.h"
+
+namespace monitor {
+
+struct CoreState {
+  // The main cycle.
+  PerChannel<std::int32_t> ChannelStamp;  // last received word of channel c
+  PerChannel<std::int32_t> ShownStamp;    // the stamp last drawn on channel c
+  PerSignalRow<std::string> CurStatus;    // first 3 characters of row r's status, this pass
+  PerSignalRow<std::string> PrevStatus;   // the same at row r's last change
+  std::uint8_t OperatorReminderTicks = 0;
+  std::string ArchiveFileName;
+
+  // The modem output buffer.
+  std::string PortName;
+  std::array<std::uint8_t, kModemTxBufferSize> ModemTxBuffer{};
+
+  // The object plan and the demonstration.
+  std::int32_t PlanChannel = 0;     // channel on the plan page, 0-based
+  PerSignal<std::int32_t> MarkerX;  // marker k's position, as last read
+  PerSignal<std::int32_t> MarkerY;
+  bool PlanShown = false;      // a plan has been shown; Timer4 runs from then on
+  bool MarkerBlinkOn = false;  // the blink phase
+  bool DemoRunning = false;
+  std::int32_t DemoDivider = 0;  // Timer4 ticks between demonstration steps, 0..5
+
+  std::uint8_t InitDone = 0;
+  bool LowBalanceShown = false;     // the low-balance message has been shown this run
+  bool TerminateRequested = false;  // the exit command was confirmed
+};
+
+}  // namespace monitor
