@@ -33,7 +33,7 @@ void ReadBackInPieces(benchmark::State& state) {
       "Obj 7.10000000000000010\r\n\r\nOK\r\n";
   std::size_t at = 0;
   for (auto _ : state) {
-    if (at == 0) rig.link.modem.ModemRequest = "rd";
+    if (at == 0) rig.link.modem.ModemRequest = links::ModemJob::Reading;
     const std::string piece = answer.substr(at, 12);
     rig.fakes.modem.arrivals.emplace_back(piece.begin(), piece.end());
     links::Timer2Timer(rig.st, rig.link);

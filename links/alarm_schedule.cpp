@@ -100,7 +100,7 @@ std::string AlarmSmsBody(const std::string& alarm_text) {
 
 void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
   monitor::SharedState& s = st.state;
-  if (s.SmsAlarmArmed != 1) return;
+  if (!s.SmsAlarmArmed) return;
   const std::string phone1 = st.form.Edit2.Text;
   const std::string phone2 = st.form.Edit19.Text;
   if (++s.SmsSendProgress == 1) {    // 1
@@ -108,7 +108,7 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
     link.sms.AlarmTextSentSize = 0;
     link.sms.AlarmCommandLost = false;
   }
-  if (s.ModemReady == 1) {  // 2
+  if (s.ModemReady) {  // 2
     if (PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
     if (PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
   }
@@ -118,7 +118,7 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
     // end; they start a schedule of their own instead.
     const bool unsent_entries =
         link.sms.AlarmTextSent && s.SmsAlarmText.size() > link.sms.AlarmTextSentSize;
-    if (!unsent_entries) s.SmsAlarmArmed = 0;
+    if (!unsent_entries) s.SmsAlarmArmed = false;
   }
   st.form.Gauge1.Progress = s.SmsSendProgress;  // 4
 }

@@ -7,7 +7,7 @@
 namespace links {
 
 std::string FormatControlSms(const monitor::OutputPair& outputs) {
-  const int digit = (outputs.P1 != 0 ? 1 : 0) + 2 * (outputs.P2 != 0 ? 1 : 0);
+  const int digit = (outputs.P1 ? 1 : 0) + (outputs.P2 ? 2 : 0);
   return "+" + std::to_string(digit) + "R";
 }
 
@@ -24,11 +24,12 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
     sms.GsmChannelCursor = 0;
   }
   // New commands wait for the alarm SMS, the modem job and any other SMS's text.
-  if (s.SmsAlarmArmed == 1 || !link.modem.ModemRequest.empty() || !monitor::ModemTakesCommands(st))
+  if (s.SmsAlarmArmed || link.modem.ModemRequest != ModemJob::Idle ||
+      !monitor::ModemTakesCommands(st))
     return;
   const int c = sms.GsmChannelCursor;
   monitor::OutputPair& changed = s.OutputChanged[c];
-  if (changed.P1 == 0 && changed.P2 == 0) return;
+  if (!changed.P1 && !changed.P2) return;
   const std::string& phone = s.ChannelPhone[c];
   if (common::CharCount(phone) == 10) {
     // A command the line did not take stays pending for the cursor's next visit.

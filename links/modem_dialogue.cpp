@@ -10,9 +10,9 @@ namespace {
 
 // A job command goes out: panel 3 names it, the lamps show it in progress. False
 // when the line did not take it; the job then stays for the next tick.
-bool SendJobCommand(monitor::Station& st, const std::string& command, const std::string& panel) {
+bool SendJobCommand(monitor::Station& st, const std::string& command, ModemJob job) {
   if (!monitor::SendModemCommand(st, command + st.state.SmsIndex)) return false;
-  st.form.StatusBar1[3].Text = panel + st.state.SmsIndex;
+  st.form.StatusBar1[3].Text = std::string(ModemJobPanelText(job)) + st.state.SmsIndex;
   ShowJobInProgress(st);
   st.state.StatusClearCountdown = kStatusClearTicks;
   return true;
@@ -22,19 +22,19 @@ bool SendJobCommand(monitor::Station& st, const std::string& command, const std:
 
 void DispatchModemJob(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
-  std::string& job = link.modem.ModemRequest;
+  ModemJob& job = link.modem.ModemRequest;
   // The modem would take the job's command into the SMS text it waits for; the job
   // goes out at the first tick after the text.
   if (!monitor::ModemTakesCommands(st)) return;
   StartNotifiedRead(st, link.modem);
-  if (job == "newsms") {
+  if (job == ModemJob::ReadQueued) {
     if (s.SmsIndex.empty() || s.SmsIndex == "0") s.SmsIndex = "1";
     ClearModemRxBuffer(link);
     StartReadAnswer(link);
-    if (SendJobCommand(st, "AT+CMGR=", "Read SMS ")) job = "rd";
+    if (SendJobCommand(st, "AT+CMGR=", job)) job = ModemJob::Reading;
   }
-  if (job == "delsms") {
-    if (SendJobCommand(st, "AT+CMGD=", "Delet SMS ")) job.clear();
+  if (job == ModemJob::DeleteQueued) {
+    if (SendJobCommand(st, "AT+CMGD=", job)) job = ModemJob::Idle;
   }
 }
 
@@ -43,7 +43,7 @@ void Timer6Timer(monitor::Station& st, LinkState& link) {
   ModemState& modem = link.modem;
   st.form.Timer6.Enabled = false;  // 1
   EndUnansweredRead(link);
-  if (modem.ModemRequest.empty() && s.SmsScanSlot == 0) {  // 2
+  if (modem.ModemRequest == ModemJob::Idle && s.SmsScanSlot == 0) {  // 2
     ++modem.SmsScanIdleTicks;
   } else {
     modem.SmsScanIdleTicks = 0;
@@ -52,9 +52,9 @@ void Timer6Timer(monitor::Station& st, LinkState& link) {
     modem.SmsScanIdleTicks = 0;
     s.SmsScanSlot = 9;
   }
-  if (s.SmsScanSlot > 0 && modem.ModemRequest.empty() && s.SmsSendProgress < 45) {  // 4
+  if (s.SmsScanSlot > 0 && modem.ModemRequest == ModemJob::Idle && s.SmsSendProgress < 45) {  // 4
     s.SmsIndex = std::to_string(s.SmsScanSlot);
-    modem.ModemRequest = "newsms";
+    modem.ModemRequest = ModemJob::ReadQueued;
     st.form.Timer1.Enabled = true;
     --s.SmsScanSlot;
     s.StatusClearCountdown = kStatusClearTicks;

@@ -16,8 +16,7 @@ void StopSweep(monitor::Station& st, LinkState& link) {
 }
 
 // "Читать SMS" and "Удалить SMS": asks for the slot (Cancel gives "1") and queues the job.
-void QueueSlotJob(monitor::Station& st, LinkState& link, const std::string& caption,
-                  const std::string& job) {
+void QueueSlotJob(monitor::Station& st, LinkState& link, const std::string& caption, ModemJob job) {
   StopSweep(st, link);
   const std::string slot =
       st.ports.dialogs.Input(caption, " Введите номер SMS ", "1").value_or("1");
@@ -30,11 +29,11 @@ void QueueSlotJob(monitor::Station& st, LinkState& link, const std::string& capt
 }  // namespace
 
 void SMS2Click(monitor::Station& st, LinkState& link) {
-  QueueSlotJob(st, link, "Чтение SMS", "newsms");
+  QueueSlotJob(st, link, "Чтение SMS", ModemJob::ReadQueued);
 }
 
 void SMS3Click(monitor::Station& st, LinkState& link) {
-  QueueSlotJob(st, link, "Удаление SMS", "delsms");
+  QueueSlotJob(st, link, "Удаление SMS", ModemJob::DeleteQueued);
 }
 
 void N17Click(monitor::Station& st, LinkState&) {

@@ -25,7 +25,7 @@ void TestStartUp(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 11 || !BytesAre(b + 1, "SYSSTART") || b[9] != CR || b[10] != LF) return;
   SetPanel4(st, "START", true);
-  link.modem.ModemRequest.clear();
+  link.modem.ModemRequest = ModemJob::Idle;
   ClearModemRxBuffer(link);
   st.state.SmsScanSlot = 9;
 }
@@ -64,7 +64,7 @@ void TestOk(monitor::Station& st, LinkState& link, std::int32_t n) {
   if (n < 6 || !BytesAre(b + n - 6, "\r\nOK\r\n")) return;
   st.form.Image[27].Visible = true;
   st.form.Image[19].Visible = false;
-  st.state.ModemReady = 1;
+  st.state.ModemReady = true;
   SetPanel4(st, "OK", true);
 }
 
@@ -75,7 +75,7 @@ void TestError(monitor::Station& st, LinkState& link, std::int32_t& n) {
   n = 0;
   ClearModemRxBuffer(link);
   SetPanel4(st, "ERR", true);
-  link.modem.ModemRequest.clear();
+  link.modem.ModemRequest = ModemJob::Idle;
 }
 
 // The answer to reading an empty SIM slot: the job is dropped, nothing is deleted.
@@ -87,7 +87,7 @@ void TestEmptySlot(monitor::Station& st, LinkState& link, std::int32_t n) {
   }
   SetPanel4(st, "NO SMS", true);
   ClearModemRxBuffer(link);
-  link.modem.ModemRequest.clear();
+  link.modem.ModemRequest = ModemJob::Idle;
 }
 
 // The text after the last LF, without control bytes; empty leaves panel 4 alone.
@@ -140,9 +140,9 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   auto& copy = link.modem.ModemRxCopy;  // 5
   std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
   copy[static_cast<std::size_t>(n)] = 0;
-  ScanNewMessageNotices(st, link, n);                                       // 6
-  if (link.modem.ModemRequest == "rd") CollectReadAnswer(st, link, n);      // 7
-  if (link.modem.ModemRequest.empty() && n > 50) ClearModemRxBuffer(link);  // 8
+  ScanNewMessageNotices(st, link, n);                                                 // 6
+  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, n);   // 7
+  if (link.modem.ModemRequest == ModemJob::Idle && n > 50) ClearModemRxBuffer(link);  // 8
 }
 
 }  // namespace links

@@ -10,7 +10,8 @@ void QueueNotifiedSlot(monitor::Station& st, ModemState& modem, const std::strin
   NotifiedSlots& waiting = modem.notified;
   const auto end = waiting.queue.begin() + static_cast<std::ptrdiff_t>(waiting.count);
   const bool queued = std::find(waiting.queue.begin(), end, slot) != end;
-  const bool about_to_read = modem.ModemRequest == "newsms" && st.state.SmsIndex == slot;
+  const bool about_to_read =
+      modem.ModemRequest == ModemJob::ReadQueued && st.state.SmsIndex == slot;
   if (!queued && !about_to_read && waiting.count < waiting.queue.size()) {
     waiting.queue[waiting.count++] = slot;
   }
@@ -19,9 +20,9 @@ void QueueNotifiedSlot(monitor::Station& st, ModemState& modem, const std::strin
 
 void StartNotifiedRead(monitor::Station& st, ModemState& modem) {
   NotifiedSlots& waiting = modem.notified;
-  if (!modem.ModemRequest.empty() || waiting.count == 0) return;
+  if (modem.ModemRequest != ModemJob::Idle || waiting.count == 0) return;
   st.state.SmsIndex = waiting.queue[0];
-  modem.ModemRequest = "newsms";
+  modem.ModemRequest = ModemJob::ReadQueued;
   st.form.Timer1.Enabled = true;
   std::move(waiting.queue.begin() + 1,
             waiting.queue.begin() + static_cast<std::ptrdiff_t>(waiting.count),

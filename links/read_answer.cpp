@@ -55,7 +55,7 @@ void Drop(ModemState& modem, std::size_t n) {
 }
 
 void EndReadJob(LinkState& link) {
-  link.modem.ModemRequest.clear();
+  link.modem.ModemRequest = ModemJob::Idle;
   StartReadAnswer(link);
 }
 
@@ -124,7 +124,7 @@ void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
 }
 
 void EndUnansweredRead(LinkState& link) {
-  if (link.modem.ModemRequest != "rd") return;
+  if (link.modem.ModemRequest != ModemJob::Reading) return;
   if (++link.modem.ReadWaitTicks >= kUnansweredReadTicks) EndReadJob(link);
 }
 

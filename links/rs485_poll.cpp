@@ -19,7 +19,6 @@ constexpr std::uint8_t kRequestCode = 0x45;
 constexpr std::uint8_t kAnswerStart = 0x55;
 constexpr std::size_t kAnswerSize = 6;
 constexpr int kLastAddress = 4;
-constexpr const char* kPolling = "ПУСК";
 constexpr const char* kNoOperator = "Оператор";
 
 // The idle frame fills the slot of address 0; its address byte lies outside 1..4.
@@ -29,7 +28,7 @@ constexpr Frame kIdleFrame = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
 // the start byte.
 Frame RequestFrame(int a, const monitor::OutputPair& cmd) {
   const auto address = static_cast<std::uint8_t>(a);
-  const auto flags = static_cast<std::uint8_t>((cmd.P1 != 0 ? 1 : 0) + (cmd.P2 != 0 ? 2 : 0));
+  const auto flags = static_cast<std::uint8_t>((cmd.P1 ? 1 : 0) + (cmd.P2 ? 2 : 0));
   const auto checksum = static_cast<std::uint8_t>(kRequestCode + address + flags);
   return {kRequestStart, kRequestCode, address, flags, checksum};
 }
@@ -81,7 +80,7 @@ std::optional<int> PollIntervalMs(std::string_view pause_text) {
 }
 
 void PollStep(monitor::Station& st, LinkState& link) {
-  if (st.state.Rs485State != kPolling) return;
+  if (st.state.Rs485State != monitor::Rs485Polling::Running) return;
   PollState& poll = link.poll;
   poll.PollAddress =
       static_cast<std::uint8_t>(poll.PollAddress >= kLastAddress ? 0 : poll.PollAddress + 1);  // 1
@@ -107,8 +106,8 @@ void PollStep(monitor::Station& st, LinkState& link) {
 }
 
 void FinishPollTick(monitor::Station& st, LinkState&) {
-  st.form.StatusBar1[2].Text = st.state.Rs485State;                 // 4
-  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {  // 5
+  st.form.StatusBar1[2].Text = monitor::Rs485PollingText(st.state.Rs485State);  // 4
+  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {              // 5
     st.form.Timer1.Interval = *interval;
   }
   st.form.Timer1.Enabled = true;  // 6
@@ -131,14 +130,14 @@ void DecodeRs485Answer(monitor::Station& st, LinkState& link) {
   set.Word = static_cast<std::uint16_t>(rx[3] * 256 + rx[4]);  // 4.3
   UnpackRs485SignalsLow(set, rx[3]);                           // 4.4
   UnpackRs485SignalsHigh(set, rx[4]);
-  set.NewData = 1;                                          // 4.5
-  st.state.OutputState[channel].P1 = rx[2] & 0x80 ? 1 : 0;  // 4.6
-  st.state.OutputState[channel].P2 = rx[2] & 0x40 ? 1 : 0;
+  set.NewData = true;                                      // 4.5
+  st.state.OutputState[channel].P1 = (rx[2] & 0x80) != 0;  // 4.6
+  st.state.OutputState[channel].P2 = (rx[2] & 0x40) != 0;
   link.Rs485RxBuffer.fill(0);  // 4.7
 }
 
 void BitBtn20Click(monitor::Station& st, LinkState&) {
-  if (st.state.PortOpen == 0) OpenPortsOnPollStart(st);    // 1
+  if (!st.state.PortOpen) OpenPortsOnPollStart(st);        // 1
   monitor::SavePollPause(st);                              // 2
   for (int c = 1; c <= 4; ++c) st.state.LinkAge[c] = 110;  // 3
   auto& dialogs = st.ports.dialogs;
@@ -151,7 +150,7 @@ void BitBtn20Click(monitor::Station& st, LinkState&) {
                        common::BoxIcon::Question)) {
     return;
   }
-  st.state.Rs485State = kPolling;  // 6
+  st.state.Rs485State = monitor::Rs485Polling::Running;  // 6
   st.form.Timer1.Enabled = true;
   st.form.Timer2.Enabled = true;
 }
@@ -161,9 +160,9 @@ void BitBtn21Click(monitor::Station& st, LinkState&) {
                                 common::BoxIcon::Question)) {
     return;
   }
-  st.state.Rs485State = "СТОП";  // 2
-  st.state.SmsAlarmArmed = 0;
-  st.state.SirenOn = 0;
+  st.state.Rs485State = monitor::Rs485Polling::Stopped;  // 2
+  st.state.SmsAlarmArmed = false;
+  st.state.SirenOn = false;
   st.state.SmsSendProgress = 0;
   st.form.Image[20].Visible = false;
   for (int c = 1; c <= 4; ++c) st.state.LinkAge[c] = 120;

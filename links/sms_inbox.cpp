@@ -36,7 +36,7 @@ void ListMessage(monitor::Station& st, const std::string& sender) {
 void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) {
   ListMessage(st, link.modem.SmsSender);
   st.state.RxGsm.NewData = link.modem.SmsReportValid;
-  if (link.modem.SmsReportValid == 1) {
+  if (link.modem.SmsReportValid) {
     st.state.RxGsm.Bits = report.bits;
     st.state.RxGsm.Word = report.word;
     st.state.OutputState[0] = report.outputs;
@@ -45,11 +45,11 @@ void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) 
     // when it applies one; a flag left up for another channel would make every
     // pass write the RS485 set again.
     const int c = st.state.RxGsm.Channel;
-    if (c < 5 || c > monitor::kChannels) st.state.RxGsm.NewData = 0;
+    if (c < 5 || c > monitor::kChannels) st.state.RxGsm.NewData = false;
   } else {
     st.state.RxGsm.Channel = 0;
   }
-  link.modem.SmsReportValid = 0;  // a further field in this read carries no report
+  link.modem.SmsReportValid = false;  // a further field in this read carries no report
 }
 
 }  // namespace
@@ -66,8 +66,8 @@ SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
   report.bits = common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(chars), 17));  // 4
   const std::uint8_t digit = chars[16];                                                       // 5
   if (digit >= '0' && digit <= '7') {
-    report.outputs.P1 = static_cast<std::uint8_t>((digit - '0') & 1);
-    report.outputs.P2 = static_cast<std::uint8_t>(((digit - '0') >> 1) & 1);
+    report.outputs.P1 = ((digit - '0') & 1) != 0;
+    report.outputs.P2 = ((digit - '0') & 2) != 0;
   }
   for (int k = 1; k <= 16; ++k) {  // 6
     if (chars[k - 1] == '1')
@@ -92,20 +92,20 @@ void AcceptSmsReport(monitor::Station& st, LinkState& link) {
 
 void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n) {
   const SmsReport report = ParseSmsReport(read, n);
-  link.modem.SmsReportValid = report.valid ? 1 : 0;
+  link.modem.SmsReportValid = report.valid;
   if (n > 17) {
     for (std::int32_t q = 0; q < n; ++q) {
       if (!SenderFieldAt(read, n, q)) continue;
       link.modem.SmsSender = SenderBefore(read, q);
-      link.modem.SmsSenderInvalid = SenderPasses(read, q) ? 0 : 1;
-      if (link.modem.SmsSenderInvalid == 1) continue;
+      link.modem.SmsSenderInvalid = !SenderPasses(read, q);
+      if (link.modem.SmsSenderInvalid) continue;
       TakeReport(st, link, report);
     }
   }
   // The whole answer has been judged: the message is deleted whatever the verdict.
   // Left in its slot, an applied report would be applied and charged again at its
   // next read, and any other would hold back the sweep and the control SMS.
-  link.modem.ModemRequest = "delsms";
+  link.modem.ModemRequest = ModemJob::DeleteQueued;
   st.form.Timer1.Enabled = true;
   ClearModemRxBuffer(link);
 }

@@ -34,7 +34,7 @@ void Timer5Timer(monitor::Station& st, LinkState& link) {
 void BitBtn17Click(monitor::Station& st, LinkState&) {
   st.state.SmsScanSlot = 0;     // 1
   monitor::CancelAlarmSms(st);  // 2
-  st.state.SirenOn = 0;         // 3
+  st.state.SirenOn = false;     // 3
 }
 
 }  // namespace links

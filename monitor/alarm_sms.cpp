@@ -3,7 +3,7 @@
 namespace monitor {
 
 void CancelAlarmSms(Station& st) {
-  st.state.SmsAlarmArmed = 0;
+  st.state.SmsAlarmArmed = false;
   st.state.SmsSendProgress = 0;
   st.form.Gauge1.Progress = 0;
   st.state.SmsAlarmText.clear();

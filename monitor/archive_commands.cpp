@@ -27,13 +27,13 @@ void BitBtn22Click(Station& st) {
   const common::DateTime now = st.ports.clock.Now();
   AppendToArchive(st, AcknowledgementLine(common::FormatDateTime(now), st.form.ComboBox1.Text));
   st.form.StatusBar1[5].Text = common::FormatTime(st.ports.clock.Now()) + " Сигнал принят!";
-  st.state.SirenOn = 0;
+  st.state.SirenOn = false;
 }
 
 void ToolButton10Click(Station& st) {
   if (st.ports.dialogs.Confirm("Отключить звуковой сигнал?", "Звуковой сигнал ",
                                common::BoxIcon::Question)) {
-    st.state.SirenOn = 0;
+    st.state.SirenOn = false;
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include "monitor/shared_state.h"
+
 namespace monitor {
 namespace {
 
@@ -53,8 +55,9 @@ void MakeToolBar(ConsoleForm& f) {
 }
 
 void MakeStatusBar(ConsoleForm& f) {
+  const std::string poll_state(Rs485PollingText(Rs485Polling::Stopped));
   f.StatusBar1 = {
-      {{"Передано", 70}, {"Принято", 80}, {"СТОП", 40}, {"->M", 80}, {"M<-", 100}, {"", 80}}};
+      {{"Передано", 70}, {"Принято", 80}, {poll_state, 40}, {"->M", 80}, {"M<-", 100}, {"", 80}}};
 }
 
 void MakeMnemonicPage(ConsoleForm& f) {

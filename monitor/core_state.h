@@ -34,7 +34,7 @@ struct CoreState {
   bool DemoRunning = false;
   std::int32_t DemoDivider = 0;  // Timer4 ticks between demonstration steps, 0..5
 
-  std::uint8_t InitDone = 0;
+  bool InitDone = false;            // the start-up has run to its end
   bool LowBalanceShown = false;     // the low-balance message has been shown this run
   bool TerminateRequested = false;  // the exit command was confirmed
 };

@@ -21,20 +21,18 @@ void UpdateLinkFrame(Station& st, int channel) {
 
 void SyncOutputCheckBoxes(Station& st) {
   for (int c = 5; c <= kChannels; ++c) {
-    if (st.state.OutputChanged[c].P1 != 0) st.form.Timer5.Enabled = true;
+    if (st.state.OutputChanged[c].P1) st.form.Timer5.Enabled = true;
   }
   for (int c = 5; c <= kChannels; ++c) {
-    if (st.state.OutputChanged[c].P2 != 0) st.form.Timer5.Enabled = true;
+    if (st.state.OutputChanged[c].P2) st.form.Timer5.Enabled = true;
   }
   for (int c = 1; c <= kChannels; ++c) {
-    st.state.OutputCmd[c].P1 = st.form.CheckBox[OutputBoxP1(c)].Checked ? 1 : 0;
-    st.state.OutputCmd[c].P2 = st.form.CheckBox[OutputBoxP2(c)].Checked ? 1 : 0;
+    st.state.OutputCmd[c].P1 = st.form.CheckBox[OutputBoxP1(c)].Checked;
+    st.state.OutputCmd[c].P2 = st.form.CheckBox[OutputBoxP2(c)].Checked;
   }
   for (int c = 1; c <= kChannels; ++c) {
-    st.form.CheckBox[OutputBoxP1(c)].Background =
-        st.state.OutputState[c].P1 != 0 ? clRed : clBtnFace;
-    st.form.CheckBox[OutputBoxP2(c)].Background =
-        st.state.OutputState[c].P2 != 0 ? clRed : clBtnFace;
+    st.form.CheckBox[OutputBoxP1(c)].Background = st.state.OutputState[c].P1 ? clRed : clBtnFace;
+    st.form.CheckBox[OutputBoxP2(c)].Background = st.state.OutputState[c].P2 ? clRed : clBtnFace;
   }
 }
 
@@ -42,11 +40,11 @@ void OutputCheckBoxClick(Station& st, int box) {
   const int channel = (box - 16) / 2;
   const bool checked = st.form.CheckBox[box].Checked;
   if (box == OutputBoxP1(channel)) {
-    st.state.OutputChanged[channel].P1 = 1;
-    st.state.OutputCmd[channel].P1 = checked ? 1 : 0;
+    st.state.OutputChanged[channel].P1 = true;
+    st.state.OutputCmd[channel].P1 = checked;
   } else {
-    st.state.OutputChanged[channel].P2 = 1;
-    st.state.OutputCmd[channel].P2 = checked ? 1 : 0;
+    st.state.OutputChanged[channel].P2 = true;
+    st.state.OutputCmd[channel].P2 = checked;
   }
 }
 

@@ -172,7 +172,7 @@ void CheckLowBalance(Station& st) {
                            st.state.ChannelPhone[low_channel] +
                            ") = " + common::FloatToStr(low_balance) + " копеек",
                        st.ports.program_name, common::BoxIcon::Information};
-  if (st.core.InitDone == 0) {
+  if (!st.core.InitDone) {
     st.ports.dialogs.Inform(box.text, box.caption, box.icon);
   } else {
     st.faults.boxes.push_back(box);

@@ -26,10 +26,11 @@ void TrimReceivedSmsList(Station& st) {
 // Until the modem answers, every 30th pass repeats "AT" (not while polling runs,
 // nor into an SMS text the modem waits for) and reminds the operator.
 void RepeatModemAt(Station& st) {
-  if (st.state.ModemReady != 0) return;
+  if (st.state.ModemReady) return;
   if (++st.core.OperatorReminderTicks != 30) return;
   st.core.OperatorReminderTicks = 0;
-  if (st.state.Rs485State != "ПУСК" && ModemTakesCommands(st)) SendModemCommand(st, "AT");
+  if (st.state.Rs485State != Rs485Polling::Running && ModemTakesCommands(st))
+    SendModemCommand(st, "AT");
   st.form.StatusBar1[5].Text = "Выберите фамилию оператора из списка!";
 }
 
@@ -44,9 +45,9 @@ void CountDownStatusClear(Station& st) {
 }  // namespace
 
 void RunMainCycle(Station& st) {
-  if (st.state.RxRs485.NewData == 1 || st.state.RxGsm.NewData == 1) ApplyReceivedSignals(st);  // 1
-  TakeStatusSnapshot(st);                                                                      // 2
-  for (int c = 1; c <= kChannels; ++c) {                                                       // 3
+  if (st.state.RxRs485.NewData || st.state.RxGsm.NewData) ApplyReceivedSignals(st);  // 1
+  TakeStatusSnapshot(st);                                                            // 2
+  for (int c = 1; c <= kChannels; ++c) {                                             // 3
     if (st.core.ChannelStamp[c] != st.core.ShownStamp[c]) ShowChannelSignals(st, c);
   }
   for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);  // 4

@@ -23,14 +23,14 @@ bool HandOver(Station& st, const std::string& bytes) {
 
 void OpenPorts(Station& st) {
   st.core.PortName = "com1";
-  st.state.PortOpen = 1;
+  st.state.PortOpen = true;
   st.form.Timer2.Enabled = true;
   st.ports.modem.Open();
   st.ports.rs485.Open();
 }
 
 bool SendModemCommand(Station& st, std::string_view text) {
-  if (st.state.PortOpen == 0) OpenPorts(st);
+  if (!st.state.PortOpen) OpenPorts(st);
   std::string bytes = common::Utf8ToCp1251(text);
   bytes.resize(std::min(bytes.size(), kMaxModemCommand));
   bytes += "\r\n";
@@ -43,7 +43,7 @@ bool SendModemCommand(Station& st, std::string_view text) {
 bool SendModemText(Station& st, std::string_view text) {
   std::string bytes = common::Utf8ToCp1251(text);
   if (bytes.empty()) return false;
-  if (st.state.PortOpen == 0) OpenPorts(st);
+  if (!st.state.PortOpen) OpenPorts(st);
   bytes.resize(std::min(bytes.size(), kMaxModemText));
   bytes.back() = '\x1A';
   bytes += '\x1B';

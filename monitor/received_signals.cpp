@@ -7,7 +7,7 @@ namespace {
 
 void ApplySet(Station& st, ReceivedSignals& set) {
   const int c = set.Channel;
-  set.NewData = 0;
+  set.NewData = false;
   TStringGrid& signals = st.form.StringGrid1;
   for (int s = 1; s <= 16; ++s) {
     const int row = SignalRow(c, s);

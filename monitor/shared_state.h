@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "monitor/numbering.h"
 
@@ -15,14 +16,34 @@ struct ReceivedSignals {
   std::int32_t Channel = 0;  // 1..4 RS485, 5..16 GSM; 0 = none
   std::string Bits;          // character s = '1' when signal s is on (GSM: a 17th output digit)
   std::uint16_t Word = 0;    // the received word, used only as the channel's change stamp
-  std::uint8_t NewData = 0;  // 1 = a set is waiting to be applied
+  bool NewData = false;      // a set is waiting to be applied
 };
 
-// Outputs P1 and P2 of a channel, each 0 (off) or 1 (on).
+// Outputs P1 and P2 of a channel, each on or off.
 struct OutputPair {
-  std::uint8_t P1 = 0;
-  std::uint8_t P2 = 0;
+  bool P1 = false;
+  bool P2 = false;
 };
+
+// RS485 polling, as "Пуск RS485" and "Стоп RS485" leave it.
+enum class Rs485Polling {
+  NotStarted,
+  Running,
+  Stopped,
+};
+
+// The poll state as status panel 2 shows it.
+constexpr std::string_view Rs485PollingText(Rs485Polling polling) {
+  switch (polling) {
+    case Rs485Polling::Running:
+      return "ПУСК";
+    case Rs485Polling::Stopped:
+      return "СТОП";
+    case Rs485Polling::NotStarted:
+      break;
+  }
+  return "";
+}
 
 inline constexpr std::size_t kModemTxBufferSize = 301;
 inline constexpr int kSmsChargeRing = 16;  // the slots of SmsChargeQueue that are written
@@ -53,8 +74,8 @@ struct SharedState {
   PerChannel<OutputPair> OutputChanged;  // clicked, still to be sent by SMS
 
   // The alarm: raised by the main cycle, sounded and sent by the SMS timer.
-  std::uint8_t SirenOn = 0;
-  std::uint8_t SmsAlarmArmed = 0;
+  bool SirenOn = false;
+  bool SmsAlarmArmed = false;
   std::string SmsAlarmText;
   std::int32_t SmsSendProgress = 0;
 
@@ -62,15 +83,15 @@ struct SharedState {
   // the main cycle books every slot on every pass.
   std::array<std::uint8_t, kSmsChargeRing + 1> SmsChargeQueue{};
 
-  std::string Rs485State;  // empty, "ПУСК" or "СТОП"
-  std::uint8_t ModemReady = 0;
-  std::string SmsIndex;  // SIM slot of the modem job, decimal text
+  Rs485Polling Rs485State = Rs485Polling::NotStarted;
+  bool ModemReady = false;  // the modem has answered "OK" at least once
+  std::string SmsIndex;     // SIM slot of the modem job, decimal text
   std::uint8_t SmsScanSlot = 0;
   std::int32_t StatusClearCountdown = 0;
 
   PerChannel<std::string> ChannelPhone;  // phone of channel k; "RS485" for 1..4
 
-  std::uint8_t PortOpen = 0;
+  bool PortOpen = false;  // the ports have been opened (never closed again)
   std::int32_t TxWrittenCount = 0;
   SmsPrompt ModemPrompt = SmsPrompt::Closed;
   std::int32_t ModemPromptTicks = 0;  // Timer5 ticks a scheduled prompt has been open

@@ -17,11 +17,11 @@ bool PhoneSet(const TEdit& edit) {
 
 void RaiseAlarm(Station& st) {
   st.form.Timer5.Enabled = true;
-  st.state.SirenOn = 1;
+  st.state.SirenOn = true;
   if (!PhoneSet(st.form.Edit19) && !PhoneSet(st.form.Edit2)) CancelAlarmSms(st);
   if (PhoneSet(st.form.Edit19) || PhoneSet(st.form.Edit2)) {
-    if (st.state.SmsAlarmArmed == 0) st.state.SmsAlarmText.clear();
-    st.state.SmsAlarmArmed = 1;
+    if (!st.state.SmsAlarmArmed) st.state.SmsAlarmText.clear();
+    st.state.SmsAlarmArmed = true;
   }
 }
 
@@ -51,8 +51,8 @@ void HandleSignalEvent(Station& st, int r) {
       // 9
       common::FormatDateTime(st.ports.clock.Now()), op, object, address, description, status, ""};
   for (int col = 0; col < 7; ++col) f.StringGrid7.Cells(col, 1) = journal_row[col];
-  AppendToArchive(st, line);                      // 10
-  if (status == "Вкл" && s.SmsAlarmArmed == 1) {  // 11
+  AppendToArchive(st, line);                 // 10
+  if (status == "Вкл" && s.SmsAlarmArmed) {  // 11
     if (common::CharCount(s.SmsAlarmText) < 120) s.SmsAlarmText += " " + address + "\n";
     f.StringGrid7.Cells(6, 1) = "SMS+";
   }

@@ -35,8 +35,8 @@ void OpenSirenSound(Station& st) {
 
 void Timer3Timer(Station& st) {
   st.form.Timer3.Enabled = false;
-  if (st.state.PortOpen == 0) OpenPorts(st);
-  if (st.core.InitDone == 0) StartUp(st);
+  if (!st.state.PortOpen) OpenPorts(st);
+  if (!st.core.InitDone) StartUp(st);
   TakeUpMendedFiles(st);
   RunMainCycle(st);
 }
@@ -48,11 +48,11 @@ void StartUp(Station& st) {
   LoadStartUpFile(st, PlanSettingsFileName(1), LoadFirstPlanMarkers);
   LoadStartUpFile(st, kSirenSoundFile, OpenSirenSound);
   st.core.OperatorReminderTicks = 0;
-  st.state.ModemReady = 0;
+  st.state.ModemReady = false;
   SendModemCommand(st, "AT");
   for (int c = 1; c <= kChannels; ++c) st.state.LinkAge[c] = 20;
   st.state.ControlSmsText.clear();
-  st.core.InitDone = 1;
+  st.core.InitDone = true;
 }
 
 }  // namespace monitor

@@ -8,7 +8,7 @@ namespace monitor {
 // Timer3: port opening until done, the start-up once, then the main cycle.
 void Timer3Timer(Station& st);
 
-// The start-up of the first tick; InitDone := 1 as its last step.
+// The start-up of the first tick; InitDone set as its last step.
 void StartUp(Station& st);
 
 }  // namespace monitor

@@ -81,7 +81,9 @@ void FeedRs485Answer(const std::uint8_t* data, std::size_t size) {
 
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
-  static constexpr std::array<const char*, 4> kJobs = {"", "newsms", "rd", "delsms"};
+  static constexpr std::array<links::ModemJob, 4> kJobs = {
+      links::ModemJob::Idle, links::ModemJob::ReadQueued, links::ModemJob::Reading,
+      links::ModemJob::DeleteQueued};
   static constexpr std::array<monitor::SmsPrompt, 3> kPrompts = {
       monitor::SmsPrompt::Closed, monitor::SmsPrompt::Scheduled, monitor::SmsPrompt::Manual};
   Rig& r = Rig::ForNextInput();

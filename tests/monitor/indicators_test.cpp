@@ -65,8 +65,8 @@ TEST_F(CycleTest, LinkFramesFollowTheAgeWithTheirChannelsThreshold) {
 TEST_F(CycleTest, OutputBoxesCarryCommandsAndShowReports) {
   st.form.CheckBox[30].Checked = true;  // P1 of channel 7
   monitor::OutputCheckBoxClick(st, 30);
-  EXPECT_EQ(st.state.OutputChanged[7].P1, 1);
-  EXPECT_EQ(st.state.OutputCmd[7].P1, 1);  // at once, not only at the next pass
+  EXPECT_TRUE(st.state.OutputChanged[7].P1);
+  EXPECT_TRUE(st.state.OutputCmd[7].P1);  // at once, not only at the next pass
   EXPECT_FALSE(st.form.Timer5.Enabled);
   Pass();
   EXPECT_TRUE(st.form.Timer5.Enabled);
@@ -76,22 +76,22 @@ TEST_F(CycleTest, OutputBoxesCarryCommandsAndShowReports) {
   monitor::OutputCheckBoxClick(st, 21);
   st.state.OutputChanged[7] = {};
   Pass();
-  EXPECT_EQ(st.state.OutputChanged[2].P2, 1);
-  EXPECT_EQ(st.state.OutputCmd[2].P2, 1);
+  EXPECT_TRUE(st.state.OutputChanged[2].P2);
+  EXPECT_TRUE(st.state.OutputCmd[2].P2);
   EXPECT_FALSE(st.form.Timer5.Enabled);
 
-  st.state.OutputState[1].P1 = 1;
+  st.state.OutputState[1].P1 = true;
   Pass();
   EXPECT_EQ(st.form.CheckBox[18].Background, clRed);
   EXPECT_FALSE(st.form.CheckBox[18].Checked);
-  EXPECT_EQ(st.state.OutputCmd[1].P1, 0);
-  st.state.OutputState[1].P1 = 0;
+  EXPECT_FALSE(st.state.OutputCmd[1].P1);
+  st.state.OutputState[1].P1 = false;
   Pass();
   EXPECT_EQ(st.form.CheckBox[18].Background, clBtnFace);
 
   st.form.CheckBox[49].Checked = true;  // a box ticked without its click still reaches OutputCmd
   Pass();
-  EXPECT_EQ(st.state.OutputCmd[16].P2, 1);
+  EXPECT_TRUE(st.state.OutputCmd[16].P2);
 }
 
 }  // namespace

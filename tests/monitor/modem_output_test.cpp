@@ -110,7 +110,7 @@ TEST_F(ModemOutputTest, OverLongTextsAreCutToTheBufferAndEmptyTextSendsNothing) 
 TEST_F(ModemOutputTest, FirstSendOpensThePortsOnceAndTheTickDoesNotReopen) {
   st.form.Timer2.Enabled = false;
   monitor::SendModemCommand(st, "AT");
-  EXPECT_EQ(st.state.PortOpen, 1);
+  EXPECT_TRUE(st.state.PortOpen);
   EXPECT_EQ(st.core.PortName, "com1");
   EXPECT_TRUE(st.form.Timer2.Enabled);
   EXPECT_EQ(fakes.modem.open_calls, 1);

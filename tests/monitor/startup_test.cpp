@@ -57,7 +57,7 @@ TEST_F(StartUpTest, FirstTickInAnEmptyFolderWritesEveryDefaultAndSendsAt) {
   EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
   EXPECT_EQ(st.state.SmsIndex, "1");
   for (int c = 1; c <= 16; ++c) EXPECT_EQ(st.state.LinkAge[c], 20) << c;
-  EXPECT_EQ(st.core.InitDone, 1);
+  EXPECT_TRUE(st.core.InitDone);
   EXPECT_TRUE(st.form.Timer3.Enabled);
   EXPECT_TRUE(fakes.dialogs.boxes.empty());
   EXPECT_FALSE(st.form.MediaPlayer1.Open);
@@ -92,7 +92,7 @@ TEST_F(StartUpTest, LowBalanceMessageComesBeforeTheModemCommand) {
   EXPECT_EQ(writes_at_box, 0u);
   EXPECT_EQ(link_age_at_box, 0);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
-  EXPECT_EQ(station.core.InitDone, 1);
+  EXPECT_TRUE(station.core.InitDone);
 }
 
 // The desk starts whatever file fails; the error is shown once and the step is
@@ -104,7 +104,7 @@ struct FailedStepTest : StartUpTest {
     return texts;
   }
   void ExpectTheDeskStarted() {
-    EXPECT_EQ(st.core.InitDone, 1);
+    EXPECT_TRUE(st.core.InitDone);
     EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
     EXPECT_TRUE(st.form.Timer3.Enabled);
   }

@@ -22,10 +22,10 @@ struct ConsoleTest : ::testing::Test {
 
 TEST_F(ConsoleTest, StartUpRunsOnTheFirstMainCycleTick) {
   Advance(250);
-  EXPECT_EQ(console.station().core.InitDone, 0);
+  EXPECT_FALSE(console.station().core.InitDone);
   EXPECT_TRUE(fakes.modem.writes.empty());
   Advance(1);
-  EXPECT_EQ(console.station().core.InitDone, 1);
+  EXPECT_TRUE(console.station().core.InitDone);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
   EXPECT_TRUE(fakes.folder.Exists("tab1.txt"));
 }
@@ -79,9 +79,9 @@ TEST_F(ConsoleTest, AnErrorAfterACleanTickOpensTheBoxAgain) {
 
   std::filesystem::remove(tab3);
   Advance(251);  // a clean tick
-  ASSERT_EQ(console.station().core.InitDone, 1);
+  ASSERT_TRUE(console.station().core.InitDone);
 
-  console.station().core.InitDone = 0;  // the next start-up fails again
+  console.station().core.InitDone = false;  // the next start-up fails again
   break_start_up();
   Advance(251);
   EXPECT_EQ(Informs().size(), 2u);

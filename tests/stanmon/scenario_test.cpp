@@ -39,9 +39,9 @@ TEST_F(Scenario, AnRs485SetReachesTheScreenJournalAndArchiveOnTheNextPass) {
   EXPECT_EQ(console.form().Shape[21].Brush, monitor::clRed);
   EXPECT_EQ(console.form().StringGrid7.Cells(6, 1), "SMS+");
   EXPECT_EQ(ArchiveLines(), 1);
-  EXPECT_EQ(console.state().SirenOn, 1);
+  EXPECT_TRUE(console.state().SirenOn);
   EXPECT_TRUE(console.form().Timer5.Enabled);
-  EXPECT_EQ(console.state().SmsAlarmArmed, 1);
+  EXPECT_TRUE(console.state().SmsAlarmArmed);
 }
 
 TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
@@ -59,8 +59,8 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
     EXPECT_EQ(console.form().StringGrid7.Cells(3, 1),
               "16_" + std::string(signal < 10 ? "0" : "") + std::to_string(signal));
     if (step == 1) {
-      EXPECT_EQ(console.state().SmsAlarmArmed, 1);
-      EXPECT_EQ(console.state().SirenOn, 1);
+      EXPECT_TRUE(console.state().SmsAlarmArmed);
+      EXPECT_TRUE(console.state().SirenOn);
       EXPECT_TRUE(console.form().Timer5.Enabled);
       EXPECT_EQ(console.form().GroupBox[16].Background, monitor::clYellow);
       EXPECT_EQ(console.form().Shape[241].Brush, monitor::clRed);
@@ -102,7 +102,7 @@ TEST_F(Scenario, AnArchiveInTheWayForAMinuteLosesNoLineAndStopsNothing) {
     at(8, 10);
     report(2, 5);  // a signal of 7 s
     time.Advance(7000);
-    EXPECT_EQ(console.state().SirenOn, 1);
+    EXPECT_TRUE(console.state().SirenOn);
     EXPECT_EQ(console.form().StringGrid7.Cells(6, 1), "SMS+");
     at(8, 17);
     report(2, 0);
@@ -118,7 +118,7 @@ TEST_F(Scenario, AnArchiveInTheWayForAMinuteLosesNoLineAndStopsNothing) {
   EXPECT_EQ(console.form().StringGrid7.Cells(3, 1), "03_01");
   EXPECT_EQ(console.form().StringGrid7.Cells(3, 3), "02_05");
   EXPECT_TRUE(console.form().Timer5.Enabled);
-  EXPECT_EQ(console.state().SmsAlarmArmed, 1);
+  EXPECT_TRUE(console.state().SmsAlarmArmed);
 
   at(9, 10);
   std::filesystem::remove(archive);

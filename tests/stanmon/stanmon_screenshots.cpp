@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
   state.RxGsm = {7, "11000000000000110", 0xC006, 1};
   state.LinkAge[2] = 0;
   state.LinkAge[7] = 0;
-  state.OutputState[3].P1 = 1;
+  state.OutputState[3].P1 = true;
   time.Advance(pass_ms);
   if (!shots.Save(0, "mnemonic-events") || !shots.Save(4, "journal-events")) return 1;
 
