@@ -26,7 +26,7 @@ struct CoreState {
   std::array<std::uint8_t, kModemTxBufferSize> ModemTxBuffer{};
 
   // The object plan and the demonstration.
-  std::int32_t PlanChannel = 0;     // channel on the plan page, 0-based
+  std::int32_t PlanChannel = 1;     // channel on the plan page
   PerSignal<std::int32_t> MarkerX;  // marker k's position, as last read
   PerSignal<std::int32_t> MarkerY;
   bool PlanShown = false;      // a plan has been shown; Timer4 runs from then on

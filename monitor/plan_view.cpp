@@ -35,7 +35,7 @@ void DemonstrationStep(Station& st) {
   cursor = cursor + 1 > 16 ? 1 : cursor + 1;
   std::string& status = st.form.StringGrid1.Cells(2, SignalRow(16, cursor));
   status = status.empty() ? "Вкл" : "";
-  if (st.core.PlanChannel == 15) {
+  if (st.core.PlanChannel == 16) {
     for (int s = 1; s <= 16; ++s)
       st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, SignalRow(16, s));
   }
@@ -60,17 +60,16 @@ void LoadPlanMarkers(Station& st) {
   PlaceZoneMarkers(st);
 }
 
-void ShowObjectPlan(Station& st, int index) {
-  const int c = index + 1;
-  LoadBackground(st, c);     // 1
-  ReadMarkers(st, c);        // 2
-  PlaceZoneMarkers(st);      // 3
-  st.core.PlanShown = true;  // 4
+void ShowObjectPlan(Station& st, int channel) {
+  LoadBackground(st, channel);  // 1
+  ReadMarkers(st, channel);     // 2
+  PlaceZoneMarkers(st);         // 3
+  st.core.PlanShown = true;     // 4
   st.form.Timer4.Enabled = true;
-  st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, c);  // 5
-  for (int r = 1; r <= 16; ++r) {                                     // 6
-    st.form.StringGrid2.Cells(1, r) = st.form.StringGrid1.Cells(1, SignalRow(c, r));
-    st.form.StringGrid2.Cells(2, r) = st.form.StringGrid1.Cells(2, SignalRow(c, r));
+  st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, channel);  // 5
+  for (int r = 1; r <= 16; ++r) {                                           // 6
+    st.form.StringGrid2.Cells(1, r) = st.form.StringGrid1.Cells(1, SignalRow(channel, r));
+    st.form.StringGrid2.Cells(2, r) = st.form.StringGrid1.Cells(2, SignalRow(channel, r));
   }
 }
 
@@ -83,8 +82,8 @@ void PlaceZoneMarkers(Station& st) {
 }
 
 void ChannelButtonClick(Station& st, int channel) {
-  st.core.PlanChannel = channel - 1;
-  ShowObjectPlan(st, channel - 1);
+  st.core.PlanChannel = channel;
+  ShowObjectPlan(st, channel);
   st.form.ActivePageIndex = 2;
 }
 
@@ -111,8 +110,8 @@ void N15Click(Station& st) {
     return;
   }
   SetMenuMarks(st, true);
-  st.core.PlanChannel = 15;
-  ShowObjectPlan(st, 15);
+  st.core.PlanChannel = 16;
+  ShowObjectPlan(st, 16);
   st.form.ActivePageIndex = 2;
   st.core.PlanShown = true;
   st.form.Timer4.Enabled = true;

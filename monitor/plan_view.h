@@ -16,9 +16,9 @@ std::string PlanPictureFileName(int channel);
 // reads pust1.txt and places the markers, hidden.
 void LoadPlanMarkers(Station& st);
 
-// Loads the background and markers of channel index + 1, refreshes the plan grid
-// and starts the blinking.
-void ShowObjectPlan(Station& st, int index);
+// Loads the background and markers of the channel, refreshes the plan grid and
+// starts the blinking.
+void ShowObjectPlan(Station& st, int channel);
 
 // Hides the 16 markers and moves marker k to (MarkerX[k], MarkerY[k]).
 void PlaceZoneMarkers(Station& st);

@@ -20,7 +20,7 @@ void ApplySet(Station& st, ReceivedSignals& set) {
     }
   }
   st.core.ChannelStamp[c] = set.Word;
-  if (st.core.PlanChannel + 1 == c) {
+  if (st.core.PlanChannel == c) {
     for (int s = 1; s <= 16; ++s)
       st.form.StringGrid2.Cells(2, s) = signals.Cells(2, SignalRow(c, s));
   }

@@ -126,7 +126,7 @@ TEST_F(CycleTest, AGsmSetOfNoChannelKeepsReapplyingTheRs485Set) {
 }
 
 TEST_F(CycleTest, GsmSetForThePlanChannelReachesThePlanGrid) {
-  st.core.PlanChannel = 5;  // channel 6
+  st.core.PlanChannel = 6;
   st.state.RxGsm = {6, "10000000000000011", 0x8001, 1};
   Pass();
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 1), "Вкл");

@@ -52,7 +52,7 @@ TEST(PlanStartUp, PresentPust1WritesNothingAndAMissingPlanFailsOnItsButton) {
   } catch (const common::PlatformError& e) {
     EXPECT_STREQ(e.what(), "File not found");
   }
-  EXPECT_EQ(st.core.PlanChannel, 4);
+  EXPECT_EQ(st.core.PlanChannel, 5);
   EXPECT_EQ(st.form.ActivePageIndex, 0);
   EXPECT_FALSE(st.core.PlanShown);
   EXPECT_FALSE(st.form.Timer4.Enabled);
@@ -64,7 +64,7 @@ TEST_F(CycleTest, OpeningAPlanFillsTheGridAndMarkersBlinkInOnePhase) {
   Status(40) = "x";    // any text counts as on
   monitor::ChannelButtonClick(st, 3);
   EXPECT_EQ(st.form.ActivePageIndex, 2);
-  EXPECT_EQ(st.core.PlanChannel, 2);
+  EXPECT_EQ(st.core.PlanChannel, 3);
   EXPECT_EQ(st.form.StringGrid2.Cells(1, 0), " ЦТП 3");
   EXPECT_EQ(st.form.StringGrid2.Cells(1, 1), "32");
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 1), "Вкл");
@@ -110,7 +110,7 @@ TEST_F(CycleTest, BadPlanFilesLeaveThePlanAsItWas) {
     }
     EXPECT_EQ(st.form.Image[2].Left, 999);
     EXPECT_EQ(st.form.StringGrid2.Cells(1, 0), " ЦТП 1");
-    EXPECT_EQ(st.core.PlanChannel, 3);
+    EXPECT_EQ(st.core.PlanChannel, 4);
   }
   std::string spaced = " 48\r\n-20\r\n" + DefaultPlanBytes().substr(8);
   fakes.folder.Write("pust4.txt", spaced + "9\r\n9\r\n");
@@ -133,7 +133,7 @@ TEST_F(CycleTest, DemonstrationStartAsksForAnOperatorAndStepsEverySixthTick) {
   EXPECT_TRUE(st.core.DemoRunning);
   EXPECT_TRUE(st.form.FindMenuItem("N15")->Checked);
   EXPECT_FALSE(st.form.FindMenuItem("N16")->Checked);
-  EXPECT_EQ(st.core.PlanChannel, 15);
+  EXPECT_EQ(st.core.PlanChannel, 16);
   EXPECT_EQ(st.form.ActivePageIndex, 2);
 
   monitor::Timer4Timer(st);  // divider 0: the first step
