@@ -36,7 +36,7 @@ void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& 
   link.ModemRxBuffer.fill(0);
   link.sms.AlarmCommandLost = !monitor::ModemTakesCommands(st) ||
                               !monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled);
-  st.form.StatusBar1[3].Text = phone;
+  st.form.StatusBar1[monitor::kModemOutPanel].Text = phone;
 }
 
 // True when the SMS went out whole: its command line and now its text.
@@ -59,10 +59,10 @@ void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == 50) SendAlarmCommand(st, link, phone1);
   if (s.SmsSendProgress != 55) return;
-  const bool sent = SendAlarmText(st, link);                           // 1
-  st.form.StatusBar1[5].Text = Now(st) + " Отправка SMS : " + phone1;  // 2
-  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));    // 3
-  if (!PhoneSet(phone2)) {                                             // 4
+  const bool sent = SendAlarmText(st, link);                                              // 1
+  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + " Отправка SMS : " + phone1;  // 2
+  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));                       // 3
+  if (!PhoneSet(phone2)) {                                                                // 4
     ClearSmsMarks(st);
     s.SmsAlarmText.clear();
     link.sms.AlarmTextSentSize = 0;
@@ -74,9 +74,9 @@ void ServePhone2(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == 95) SendAlarmCommand(st, link, phone2);
   if (s.SmsSendProgress != 98) return;
-  const bool sent = SendAlarmText(st, link);                        // 1
-  st.form.StatusBar1[5].Text = Now(st) + "Отправка SMS:" + phone2;  // 2
-  ClearSmsMarks(st);                                                // 3
+  const bool sent = SendAlarmText(st, link);                                           // 1
+  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + "Отправка SMS:" + phone2;  // 2
+  ClearSmsMarks(st);                                                                   // 3
   s.SmsAlarmText.clear();
   link.sms.AlarmTextSentSize = 0;
   monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));  // 4

@@ -35,7 +35,7 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
     // A command the line did not take stays pending for the cursor's next visit.
     if (!monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled)) return;
     s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);
-    st.form.StatusBar1[5].Text =
+    st.form.StatusBar1[monitor::kEventPanel].Text =
         common::FormatDateTime(st.ports.clock.Now()) + " Отправка SMS: " + phone;
     s.SmsScanSlot = 0;
   }

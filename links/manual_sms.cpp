@@ -30,8 +30,8 @@ void SMS1Click(monitor::Station& st, LinkState& link) {
   } else if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) {
     monitor::CloseSmsPrompt(st);  // no text comes: the modem must not wait for one
   }
-  st.form.StatusBar1[5].Text = " Отправка SMS " + number;  // 6
-  common::WriteLineFile(file, {number, text});             // 7
+  st.form.StatusBar1[monitor::kEventPanel].Text = " Отправка SMS " + number;  // 6
+  common::WriteLineFile(file, {number, text});                                // 7
 }
 
 }  // namespace links

@@ -12,7 +12,8 @@ namespace {
 // when the line did not take it; the job then stays for the next tick.
 bool SendJobCommand(monitor::Station& st, const std::string& command, ModemJob job) {
   if (!monitor::SendModemCommand(st, command + st.state.SmsIndex)) return false;
-  st.form.StatusBar1[3].Text = std::string(ModemJobPanelText(job)) + st.state.SmsIndex;
+  st.form.StatusBar1[monitor::kModemOutPanel].Text =
+      std::string(ModemJobPanelText(job)) + st.state.SmsIndex;
   ShowJobInProgress(st);
   st.state.StatusClearCountdown = kStatusClearTicks;
   return true;

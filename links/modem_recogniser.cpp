@@ -16,7 +16,7 @@ constexpr std::uint8_t CR = 13;
 constexpr std::uint8_t LF = 10;
 
 void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
-  st.form.StatusBar1[4].Text = text;
+  st.form.StatusBar1[monitor::kModemInPanel].Text = text;
   if (countdown) st.state.StatusClearCountdown = kStatusClearTicks;
 }
 
@@ -35,7 +35,7 @@ void TestPrompt(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 3 || b[0] != CR || b[1] != LF || b[2] != '>') return;
   SetPanel4(st, "номер ok", true);
-  st.form.StatusBar1[3].Text = ">";
+  st.form.StatusBar1[monitor::kModemOutPanel].Text = ">";
 }
 
 // The answer to "AT+CPBR=1": the number goes to panel 5.
@@ -43,7 +43,7 @@ void TestPhoneBookEntry(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n <= 40 || b[0] != CR || b[1] != LF || !BytesAre(b + 2, "+CPBR: 1")) return;
   const std::string number(reinterpret_cast<const char*>(b + 12), 12);
-  st.form.StatusBar1[5].Text = "Телефон №1 :" + common::Cp1251ToUtf8(number);
+  st.form.StatusBar1[monitor::kEventPanel].Text = "Телефон №1 :" + common::Cp1251ToUtf8(number);
   ClearModemRxBuffer(link);
 }
 
@@ -55,15 +55,15 @@ void TestIncomingCall(monitor::Station& st, LinkState& link, std::int32_t n) {
   if (n < 8 || !BytesAre(b, "\r\nRING\r\n")) return;
   ClearModemRxBuffer(link);
   if (monitor::ModemTakesCommands(st)) monitor::SendModemCommand(st, "ATZ");
-  st.form.StatusBar1[4].Text = "ЗВОНОК";
+  st.form.StatusBar1[monitor::kModemInPanel].Text = "ЗВОНОК";
 }
 
 // A read that ends with the final result "OK".
 void TestOk(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 6 || !BytesAre(b + n - 6, "\r\nOK\r\n")) return;
-  st.form.Image[27].Visible = true;
-  st.form.Image[19].Visible = false;
+  st.form.Image[monitor::kModemAnsweredLamp].Visible = true;
+  st.form.Image[monitor::kJobLamp].Visible = false;
   st.state.ModemReady = true;
   SetPanel4(st, "OK", true);
 }
@@ -101,7 +101,7 @@ void ShowLastLine(monitor::Station& st, const LinkState& link, std::int32_t n) {
       line += static_cast<char>(b);
     }
   }
-  if (!line.empty()) st.form.StatusBar1[4].Text = common::Cp1251ToUtf8(line);
+  if (!line.empty()) st.form.StatusBar1[monitor::kModemInPanel].Text = common::Cp1251ToUtf8(line);
 }
 
 // "+CMTI: "<mem>",<slot>: queues a read of that slot. Every notice of the read
@@ -126,7 +126,7 @@ void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n
 }  // namespace
 
 void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
-  st.form.StatusBar1[4].Text.clear();                              // 1
+  st.form.StatusBar1[monitor::kModemInPanel].Text.clear();         // 1
   std::int32_t n = std::min(link.ModemRxCount, kModemExamineMax);  // 2
   TestStartUp(st, link, n);                                        // 3
   TestPrompt(st, link, n);

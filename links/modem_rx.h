@@ -28,8 +28,8 @@ inline bool IsDigit(std::uint8_t b) {
 
 // A job command went out: the "answered" lamp off, the "in progress" lamp on.
 inline void ShowJobInProgress(monitor::Station& st) {
-  st.form.Image[27].Visible = false;
-  st.form.Image[19].Visible = true;
+  st.form.Image[monitor::kModemAnsweredLamp].Visible = false;
+  st.form.Image[monitor::kJobLamp].Visible = true;
 }
 
 inline constexpr std::int32_t kStatusClearTicks = 10;

@@ -65,7 +65,7 @@ void EndReadJob(LinkState& link) {
 void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_t end) {
   ModemState& modem = link.modem;
   if (Collected(modem).substr(header).starts_with("+CMGR: 0,,0\r\n")) {
-    st.form.StatusBar1[4].Text = "NO SMS";
+    st.form.StatusBar1[monitor::kModemInPanel].Text = "NO SMS";
     st.state.StatusClearCountdown = kStatusClearTicks;
     EndReadJob(link);
     return;

@@ -89,8 +89,8 @@ void PollStep(monitor::Station& st, LinkState& link) {
     // One byte; held at 255 so that it cannot wrap to 0, the age of a fresh answer.
     std::uint8_t& age = st.state.LinkAge[a];
     if (age < std::numeric_limits<std::uint8_t>::max()) ++age;
-    st.form.Image[20].Visible = !st.form.Image[20].Visible;
-    st.form.StatusBar1[1].Text.clear();
+    st.form.Image[monitor::kPollLamp].Visible = !st.form.Image[monitor::kPollLamp].Visible;
+    st.form.StatusBar1[monitor::kAnswerPanel].Text.clear();
     poll.Rs485TxFrame = RequestFrame(a, st.state.OutputCmd[a]);
   } else {
     poll.Rs485TxFrame = kIdleFrame;  // 3
@@ -102,12 +102,13 @@ void PollStep(monitor::Station& st, LinkState& link) {
     if (i > 1) shown += ' ';
     shown += Hex(poll.Rs485TxFrame[i]);
   }
-  st.form.StatusBar1[0].Text = shown;
+  st.form.StatusBar1[monitor::kRequestPanel].Text = shown;
 }
 
 void FinishPollTick(monitor::Station& st, LinkState&) {
-  st.form.StatusBar1[2].Text = monitor::Rs485PollingText(st.state.Rs485State);  // 4
-  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {              // 5
+  st.form.StatusBar1[monitor::kPollStatePanel].Text =
+      monitor::Rs485PollingText(st.state.Rs485State);               // 4
+  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {  // 5
     st.form.Timer1.Interval = *interval;
   }
   st.form.Timer1.Enabled = true;  // 6
@@ -121,7 +122,7 @@ void DecodeRs485Answer(monitor::Station& st, LinkState& link) {
   const std::uint8_t* rx = link.Rs485RxBuffer.data();
   std::string shown;  // 2
   for (std::size_t i = 0; i < count; ++i) shown += Hex(rx[i]) + ' ';
-  st.form.StatusBar1[1].Text = shown;
+  st.form.StatusBar1[monitor::kAnswerPanel].Text = shown;
   if (!IsAcceptedAnswer(rx, count, link.poll.PollAddress)) return;  // 3
   monitor::ReceivedSignals& set = st.state.RxRs485;                 // 4
   const std::uint8_t channel = rx[1];
@@ -164,7 +165,7 @@ void BitBtn21Click(monitor::Station& st, LinkState&) {
   st.state.SmsAlarmArmed = false;
   st.state.SirenOn = false;
   st.state.SmsSendProgress = 0;
-  st.form.Image[20].Visible = false;
+  st.form.Image[monitor::kPollLamp].Visible = false;
   for (int c = 1; c <= 4; ++c) st.state.LinkAge[c] = 120;
 }
 

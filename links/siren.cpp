@@ -5,7 +5,7 @@
 namespace links {
 
 void SoundSiren(monitor::Station& st) {
-  if (!st.form.CheckBox[17].Checked || !st.state.SirenOn) return;
+  if (!st.form.CheckBox[monitor::kSirenSwitch].Checked || !st.state.SirenOn) return;
   // A siren must never be silent: whenever the sound opened at start-up cannot
   // be played at this tick (its file removed since, or the player unable to play
   // it), the beep sounds as it does without a file.

@@ -26,7 +26,8 @@ void BitBtn22Click(Station& st) {
   st.state.SmsScanSlot = 0;
   const common::DateTime now = st.ports.clock.Now();
   AppendToArchive(st, AcknowledgementLine(common::FormatDateTime(now), st.form.ComboBox1.Text));
-  st.form.StatusBar1[5].Text = common::FormatTime(st.ports.clock.Now()) + " Сигнал принят!";
+  st.form.StatusBar1[kEventPanel].Text =
+      common::FormatTime(st.ports.clock.Now()) + " Сигнал принят!";
   st.state.SirenOn = false;
 }
 
@@ -38,7 +39,7 @@ void ToolButton10Click(Station& st) {
 }
 
 void ToolButton9Click(Station& st) {
-  st.form.ActivePageIndex = 3;
+  st.form.ActivePageIndex = kAboutPage;
   ViewArchive(st);
 }
 

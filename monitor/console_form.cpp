@@ -42,10 +42,10 @@ void MakeToolBar(ConsoleForm& f) {
   f.ToolButton[13].Hint = "Вырезать";
   f.ToolButton[11].Hint = "Копировать";
   f.ToolButton[12].Hint = "Вставить";
-  f.Image[27].Visible = false;  // modem answered "OK"
-  f.Image[19].Visible = false;  // modem command in progress
+  f.Image[kModemAnsweredLamp].Visible = false;
+  f.Image[kJobLamp].Visible = false;
   f.Image[18].Visible = true;
-  f.Image[20].Visible = false;  // RS485 poll activity
+  f.Image[kPollLamp].Visible = false;
   f.DateTimePicker1.Hint = "Текущая дата";
   f.Edit20 = {"1", "Пауза между запросами RS485", false};
   f.UpDown1 = {1, 1};
@@ -78,7 +78,7 @@ void MakeSettingsPage(ConsoleForm& f) {
   f.GroupBox[18].Caption = "Цена SMS";
   f.Edit1.Text = "180";
   f.GroupBox[19].Caption = "Звуковой сигнал";
-  f.CheckBox[17] = {"ВКЛЮЧЕН", true, clBtnFace};
+  f.CheckBox[kSirenSwitch] = {"ВКЛЮЧЕН", true, clBtnFace};
   f.GroupBox[20].Caption = "Описание объектов";
   f.StringGrid3 = TStringGrid(4, 17, 1, 1, {32, 192, 80, 41});
   f.StringGrid3.Editable = true;
@@ -93,7 +93,7 @@ void MakePlanPage(ConsoleForm& f) {
   f.StringGrid2 = TStringGrid(3, 17, 2, 1, {26, 181, 31});
   f.StringGrid2.DefaultRowHeight = 20;
   f.StringGrid2.Editable = true;
-  for (int k = 2; k <= 17; ++k) f.Image[k].Visible = false;
+  for (int k = 1; k <= kSignalsPerChannel; ++k) f.Image[MarkerImage(k)].Visible = false;
 }
 
 void MakeAboutPage(ConsoleForm& f) {

@@ -12,6 +12,29 @@
 
 namespace monitor {
 
+// The controls that have a role, by their role: the number of the control.
+
+// Tool-bar lamps.
+inline constexpr int kModemAnsweredLamp = 27;  // Image27: the modem has answered "OK"
+inline constexpr int kJobLamp = 19;            // Image19: a modem job command is in progress
+inline constexpr int kPollLamp = 20;           // Image20: toggled by every RS485 request
+
+// The plan: Image1 is the background picture, Image2..Image17 the zone markers.
+inline constexpr int kPlanPicture = 1;
+constexpr int MarkerImage(int marker) {
+  return marker + 1;
+}
+
+// Status panels of StatusBar1.
+inline constexpr int kRequestPanel = 0;    // the last RS485 request
+inline constexpr int kAnswerPanel = 1;     // the last bytes received on the RS485 line
+inline constexpr int kPollStatePanel = 2;  // the RS485 poll state
+inline constexpr int kModemOutPanel = 3;   // the last output to the modem
+inline constexpr int kModemInPanel = 4;    // the last answer of the modem
+inline constexpr int kEventPanel = 5;      // the last event, reminders, modem and SMS messages
+
+inline constexpr int kSirenSwitch = 17;  // CheckBox17
+
 // Output boxes: P1 of channel c is CheckBox[16 + 2c], P2 is CheckBox[17 + 2c].
 constexpr int OutputBoxP1(int channel) {
   return 16 + 2 * channel;
@@ -19,6 +42,10 @@ constexpr int OutputBoxP1(int channel) {
 constexpr int OutputBoxP2(int channel) {
   return 17 + 2 * channel;
 }
+
+// Pages of PageControl1, by index.
+inline constexpr int kPlanPage = 2;   // "Объект  "
+inline constexpr int kAboutPage = 3;  // " О программе ", whose memo is the archive viewer
 
 struct ConsoleForm {
   std::string Caption;

@@ -31,15 +31,15 @@ void RepeatModemAt(Station& st) {
   st.core.OperatorReminderTicks = 0;
   if (st.state.Rs485State != Rs485Polling::Running && ModemTakesCommands(st))
     SendModemCommand(st, "AT");
-  st.form.StatusBar1[5].Text = "Выберите фамилию оператора из списка!";
+  st.form.StatusBar1[kEventPanel].Text = "Выберите фамилию оператора из списка!";
 }
 
 void CountDownStatusClear(Station& st) {
   if (st.state.StatusClearCountdown <= 0) return;
   if (--st.state.StatusClearCountdown != 1) return;
-  st.form.StatusBar1[3].Text.clear();
-  st.form.StatusBar1[4].Text.clear();
-  st.form.Image[19].Visible = false;
+  st.form.StatusBar1[kModemOutPanel].Text.clear();
+  st.form.StatusBar1[kModemInPanel].Text.clear();
+  st.form.Image[kJobLamp].Visible = false;
 }
 
 }  // namespace

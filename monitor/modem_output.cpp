@@ -35,8 +35,8 @@ bool SendModemCommand(Station& st, std::string_view text) {
   bytes.resize(std::min(bytes.size(), kMaxModemCommand));
   bytes += "\r\n";
   const bool taken = HandOver(st, bytes);
-  if (taken) st.form.StatusBar1[3].Text = "-->M";
-  st.form.StatusBar1[4].Text = "";
+  if (taken) st.form.StatusBar1[kModemOutPanel].Text = "-->M";
+  st.form.StatusBar1[kModemInPanel].Text = "";
   return taken;
 }
 
@@ -49,8 +49,8 @@ bool SendModemText(Station& st, std::string_view text) {
   bytes += '\x1B';
   const bool taken = HandOver(st, bytes);
   st.state.ModemPrompt = SmsPrompt::Closed;
-  if (taken) st.form.StatusBar1[3].Text = "TEXT->M";
-  st.form.StatusBar1[4].Text = "";
+  if (taken) st.form.StatusBar1[kModemOutPanel].Text = "TEXT->M";
+  st.form.StatusBar1[kModemInPanel].Text = "";
   return taken;
 }
 

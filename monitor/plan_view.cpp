@@ -7,7 +7,7 @@ namespace monitor {
 namespace {
 
 TImage& Marker(Station& st, int k) {
-  return st.form.Image[k + 1];
+  return st.form.Image[MarkerImage(k)];
 }
 
 void ReadMarkers(Station& st, int channel) {
@@ -21,7 +21,8 @@ void ReadMarkers(Station& st, int channel) {
 
 void LoadBackground(Station& st, int channel) {
   const auto path = st.File(PlanPictureFileName(channel));
-  if (common::FileExists(path)) st.form.Image[1].Picture = st.ports.picture.Load(path.string());
+  if (common::FileExists(path))
+    st.form.Image[kPlanPicture].Picture = st.ports.picture.Load(path.string());
 }
 
 void SetMenuMarks(Station& st, bool demo_on) {
@@ -84,7 +85,7 @@ void PlaceZoneMarkers(Station& st) {
 void ChannelButtonClick(Station& st, int channel) {
   st.core.PlanChannel = channel;
   ShowObjectPlan(st, channel);
-  st.form.ActivePageIndex = 2;
+  st.form.ActivePageIndex = kPlanPage;
 }
 
 void Timer4Timer(Station& st) {
@@ -112,7 +113,7 @@ void N15Click(Station& st) {
   SetMenuMarks(st, true);
   st.core.PlanChannel = 16;
   ShowObjectPlan(st, 16);
-  st.form.ActivePageIndex = 2;
+  st.form.ActivePageIndex = kPlanPage;
   st.core.PlanShown = true;
   st.form.Timer4.Enabled = true;
   st.core.DemoRunning = true;

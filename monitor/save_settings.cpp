@@ -88,7 +88,8 @@ void ShowChannelCaptions(Station& st) {
 }
 
 void CheckBox17Click(Station& st) {
-  st.form.CheckBox[17].Caption = st.form.CheckBox[17].Checked ? "ВКЛЮЧЕН" : "выключен";
+  st.form.CheckBox[kSirenSwitch].Caption =
+      st.form.CheckBox[kSirenSwitch].Checked ? "ВКЛЮЧЕН" : "выключен";
 }
 
 }  // namespace monitor

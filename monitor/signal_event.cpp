@@ -56,7 +56,7 @@ void HandleSignalEvent(Station& st, int r) {
     if (common::CharCount(s.SmsAlarmText) < 120) s.SmsAlarmText += " " + address + "\n";
     f.StringGrid7.Cells(6, 1) = "SMS+";
   }
-  f.StatusBar1[5].Text =  // 12
+  f.StatusBar1[kEventPanel].Text =  // 12
       common::FormatTime(st.ports.clock.Now()) + "   " + address + "   " + description;
 }
 

@@ -17,7 +17,7 @@ constexpr const char* kSirenSoundFile = "avaria.wav";
 void LoadPlanBackground(Station& st) {
   const auto path = st.File(PlanPictureFileName(1));
   if (st.core.PlanShown || !common::FileExists(path)) return;
-  st.form.Image[1].Picture = st.ports.picture.Load(path.string());
+  st.form.Image[kPlanPicture].Picture = st.ports.picture.Load(path.string());
 }
 
 void LoadFirstPlanMarkers(Station& st) {
