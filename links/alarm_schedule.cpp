@@ -6,6 +6,7 @@
 #include "common/text.h"
 #include "links/transliterate.h"
 #include "monitor/archive_lines.h"
+#include "monitor/journal.h"
 #include "monitor/modem_output.h"
 
 namespace links {
@@ -23,11 +24,6 @@ std::string Now(monitor::Station& st) {
 // The archive line of an alarm SMS whose bytes did not all go out.
 std::string AlarmSmsNotSentLine(const std::string& date_time, const std::string& phone) {
   return date_time + " Не отправлен SMS запрос на телефон поддержки : " + phone;
-}
-
-// Removes the journal's "SMS+" marks.
-void ClearSmsMarks(monitor::Station& st) {
-  for (int row = 1; row <= 40; ++row) st.form.StringGrid7.Cells(6, row).clear();
 }
 
 // Neither line goes into an SMS of the operator's that waits for its text; like
@@ -57,26 +53,26 @@ std::string AlarmArchiveLine(monitor::Station& st, bool sent, const std::string&
 void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone1,
                  const std::string& phone2) {
   monitor::SharedState& s = st.state;
-  if (s.SmsSendProgress == 50) SendAlarmCommand(st, link, phone1);
-  if (s.SmsSendProgress != 55) return;
+  if (s.SmsSendProgress == kPhone1CommandStep) SendAlarmCommand(st, link, phone1);
+  if (s.SmsSendProgress != kPhone1TextStep) return;
   const bool sent = SendAlarmText(st, link);                                              // 1
   st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + " Отправка SMS : " + phone1;  // 2
   monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));                       // 3
   if (!PhoneSet(phone2)) {                                                                // 4
-    ClearSmsMarks(st);
+    monitor::ClearSmsMarks(st.form);
     s.SmsAlarmText.clear();
     link.sms.AlarmTextSentSize = 0;
-    s.SmsSendProgress = 99;
+    s.SmsSendProgress = kNoPhone2Step;
   }
 }
 
 void ServePhone2(monitor::Station& st, LinkState& link, const std::string& phone2) {
   monitor::SharedState& s = st.state;
-  if (s.SmsSendProgress == 95) SendAlarmCommand(st, link, phone2);
-  if (s.SmsSendProgress != 98) return;
+  if (s.SmsSendProgress == kPhone2CommandStep) SendAlarmCommand(st, link, phone2);
+  if (s.SmsSendProgress != kPhone2TextStep) return;
   const bool sent = SendAlarmText(st, link);                                           // 1
   st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + "Отправка SMS:" + phone2;  // 2
-  ClearSmsMarks(st);                                                                   // 3
+  monitor::ClearSmsMarks(st.form);                                                     // 3
   s.SmsAlarmText.clear();
   link.sms.AlarmTextSentSize = 0;
   monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));  // 4
@@ -112,7 +108,7 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
     if (PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
     if (PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
   }
-  if (s.SmsSendProgress > 100) {  // 3
+  if (s.SmsSendProgress > kLastStep) {  // 3
     s.SmsSendProgress = 0;
     // Entries added after the last text step would be lost with the schedule's
     // end; they start a schedule of their own instead.

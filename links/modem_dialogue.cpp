@@ -1,6 +1,7 @@
 // The one pending modem job, run by Timer1, and the SIM sweep of Timer6.
 #include "links/modem_dialogue.h"
 
+#include "links/alarm_schedule.h"
 #include "links/modem_rx.h"
 #include "links/read_answer.h"
 #include "monitor/modem_output.h"
@@ -49,11 +50,12 @@ void Timer6Timer(monitor::Station& st, LinkState& link) {
   } else {
     modem.SmsScanIdleTicks = 0;
   }
-  if (modem.SmsScanIdleTicks > 20) {  // 3
+  if (modem.SmsScanIdleTicks > kSweepIdleTicks) {  // 3
     modem.SmsScanIdleTicks = 0;
-    s.SmsScanSlot = 9;
+    s.SmsScanSlot = kSweepFirstSlot;
   }
-  if (s.SmsScanSlot > 0 && modem.ModemRequest == ModemJob::Idle && s.SmsSendProgress < 45) {  // 4
+  if (s.SmsScanSlot > 0 && modem.ModemRequest == ModemJob::Idle &&
+      s.SmsSendProgress < kSweepHoldStep) {  // 4
     s.SmsIndex = std::to_string(s.SmsScanSlot);
     modem.ModemRequest = ModemJob::ReadQueued;
     st.form.Timer1.Enabled = true;

@@ -66,7 +66,7 @@ void N8Click(monitor::Station& st, LinkState& link) {
 }
 
 void ReadSMS1Click(monitor::Station& st, LinkState&) {
-  st.state.SmsScanSlot = 9;
+  st.state.SmsScanSlot = kSweepFirstSlot;
 }
 
 // Sends the typed text as it stands; an empty or cancelled box sends CR LF alone.

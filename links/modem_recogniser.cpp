@@ -15,6 +15,9 @@ namespace {
 constexpr std::uint8_t CR = 13;
 constexpr std::uint8_t LF = 10;
 
+// A read this long with no job in hand is left for no later step of the tick.
+constexpr std::int32_t kLongIdleRead = 50;
+
 void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
   st.form.StatusBar1[monitor::kModemInPanel].Text = text;
   if (countdown) st.state.StatusClearCountdown = kStatusClearTicks;
@@ -27,7 +30,7 @@ void TestStartUp(monitor::Station& st, LinkState& link, std::int32_t n) {
   SetPanel4(st, "START", true);
   link.modem.ModemRequest = ModemJob::Idle;
   ClearModemRxBuffer(link);
-  st.state.SmsScanSlot = 9;
+  st.state.SmsScanSlot = kSweepFirstSlot;
 }
 
 // The text input prompt after a send command.
@@ -140,9 +143,10 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   auto& copy = link.modem.ModemRxCopy;  // 5
   std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
   copy[static_cast<std::size_t>(n)] = 0;
-  ScanNewMessageNotices(st, link, n);                                                 // 6
-  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, n);   // 7
-  if (link.modem.ModemRequest == ModemJob::Idle && n > 50) ClearModemRxBuffer(link);  // 8
+  ScanNewMessageNotices(st, link, n);                                                // 6
+  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, n);  // 7
+  if (link.modem.ModemRequest == ModemJob::Idle && n > kLongIdleRead)
+    ClearModemRxBuffer(link);  // 8
 }
 
 }  // namespace links

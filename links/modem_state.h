@@ -15,6 +15,11 @@ inline constexpr std::int32_t kModemExamineMax = 200;  // bytes of one read the 
 // characters, or 280 hexadecimal digits of a UCS-2 text.
 inline constexpr std::size_t kReadAnswerMax = 1024;
 
+// The SIM sweep reads slots 9 down to 1, after this many Timer6 ticks in a row
+// with no job and no sweep, at the modem's start-up, or on "Read ALL".
+inline constexpr std::uint8_t kSweepFirstSlot = 9;
+inline constexpr std::int32_t kSweepIdleTicks = 20;
+
 // The one pending modem job, on SIM slot SmsIndex.
 enum class ModemJob {
   Idle,

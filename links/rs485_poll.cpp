@@ -19,6 +19,10 @@ constexpr std::uint8_t kRequestCode = 0x45;
 constexpr std::uint8_t kAnswerStart = 0x55;
 constexpr std::size_t kAnswerSize = 6;
 constexpr int kLastAddress = 4;
+// Link ages of the RS485 channels at a start and a stop of polling: both above
+// the frame's limit, so the frames turn grey until a channel answers.
+constexpr std::uint8_t kPollStartAge = 110;
+constexpr std::uint8_t kPollStopAge = 120;
 constexpr const char* kNoOperator = "Оператор";
 
 // The idle frame fills the slot of address 0; its address byte lies outside 1..4.
@@ -138,9 +142,9 @@ void DecodeRs485Answer(monitor::Station& st, LinkState& link) {
 }
 
 void BitBtn20Click(monitor::Station& st, LinkState&) {
-  if (!st.state.PortOpen) OpenPortsOnPollStart(st);        // 1
-  monitor::SavePollPause(st);                              // 2
-  for (int c = 1; c <= 4; ++c) st.state.LinkAge[c] = 110;  // 3
+  if (!st.state.PortOpen) OpenPortsOnPollStart(st);                             // 1
+  monitor::SavePollPause(st);                                                   // 2
+  for (int c = 1; c <= kLastAddress; ++c) st.state.LinkAge[c] = kPollStartAge;  // 3
   auto& dialogs = st.ports.dialogs;
   if (st.form.ComboBox1.Text == kNoOperator &&  // 4
       !dialogs.Confirm("Не выбрана фамилия оператора.Продолжить ? ", "Запуск программы",
@@ -166,7 +170,7 @@ void BitBtn21Click(monitor::Station& st, LinkState&) {
   st.state.SirenOn = false;
   st.state.SmsSendProgress = 0;
   st.form.Image[monitor::kPollLamp].Visible = false;
-  for (int c = 1; c <= 4; ++c) st.state.LinkAge[c] = 120;
+  for (int c = 1; c <= kLastAddress; ++c) st.state.LinkAge[c] = kPollStopAge;
 }
 
 }  // namespace links

@@ -3,6 +3,13 @@
 #include "common/line_file.h"
 
 namespace links {
+namespace {
+
+// The beep that stands in for the siren sound.
+constexpr int kBeepHz = 500;
+constexpr int kBeepMs = 700;
+
+}  // namespace
 
 void SoundSiren(monitor::Station& st) {
   if (!st.form.CheckBox[monitor::kSirenSwitch].Checked || !st.state.SirenOn) return;
@@ -11,7 +18,7 @@ void SoundSiren(monitor::Station& st) {
   // it), the beep sounds as it does without a file.
   const bool sound_there = st.form.MediaPlayer1.Open && common::FileExists(st.File("avaria.wav"));
   if (sound_there && st.ports.sound.Play()) return;
-  st.ports.sound.Beep(500, 700);
+  st.ports.sound.Beep(kBeepHz, kBeepMs);
 }
 
 void MediaPlayer1Click(monitor::Station& st, MediaPlayerButton button) {

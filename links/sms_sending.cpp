@@ -10,10 +10,10 @@
 namespace links {
 namespace {
 
-// A scheduled SMS's text follows its command within five ticks (steps 50 to 55).
-// A prompt still open after that was abandoned (the alarm SMS cancelled, or its
-// phone cleared), and the modem would hold every later command in it.
-constexpr std::int32_t kScheduledPromptTicks = 5;
+// A scheduled SMS's text follows its command within five ticks (phone 1's command
+// and text steps). A prompt still open after that was abandoned (the alarm SMS
+// cancelled, or its phone cleared), and the modem would hold every later command in it.
+constexpr std::int32_t kScheduledPromptTicks = kPhone1TextStep - kPhone1CommandStep;
 
 void CloseAbandonedPrompt(monitor::Station& st) {
   if (st.state.ModemPrompt != monitor::SmsPrompt::Scheduled) return;

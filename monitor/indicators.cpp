@@ -1,6 +1,17 @@
 #include "monitor/indicators.h"
 
 namespace monitor {
+namespace {
+
+// A frame turns grey once its channel's link age passes its limit: 50 poll
+// requests for the panels of the upper two rows, 100 for the lower two.
+constexpr int kUpperRowsLastChannel = 8;
+constexpr int kUpperRowsLinkLimit = 50;
+constexpr int kLowerRowsLinkLimit = 100;
+// Ages past the higher limit are held here, so the one-byte age never wraps to 0.
+constexpr std::uint8_t kHeldLinkAge = 101;
+
+}  // namespace
 
 void ShowChannelSignals(Station& st, int channel) {
   for (int s = 1; s <= 16; ++s) {
@@ -12,11 +23,11 @@ void ShowChannelSignals(Station& st, int channel) {
 }
 
 void UpdateLinkFrame(Station& st, int channel) {
-  const int threshold = channel <= 8 ? 50 : 100;
+  const int limit = channel <= kUpperRowsLastChannel ? kUpperRowsLinkLimit : kLowerRowsLinkLimit;
   std::uint8_t& age = st.state.LinkAge[channel];
-  if (age > threshold) st.form.GroupBox[channel].Background = clBtnFace;
+  if (age > limit) st.form.GroupBox[channel].Background = clBtnFace;
   if (age == 0) st.form.GroupBox[channel].Background = clYellow;
-  if (age > 100) age = 101;
+  if (age >= kHeldLinkAge) age = kHeldLinkAge;
 }
 
 void SyncOutputCheckBoxes(Station& st) {

@@ -11,23 +11,27 @@
 namespace monitor {
 namespace {
 
+constexpr std::size_t kKeptSms = 30;
+// About every 7.5 s while the modem has not answered.
+constexpr std::uint8_t kModemRetryPasses = 30;
+
 void TakeStatusSnapshot(Station& st) {
   for (int r = 1; r <= kSignalRows; ++r) {
     st.core.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(2, r), 3);
   }
 }
 
-// Keeps the 30 newest received SMS: entries arrive at the top.
+// Keeps the newest received SMS: entries arrive at the top.
 void TrimReceivedSmsList(Station& st) {
   auto& items = st.form.ComboBox2.Items;
-  if (items.size() > 30) items.erase(items.begin() + 30);
+  if (items.size() > kKeptSms) items.erase(items.begin() + kKeptSms);
 }
 
 // Until the modem answers, every 30th pass repeats "AT" (not while polling runs,
 // nor into an SMS text the modem waits for) and reminds the operator.
 void RepeatModemAt(Station& st) {
   if (st.state.ModemReady) return;
-  if (++st.core.OperatorReminderTicks != 30) return;
+  if (++st.core.OperatorReminderTicks != kModemRetryPasses) return;
   st.core.OperatorReminderTicks = 0;
   if (st.state.Rs485State != Rs485Polling::Running && ModemTakesCommands(st))
     SendModemCommand(st, "AT");

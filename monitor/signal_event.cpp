@@ -53,8 +53,8 @@ void HandleSignalEvent(Station& st, int r) {
   for (int col = 0; col < 7; ++col) f.StringGrid7.Cells(col, 1) = journal_row[col];
   AppendToArchive(st, line);                 // 10
   if (status == "Вкл" && s.SmsAlarmArmed) {  // 11
-    if (common::CharCount(s.SmsAlarmText) < 120) s.SmsAlarmText += " " + address + "\n";
-    f.StringGrid7.Cells(6, 1) = "SMS+";
+    if (common::CharCount(s.SmsAlarmText) < kAlarmTextLimit) s.SmsAlarmText += " " + address + "\n";
+    f.StringGrid7.Cells(kJournalSmsColumn, 1) = "SMS+";
   }
   f.StatusBar1[kEventPanel].Text =  // 12
       common::FormatTime(st.ports.clock.Now()) + "   " + address + "   " + description;

@@ -11,6 +11,9 @@ namespace monitor {
 namespace {
 
 constexpr const char* kSirenSoundFile = "avaria.wav";
+// Neither an answer (0) nor past a frame's limit: the frames stay grey until a
+// channel is first heard.
+constexpr std::uint8_t kStartUpLinkAge = 20;
 
 // Channel 1's plan as the start-up shows it. Once a plan has been opened, the
 // start-up's is out of date and a mended file is left to that plan's button.
@@ -50,7 +53,7 @@ void StartUp(Station& st) {
   st.core.OperatorReminderTicks = 0;
   st.state.ModemReady = false;
   SendModemCommand(st, "AT");
-  for (int c = 1; c <= kChannels; ++c) st.state.LinkAge[c] = 20;
+  for (int c = 1; c <= kChannels; ++c) st.state.LinkAge[c] = kStartUpLinkAge;
   st.state.ControlSmsText.clear();
   st.core.InitDone = true;
 }
