@@ -55,10 +55,10 @@ void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == kPhone1CommandStep) SendAlarmCommand(st, link, phone1);
   if (s.SmsSendProgress != kPhone1TextStep) return;
-  const bool sent = SendAlarmText(st, link);                                              // 1
-  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + " Отправка SMS : " + phone1;  // 2
-  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));                       // 3
-  if (!PhoneSet(phone2)) {                                                                // 4
+  const bool sent = SendAlarmText(st, link);
+  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + " Отправка SMS : " + phone1;
+  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));
+  if (!PhoneSet(phone2)) {
     monitor::ClearSmsMarks(st.form);
     s.SmsAlarmText.clear();
     link.sms.AlarmTextSentSize = 0;
@@ -70,12 +70,12 @@ void ServePhone2(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == kPhone2CommandStep) SendAlarmCommand(st, link, phone2);
   if (s.SmsSendProgress != kPhone2TextStep) return;
-  const bool sent = SendAlarmText(st, link);                                           // 1
-  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + "Отправка SMS:" + phone2;  // 2
-  monitor::ClearSmsMarks(st.form);                                                     // 3
+  const bool sent = SendAlarmText(st, link);
+  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + "Отправка SMS:" + phone2;
+  monitor::ClearSmsMarks(st.form);
   s.SmsAlarmText.clear();
   link.sms.AlarmTextSentSize = 0;
-  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));  // 4
+  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));
 }
 
 }  // namespace
@@ -99,16 +99,16 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
   if (!s.SmsAlarmArmed) return;
   const std::string phone1 = st.form.Edit2.Text;
   const std::string phone2 = st.form.Edit19.Text;
-  if (++s.SmsSendProgress == 1) {    // 1
+  if (++s.SmsSendProgress == 1) {
     link.sms.AlarmTextSent = false;  // a run starts
     link.sms.AlarmTextSentSize = 0;
     link.sms.AlarmCommandLost = false;
   }
-  if (s.ModemReady) {  // 2
+  if (s.ModemReady) {
     if (PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
     if (PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
   }
-  if (s.SmsSendProgress > kLastStep) {  // 3
+  if (s.SmsSendProgress > kLastStep) {
     s.SmsSendProgress = 0;
     // Entries added after the last text step would be lost with the schedule's
     // end; they start a schedule of their own instead.
@@ -116,7 +116,7 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
         link.sms.AlarmTextSent && s.SmsAlarmText.size() > link.sms.AlarmTextSentSize;
     if (!unsent_entries) s.SmsAlarmArmed = false;
   }
-  st.form.Gauge1.Progress = s.SmsSendProgress;  // 4
+  st.form.Gauge1.Progress = s.SmsSendProgress;
 }
 
 }  // namespace links

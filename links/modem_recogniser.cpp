@@ -129,9 +129,9 @@ void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n
 }  // namespace
 
 void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
-  st.form.StatusBar1[monitor::kModemInPanel].Text.clear();         // 1
-  std::int32_t n = std::min(link.ModemRxCount, kModemExamineMax);  // 2
-  TestStartUp(st, link, n);                                        // 3
+  st.form.StatusBar1[monitor::kModemInPanel].Text.clear();
+  std::int32_t n = std::min(link.ModemRxCount, kModemExamineMax);
+  TestStartUp(st, link, n);
   TestPrompt(st, link, n);
   TestPhoneBookEntry(st, link, n);
   TestIncomingCall(st, link, n);
@@ -139,14 +139,13 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   TestError(st, link, n);
   TestEmptySlot(st, link, n);
   link.ModemRxCount = n;
-  ShowLastLine(st, link, n);            // 4
-  auto& copy = link.modem.ModemRxCopy;  // 5
+  ShowLastLine(st, link, n);
+  auto& copy = link.modem.ModemRxCopy;
   std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
   copy[static_cast<std::size_t>(n)] = 0;
-  ScanNewMessageNotices(st, link, n);                                                // 6
-  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, n);  // 7
-  if (link.modem.ModemRequest == ModemJob::Idle && n > kLongIdleRead)
-    ClearModemRxBuffer(link);  // 8
+  ScanNewMessageNotices(st, link, n);
+  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, n);
+  if (link.modem.ModemRequest == ModemJob::Idle && n > kLongIdleRead) ClearModemRxBuffer(link);
 }
 
 }  // namespace links

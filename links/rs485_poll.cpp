@@ -87,9 +87,9 @@ void PollStep(monitor::Station& st, LinkState& link) {
   if (st.state.Rs485State != monitor::Rs485Polling::Running) return;
   PollState& poll = link.poll;
   poll.PollAddress =
-      static_cast<std::uint8_t>(poll.PollAddress >= kLastAddress ? 0 : poll.PollAddress + 1);  // 1
+      static_cast<std::uint8_t>(poll.PollAddress >= kLastAddress ? 0 : poll.PollAddress + 1);
   const int a = poll.PollAddress;
-  if (a != 0) {  // 2
+  if (a != 0) {
     // One byte; held at 255 so that it cannot wrap to 0, the age of a fresh answer.
     std::uint8_t& age = st.state.LinkAge[a];
     if (age < std::numeric_limits<std::uint8_t>::max()) ++age;
@@ -97,11 +97,11 @@ void PollStep(monitor::Station& st, LinkState& link) {
     st.form.StatusBar1[monitor::kAnswerPanel].Text.clear();
     poll.Rs485TxFrame = RequestFrame(a, st.state.OutputCmd[a]);
   } else {
-    poll.Rs485TxFrame = kIdleFrame;  // 3
+    poll.Rs485TxFrame = kIdleFrame;
   }
-  st.state.TxWrittenCount = 0;  // 4
+  st.state.TxWrittenCount = 0;
   st.ports.rs485.Write(poll.Rs485TxFrame.data(), poll.Rs485TxFrame.size());
-  std::string shown;  // 5
+  std::string shown;
   for (std::size_t i = 1; i < kRs485FrameSize; ++i) {
     if (i > 1) shown += ' ';
     shown += Hex(poll.Rs485TxFrame[i]);
@@ -111,61 +111,61 @@ void PollStep(monitor::Station& st, LinkState& link) {
 
 void FinishPollTick(monitor::Station& st, LinkState&) {
   st.form.StatusBar1[monitor::kPollStatePanel].Text =
-      monitor::Rs485PollingText(st.state.Rs485State);               // 4
-  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {  // 5
+      monitor::Rs485PollingText(st.state.Rs485State);
+  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {
     st.form.Timer1.Interval = *interval;
   }
-  st.form.Timer1.Enabled = true;  // 6
+  st.form.Timer1.Enabled = true;
 }
 
 void DecodeRs485Answer(monitor::Station& st, LinkState& link) {
   // The count comes from the transport; never look beyond the buffer.
   const auto count = static_cast<std::size_t>(
       std::clamp<std::int32_t>(link.Rs485RxCount, 0, static_cast<std::int32_t>(kRs485RxMax)));
-  if (count == 0) return;  // 1
+  if (count == 0) return;
   const std::uint8_t* rx = link.Rs485RxBuffer.data();
-  std::string shown;  // 2
+  std::string shown;
   for (std::size_t i = 0; i < count; ++i) shown += Hex(rx[i]) + ' ';
   st.form.StatusBar1[monitor::kAnswerPanel].Text = shown;
-  if (!IsAcceptedAnswer(rx, count, link.poll.PollAddress)) return;  // 3
-  monitor::ReceivedSignals& set = st.state.RxRs485;                 // 4
+  if (!IsAcceptedAnswer(rx, count, link.poll.PollAddress)) return;
+  monitor::ReceivedSignals& set = st.state.RxRs485;
   const std::uint8_t channel = rx[1];
-  set.Channel = channel;                                       // 4.1
-  st.state.LinkAge[channel] = 0;                               // 4.2
-  set.Word = static_cast<std::uint16_t>(rx[3] * 256 + rx[4]);  // 4.3
-  UnpackRs485SignalsLow(set, rx[3]);                           // 4.4
+  set.Channel = channel;
+  st.state.LinkAge[channel] = 0;
+  set.Word = static_cast<std::uint16_t>(rx[3] * 256 + rx[4]);
+  UnpackRs485SignalsLow(set, rx[3]);
   UnpackRs485SignalsHigh(set, rx[4]);
-  set.NewData = true;                                      // 4.5
-  st.state.OutputState[channel].P1 = (rx[2] & 0x80) != 0;  // 4.6
+  set.NewData = true;
+  st.state.OutputState[channel].P1 = (rx[2] & 0x80) != 0;
   st.state.OutputState[channel].P2 = (rx[2] & 0x40) != 0;
-  link.Rs485RxBuffer.fill(0);  // 4.7
+  link.Rs485RxBuffer.fill(0);
 }
 
 void BitBtn20Click(monitor::Station& st, LinkState&) {
-  if (!st.state.PortOpen) OpenPortsOnPollStart(st);                             // 1
-  monitor::SavePollPause(st);                                                   // 2
-  for (int c = 1; c <= kLastAddress; ++c) st.state.LinkAge[c] = kPollStartAge;  // 3
+  if (!st.state.PortOpen) OpenPortsOnPollStart(st);
+  monitor::SavePollPause(st);
+  for (int c = 1; c <= kLastAddress; ++c) st.state.LinkAge[c] = kPollStartAge;
   auto& dialogs = st.ports.dialogs;
-  if (st.form.ComboBox1.Text == kNoOperator &&  // 4
+  if (st.form.ComboBox1.Text == kNoOperator &&
       !dialogs.Confirm("Не выбрана фамилия оператора.Продолжить ? ", "Запуск программы",
                        common::BoxIcon::Question)) {
     return;
   }
-  if (!dialogs.Confirm("Начать опрос?", "Управление передачей  по RS485",  // 5
+  if (!dialogs.Confirm("Начать опрос?", "Управление передачей  по RS485",
                        common::BoxIcon::Question)) {
     return;
   }
-  st.state.Rs485State = monitor::Rs485Polling::Running;  // 6
+  st.state.Rs485State = monitor::Rs485Polling::Running;
   st.form.Timer1.Enabled = true;
   st.form.Timer2.Enabled = true;
 }
 
 void BitBtn21Click(monitor::Station& st, LinkState&) {
-  if (!st.ports.dialogs.Confirm("Прекратить опрос?", "Управление передачей по RS485 ",  // 1
+  if (!st.ports.dialogs.Confirm("Прекратить опрос?", "Управление передачей по RS485 ",
                                 common::BoxIcon::Question)) {
     return;
   }
-  st.state.Rs485State = monitor::Rs485Polling::Stopped;  // 2
+  st.state.Rs485State = monitor::Rs485Polling::Stopped;
   st.state.SmsAlarmArmed = false;
   st.state.SirenOn = false;
   st.state.SmsSendProgress = 0;

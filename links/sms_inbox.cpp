@@ -57,19 +57,19 @@ void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) 
 SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
   SmsReport report;
   const std::uint8_t* end = read + n;
-  const std::uint8_t* dot = std::find(read, end, std::uint8_t{'.'});  // 1
-  if (dot == end || end - (dot + 1) < 16) return report;              // 2
+  const std::uint8_t* dot = std::find(read, end, std::uint8_t{'.'});
+  if (dot == end || end - (dot + 1) < 16) return report;
   const std::uint8_t* chars = dot + 1;
   report.valid =
       std::all_of(chars, chars + 16, [](std::uint8_t b) { return b == '0' || b == '1'; });
-  if (!report.valid) return report;                                                           // 3
-  report.bits = common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(chars), 17));  // 4
-  const std::uint8_t digit = chars[16];                                                       // 5
+  if (!report.valid) return report;
+  report.bits = common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(chars), 17));
+  const std::uint8_t digit = chars[16];
   if (digit >= '0' && digit <= '7') {
     report.outputs.P1 = ((digit - '0') & 1) != 0;
     report.outputs.P2 = ((digit - '0') & 2) != 0;
   }
-  for (int k = 1; k <= 16; ++k) {  // 6
+  for (int k = 1; k <= 16; ++k) {
     if (chars[k - 1] == '1')
       report.word = static_cast<std::uint16_t>(report.word | (1u << (16 - k)));
   }
@@ -78,16 +78,16 @@ SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
 
 void AcceptSmsReport(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
-  s.RxGsm.Channel = 0;  // 1
+  s.RxGsm.Channel = 0;
   for (int row = monitor::kChannels; row >= 1; --row) {
     if (st.form.StringGrid3.Cells(2, row) == link.modem.SmsSender) s.RxGsm.Channel = row;
   }
   const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
-  s.LinkAge[c] = 0;  // 2
+  s.LinkAge[c] = 0;
   std::uint8_t& head = link.modem.SmsChargeHead;
-  head = static_cast<std::uint8_t>((head + 1) % monitor::kSmsChargeRing);  // 3
+  head = static_cast<std::uint8_t>((head + 1) % monitor::kSmsChargeRing);
   s.SmsChargeQueue[head] = static_cast<std::uint8_t>(c);
-  s.OutputState[c] = s.OutputState[0];  // 4
+  s.OutputState[c] = s.OutputState[0];
 }
 
 void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n) {

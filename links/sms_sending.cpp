@@ -23,18 +23,18 @@ void CloseAbandonedPrompt(monitor::Station& st) {
 }  // namespace
 
 void Timer5Timer(monitor::Station& st, LinkState& link) {
-  st.form.Timer5.Enabled = false;  // 1
+  st.form.Timer5.Enabled = false;
   CloseAbandonedPrompt(st);
-  SendControlSms(st, link);       // 2
-  RunAlarmSchedule(st, link);     // 3
-  SoundSiren(st);                 // 4
-  st.form.Timer5.Enabled = true;  // 5
+  SendControlSms(st, link);
+  RunAlarmSchedule(st, link);
+  SoundSiren(st);
+  st.form.Timer5.Enabled = true;
 }
 
 void BitBtn17Click(monitor::Station& st, LinkState&) {
-  st.state.SmsScanSlot = 0;     // 1
-  monitor::CancelAlarmSms(st);  // 2
-  st.state.SirenOn = false;     // 3
+  st.state.SmsScanSlot = 0;
+  monitor::CancelAlarmSms(st);
+  st.state.SirenOn = false;
 }
 
 }  // namespace links

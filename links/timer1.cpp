@@ -6,10 +6,10 @@
 namespace links {
 
 void Timer1Timer(monitor::Station& st, LinkState& link) {
-  st.form.Timer1.Enabled = false;  // 1
-  PollStep(st, link);              // 2
-  DispatchModemJob(st, link);      // the pending modem job
-  FinishPollTick(st, link);        // panel 2, interval, Timer1 on
+  st.form.Timer1.Enabled = false;
+  PollStep(st, link);
+  DispatchModemJob(st, link);  // the pending modem job
+  FinishPollTick(st, link);    // panel 2, interval, Timer1 on
 }
 
 }  // namespace links

@@ -49,22 +49,22 @@ void CountDownStatusClear(Station& st) {
 }  // namespace
 
 void RunMainCycle(Station& st) {
-  if (st.state.RxRs485.NewData || st.state.RxGsm.NewData) ApplyReceivedSignals(st);  // 1
-  TakeStatusSnapshot(st);                                                            // 2
-  for (int c = 1; c <= kChannels; ++c) {                                             // 3
+  if (st.state.RxRs485.NewData || st.state.RxGsm.NewData) ApplyReceivedSignals(st);
+  TakeStatusSnapshot(st);
+  for (int c = 1; c <= kChannels; ++c) {
     if (st.core.ChannelStamp[c] != st.core.ShownStamp[c]) ShowChannelSignals(st, c);
   }
-  for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);  // 4
-  for (int i = 0; i < 16; ++i) SyncOutputCheckBoxes(st);        // 5
-  PrepareDailyArchive(st);                                      // 6
-  for (int r = 1; r <= kSignalRows; ++r) {                      // 7
+  for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);
+  for (int i = 0; i < 16; ++i) SyncOutputCheckBoxes(st);
+  PrepareDailyArchive(st);
+  for (int r = 1; r <= kSignalRows; ++r) {
     if (st.core.CurStatus[r] != st.core.PrevStatus[r]) HandleSignalEvent(st, r);
   }
-  for (int slot = 0; slot <= kSmsChargeRing; ++slot) ChargeSmsCost(st, slot);  // 8
-  TrimReceivedSmsList(st);                                                     // 9
-  RepeatModemAt(st);                                                           // 10
-  CountDownStatusClear(st);                                                    // 11
-  st.form.Timer3.Enabled = true;                                               // 12
+  for (int slot = 0; slot <= kSmsChargeRing; ++slot) ChargeSmsCost(st, slot);
+  TrimReceivedSmsList(st);
+  RepeatModemAt(st);
+  CountDownStatusClear(st);
+  st.form.Timer3.Enabled = true;
 }
 
 }  // namespace monitor

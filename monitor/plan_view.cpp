@@ -62,13 +62,13 @@ void LoadPlanMarkers(Station& st) {
 }
 
 void ShowObjectPlan(Station& st, int channel) {
-  LoadBackground(st, channel);  // 1
-  ReadMarkers(st, channel);     // 2
-  PlaceZoneMarkers(st);         // 3
-  st.core.PlanShown = true;     // 4
+  LoadBackground(st, channel);
+  ReadMarkers(st, channel);
+  PlaceZoneMarkers(st);
+  st.core.PlanShown = true;
   st.form.Timer4.Enabled = true;
-  st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, channel);  // 5
-  for (int r = 1; r <= 16; ++r) {                                           // 6
+  st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, channel);
+  for (int r = 1; r <= 16; ++r) {
     st.form.StringGrid2.Cells(1, r) = st.form.StringGrid1.Cells(1, SignalRow(channel, r));
     st.form.StringGrid2.Cells(2, r) = st.form.StringGrid1.Cells(2, SignalRow(channel, r));
   }
@@ -89,8 +89,8 @@ void ChannelButtonClick(Station& st, int channel) {
 }
 
 void Timer4Timer(Station& st) {
-  st.form.Timer4.Enabled = false;  // 1
-  if (st.core.PlanShown) {         // 2
+  st.form.Timer4.Enabled = false;
+  if (st.core.PlanShown) {
     st.core.MarkerBlinkOn = !st.core.MarkerBlinkOn;
     if (st.core.DemoDivider == 0 && st.core.DemoRunning) DemonstrationStep(st);
     if (++st.core.DemoDivider > 5) st.core.DemoDivider = 0;
@@ -98,10 +98,10 @@ void Timer4Timer(Station& st) {
       if (!st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = st.core.MarkerBlinkOn;
     }
   }
-  for (int k = 1; k <= 16; ++k) {  // 3
+  for (int k = 1; k <= 16; ++k) {
     if (st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = false;
   }
-  st.form.Timer4.Enabled = true;  // 4
+  st.form.Timer4.Enabled = true;
 }
 
 void N15Click(Station& st) {

@@ -37,18 +37,18 @@ void SaveSignalTable(Station& st) {
 }
 
 void SavePhoneFiles(Station& st) {
-  if (common::CharCount(st.form.Edit19.Text) != 10) st.form.Edit19.Text.clear();  // 1
-  Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});       // 2
-  for (int k = 1; k <= kChannels; ++k) {                                          // 3
+  if (common::CharCount(st.form.Edit19.Text) != 10) st.form.Edit19.Text.clear();
+  Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});
+  for (int k = 1; k <= kChannels; ++k) {
     st.state.ChannelPhone[k] = st.form.StringGrid3.Cells(2, k);
   }
-  std::vector<std::string> lines;  // 4
+  std::vector<std::string> lines;
   for (int k = 1; k <= kChannels; ++k) {
     lines.push_back("1");
     lines.push_back(st.state.ChannelPhone[k]);
   }
   Write(st, kChannelPhonesFile, lines);
-  ShowChannelPhones(st);  // 5
+  ShowChannelPhones(st);
 }
 
 void SaveObjectNames(Station& st) {

@@ -36,27 +36,26 @@ void HandleSignalEvent(Station& st, int r) {
   SharedState& s = st.state;
   CoreState& core = st.core;
   const int c = ChannelOfRow(r);
-  f.DateTimePicker1.DateTime = st.ports.clock.Now();                             // 1
-  ScrollJournal(f);                                                              // 2
-  if (core.CurStatus[r] == "Вкл" && core.PrevStatus[r].empty()) RaiseAlarm(st);  // 3
-  core.PrevStatus[r] = core.CurStatus[r];                                        // 4
-  const std::string object = f.StringGrid3.Cells(1, c);                          // 5
-  const std::string status = core.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";         // 6
-  const std::string op = EventOperator(f);                                       // 7
+  f.DateTimePicker1.DateTime = st.ports.clock.Now();
+  ScrollJournal(f);
+  if (core.CurStatus[r] == "Вкл" && core.PrevStatus[r].empty()) RaiseAlarm(st);
+  core.PrevStatus[r] = core.CurStatus[r];
+  const std::string object = f.StringGrid3.Cells(1, c);
+  const std::string status = core.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";
+  const std::string op = EventOperator(f);
   const std::string address = common::FirstChars(f.StringGrid1.Cells(0, r), 10);
   const std::string description = f.StringGrid1.Cells(1, r);
   const std::string line = EventLine(common::FormatDateTime(st.ports.clock.Now()), op, object,
-                                     address, status, description);  // 8
+                                     address, status, description);
   const std::array<std::string, 7> journal_row = {
-      // 9
       common::FormatDateTime(st.ports.clock.Now()), op, object, address, description, status, ""};
   for (int col = 0; col < 7; ++col) f.StringGrid7.Cells(col, 1) = journal_row[col];
-  AppendToArchive(st, line);                 // 10
-  if (status == "Вкл" && s.SmsAlarmArmed) {  // 11
+  AppendToArchive(st, line);
+  if (status == "Вкл" && s.SmsAlarmArmed) {
     if (common::CharCount(s.SmsAlarmText) < kAlarmTextLimit) s.SmsAlarmText += " " + address + "\n";
     f.StringGrid7.Cells(kJournalSmsColumn, 1) = "SMS+";
   }
-  f.StatusBar1[kEventPanel].Text =  // 12
+  f.StatusBar1[kEventPanel].Text =
       common::FormatTime(st.ports.clock.Now()) + "   " + address + "   " + description;
 }
 

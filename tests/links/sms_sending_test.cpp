@@ -114,8 +114,8 @@ TEST_F(SmsTest, ControlSmsCommandOnTheCursorsTickTextOnTheNextThenCursorStartsAt
   st.state.OutputChanged[7] = {1, 0};
   st.state.SmsScanSlot = 6;
   EXPECT_TRUE(TickWrites().empty());                                    // cursor 5
-  EXPECT_TRUE(TickWrites().empty());                                    // 6
-  EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});  // 7
+  EXPECT_TRUE(TickWrites().empty());                                    // cursor 6
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});  // cursor 7
   EXPECT_EQ(st.form.StatusBar1[5].Text, "05.03.2026 14:07:09 Отправка SMS: 9123456789");
   EXPECT_EQ(st.state.SmsScanSlot, 0);
   EXPECT_FALSE(st.state.OutputChanged[7].P1);
