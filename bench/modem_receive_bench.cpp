@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "links/receive.h"
-#include "monitor/startup.h"
+#include "links/timer2_timer.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include "common/clock.h"
 #include "common/text.h"
 #include "links/transliterate.h"
+#include "monitor/alarm_sms.h"
 #include "monitor/archive_lines.h"
 #include "monitor/journal.h"
 #include "monitor/modem_output.h"
@@ -117,6 +118,12 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
     if (!unsent_entries) s.SmsAlarmArmed = false;
   }
   st.form.Gauge1.Progress = s.SmsSendProgress;
+}
+
+void BitBtn17Click(monitor::Station& st, LinkState&) {
+  st.state.SmsScanSlot = 0;
+  monitor::CancelAlarmSms(st);
+  st.state.SirenOn = false;
 }
 
 }  // namespace links

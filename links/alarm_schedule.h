@@ -28,4 +28,7 @@ std::string AlarmSmsBody(const std::string& alarm_text);
 // Timer5's schedule step, while the alarm SMS is armed.
 void RunAlarmSchedule(monitor::Station& st, LinkState& link);
 
+// "Отменить SMS": drops the alarm SMS and silences the siren.
+void BitBtn17Click(monitor::Station& st, LinkState& link);
+
 }  // namespace links

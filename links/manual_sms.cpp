@@ -1,7 +1,7 @@
-// The manual SMS, "Сервис" > "Отправить SMS".
+#include "links/manual_sms.h"
+
 #include "common/line_file.h"
 #include "common/text.h"
-#include "links/sms_sending.h"
 #include "monitor/modem_output.h"
 
 namespace links {

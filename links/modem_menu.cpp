@@ -1,8 +1,8 @@
-// The modem commands of the "Модем" and "Сервис" menus.
+#include "links/modem_menu.h"
+
 #include <string>
 
 #include "common/text.h"
-#include "links/modem_dialogue.h"
 #include "links/modem_rx.h"
 #include "monitor/modem_output.h"
 

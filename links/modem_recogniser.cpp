@@ -1,10 +1,9 @@
-// Timer2's modem steps: the answer tests at fixed byte positions, the last line,
-// the new-message scan, the SMS read-back and the closing clear.
+#include "links/modem_recogniser.h"
+
 #include <algorithm>
 #include <string>
 
 #include "common/cp1251.h"
-#include "links/modem_dialogue.h"
 #include "links/modem_rx.h"
 #include "links/read_answer.h"
 #include "monitor/modem_output.h"

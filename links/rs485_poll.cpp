@@ -7,7 +7,7 @@
 #include "common/numbers.h"
 #include "common/platform_error.h"
 #include "monitor/modem_output.h"
-#include "monitor/settings.h"
+#include "monitor/save_settings.h"
 
 namespace links {
 namespace {
@@ -23,7 +23,6 @@ constexpr int kLastAddress = 4;
 // the frame's limit, so the frames turn grey until a channel answers.
 constexpr std::uint8_t kPollStartAge = 110;
 constexpr std::uint8_t kPollStopAge = 120;
-constexpr const char* kNoOperator = "Оператор";
 
 // The idle frame fills the slot of address 0; its address byte lies outside 1..4.
 constexpr Frame kIdleFrame = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
@@ -58,8 +57,8 @@ void UnpackByte(std::string& bits, std::size_t first, std::uint8_t b) {
   for (std::size_t s = 0; s < 8; ++s) bits[first + s] = (b >> s) & 1 ? '1' : '0';
 }
 
-}  // namespace
-
+// Signals 1..8 (low) or 9..16 (high) of a set's characters from one answer byte,
+// bit 0 first: '1' for a set bit, '0' for a clear one.
 void UnpackRs485SignalsLow(monitor::ReceivedSignals& set, std::uint8_t b) {
   UnpackByte(set.Bits, 0, b);
 }
@@ -72,6 +71,10 @@ void OpenPortsOnPollStart(monitor::Station& st) {
   monitor::OpenPorts(st);
 }
 
+// Timer1's interval for the pause text of Edit20, in milliseconds: the whole number
+// of seconds times 1000. Below 1 counts as the spinner's minimum of 1 s, above the
+// timer's range as its largest whole second; a text that is no whole number gives
+// nothing, and the timer keeps the interval it has.
 std::optional<int> PollIntervalMs(std::string_view pause_text) {
   constexpr int kMaxSeconds = std::numeric_limits<int>::max() / 1000;
   std::int32_t seconds = 0;
@@ -82,6 +85,8 @@ std::optional<int> PollIntervalMs(std::string_view pause_text) {
   }
   return std::clamp(seconds, 1, kMaxSeconds) * 1000;
 }
+
+}  // namespace
 
 void PollStep(monitor::Station& st, LinkState& link) {
   if (st.state.Rs485State != monitor::Rs485Polling::Running) return;
@@ -146,7 +151,7 @@ void BitBtn20Click(monitor::Station& st, LinkState&) {
   monitor::SavePollPause(st);
   for (int c = 1; c <= kLastAddress; ++c) st.state.LinkAge[c] = kPollStartAge;
   auto& dialogs = st.ports.dialogs;
-  if (st.form.ComboBox1.Text == kNoOperator &&
+  if (st.form.ComboBox1.Text == monitor::kNoOperatorChosen &&
       !dialogs.Confirm("Не выбрана фамилия оператора.Продолжить ? ", "Запуск программы",
                        common::BoxIcon::Question)) {
     return;

@@ -1,6 +1,7 @@
 #include "links/siren.h"
 
 #include "common/line_file.h"
+#include "monitor/startup.h"
 
 namespace links {
 namespace {
@@ -16,7 +17,8 @@ void SoundSiren(monitor::Station& st) {
   // A siren must never be silent: whenever the sound opened at start-up cannot
   // be played at this tick (its file removed since, or the player unable to play
   // it), the beep sounds as it does without a file.
-  const bool sound_there = st.form.MediaPlayer1.Open && common::FileExists(st.File("avaria.wav"));
+  const bool sound_there =
+      st.form.MediaPlayer1.Open && common::FileExists(st.File(monitor::kSirenSoundFile));
   if (sound_there && st.ports.sound.Play()) return;
   st.ports.sound.Beep(kBeepHz, kBeepMs);
 }

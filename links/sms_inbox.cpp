@@ -32,6 +32,22 @@ void ListMessage(monitor::Station& st, const std::string& sender) {
   box.Text = sender;
 }
 
+// Hands the report in the GSM record and slot 0 of OutputState to the channel
+// whose phone in the object table equals SmsSender.
+void AcceptSmsReport(monitor::Station& st, LinkState& link) {
+  auto& s = st.state;
+  s.RxGsm.Channel = 0;
+  for (int row = monitor::kChannels; row >= 1; --row) {
+    if (st.form.StringGrid3.Cells(2, row) == link.modem.SmsSender) s.RxGsm.Channel = row;
+  }
+  const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
+  s.LinkAge[c] = 0;
+  std::uint8_t& head = link.modem.SmsChargeHead;
+  head = static_cast<std::uint8_t>((head + 1) % monitor::kSmsChargeRing);
+  s.SmsChargeQueue[head] = static_cast<std::uint8_t>(c);
+  s.OutputState[c] = s.OutputState[0];
+}
+
 // A passing sender takes the report: listed, and handed over when valid.
 void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) {
   ListMessage(st, link.modem.SmsSender);
@@ -74,20 +90,6 @@ SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
       report.word = static_cast<std::uint16_t>(report.word | (1u << (16 - k)));
   }
   return report;
-}
-
-void AcceptSmsReport(monitor::Station& st, LinkState& link) {
-  auto& s = st.state;
-  s.RxGsm.Channel = 0;
-  for (int row = monitor::kChannels; row >= 1; --row) {
-    if (st.form.StringGrid3.Cells(2, row) == link.modem.SmsSender) s.RxGsm.Channel = row;
-  }
-  const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
-  s.LinkAge[c] = 0;
-  std::uint8_t& head = link.modem.SmsChargeHead;
-  head = static_cast<std::uint8_t>((head + 1) % monitor::kSmsChargeRing);
-  s.SmsChargeQueue[head] = static_cast<std::uint8_t>(c);
-  s.OutputState[c] = s.OutputState[0];
 }
 
 void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n) {

@@ -20,6 +20,14 @@ std::filesystem::path Chosen(Station& st, const std::string& name) {
   return path.is_absolute() ? path : st.File(name);
 }
 
+// Previews a chosen archive file as the report.
+void PrintArchive(Station& st) {
+  const auto name = ChooseArchive(st, "Распечатать архив ");
+  if (!name) return;
+  st.Form2.Items = common::ReadLineFile(Chosen(st, *name)).lines;
+  st.ports.printer.Preview(st.Form2.Items);
+}
+
 }  // namespace
 
 void BitBtn22Click(Station& st) {
@@ -55,13 +63,6 @@ void ViewArchive(Station& st) {
   } catch (const common::PlatformError&) {
     st.ports.dialogs.Inform("Ошибка чтения файла ", "Error", common::BoxIcon::Error);
   }
-}
-
-void PrintArchive(Station& st) {
-  const auto name = ChooseArchive(st, "Распечатать архив ");
-  if (!name) return;
-  st.Form2.Items = common::ReadLineFile(Chosen(st, *name)).lines;
-  st.ports.printer.Preview(st.Form2.Items);
 }
 
 void Clr1Click(Station& st) {

@@ -1,5 +1,7 @@
+#include "monitor/charge_sms_cost.h"
+
 #include "common/numbers.h"
-#include "monitor/settings.h"
+#include "monitor/save_settings.h"
 #include "monitor/settings_files.h"
 #include "monitor/startup_files.h"
 

@@ -64,7 +64,7 @@ void MakeMnemonicPage(ConsoleForm& f) {
   f.BitBtn[21] = {"Стоп RS485", "Стоп опроса"};
   f.BitBtn[20] = {"Пуск RS485", "Пуск опроса"};
   f.BitBtn[22] = {"Сигнал принят", ""};
-  f.ComboBox1 = {"Оператор", {}, "Список операторов", true};
+  f.ComboBox1 = {kNoOperatorChosen, {}, "Список операторов", true};
   for (int c = 1; c <= kChannels; ++c) {
     f.CheckBox[OutputBoxP1(c)].Caption = "P1";
     f.CheckBox[OutputBoxP2(c)].Caption = "P2";

@@ -35,6 +35,9 @@ inline constexpr int kEventPanel = 5;      // the last event, reminders, modem a
 
 inline constexpr int kSirenSwitch = 17;  // CheckBox17
 
+// ComboBox1's text while no operator is chosen.
+inline constexpr const char* kNoOperatorChosen = "Оператор";
+
 // Output boxes: P1 of channel c is CheckBox[16 + 2c], P2 is CheckBox[17 + 2c].
 constexpr int OutputBoxP1(int channel) {
   return 16 + 2 * channel;

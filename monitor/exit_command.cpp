@@ -1,6 +1,6 @@
 #include "monitor/exit_command.h"
 
-#include "monitor/settings.h"
+#include "monitor/save_settings.h"
 
 namespace monitor {
 

@@ -1,3 +1,5 @@
+#include "monitor/load_settings.h"
+
 #include <string>
 
 #include "common/line_file.h"
@@ -5,7 +7,7 @@
 #include "common/text.h"
 #include "monitor/daily_archive.h"
 #include "monitor/journal.h"
-#include "monitor/settings.h"
+#include "monitor/object_table.h"
 #include "monitor/settings_files.h"
 #include "monitor/startup_files.h"
 
@@ -126,31 +128,6 @@ void LoadBalances(Station& st) {
   st.form.Edit1.Text = price.empty() ? "190" : price;
 }
 
-// The check reads the balances just loaded, so a bad one is taken up with its file.
-void LoadBalancesAndCheckThem(Station& st) {
-  LoadBalances(st);
-  CheckLowBalance(st);
-}
-
-}  // namespace
-
-// A file that cannot be loaded does not end the load: each file is a step of its
-// own (LoadStartUpFile), and the steps after it still run.
-void LoadSettings(Station& st) {
-  st.form.DateTimePicker1.DateTime = st.ports.clock.Now();
-  WriteJournalHeadings(st.form);
-  LoadStartUpFile(st, kPollPauseFile, LoadPollPause);
-  LoadStartUpFile(st, kHelpFile, LoadHelp);
-  ClearStatusSnapshots(st);
-  PrepareDailyArchive(st);
-  LoadStartUpFile(st, kChannelPhonesFile, LoadChannelPhones);
-  LoadStartUpFile(st, kSupportPhonesFile, LoadSupportPhones);
-  LoadStartUpFile(st, kSignalTableFile, LoadSignalTable);
-  LoadStartUpFile(st, kObjectNamesFile, LoadObjectNames);
-  LoadStartUpFile(st, kOperatorListFile, LoadOperatorList);
-  LoadStartUpFile(st, kBalancesFile, LoadBalancesAndCheckThem);
-}
-
 // Shown once per run. At start-up the message holds the rest of the start-up;
 // when a mended tab5.txt is taken up later, it waits for the end of the pass so
 // that the cycle is not held.
@@ -177,6 +154,31 @@ void CheckLowBalance(Station& st) {
   } else {
     st.faults.boxes.push_back(box);
   }
+}
+
+// The check reads the balances just loaded, so a bad one is taken up with its file.
+void LoadBalancesAndCheckThem(Station& st) {
+  LoadBalances(st);
+  CheckLowBalance(st);
+}
+
+}  // namespace
+
+// A file that cannot be loaded does not end the load: each file is a step of its
+// own (LoadStartUpFile), and the steps after it still run.
+void LoadSettings(Station& st) {
+  st.form.DateTimePicker1.DateTime = st.ports.clock.Now();
+  WriteJournalHeadings(st.form);
+  LoadStartUpFile(st, kPollPauseFile, LoadPollPause);
+  LoadStartUpFile(st, kHelpFile, LoadHelp);
+  ClearStatusSnapshots(st);
+  PrepareDailyArchive(st);
+  LoadStartUpFile(st, kChannelPhonesFile, LoadChannelPhones);
+  LoadStartUpFile(st, kSupportPhonesFile, LoadSupportPhones);
+  LoadStartUpFile(st, kSignalTableFile, LoadSignalTable);
+  LoadStartUpFile(st, kObjectNamesFile, LoadObjectNames);
+  LoadStartUpFile(st, kOperatorListFile, LoadOperatorList);
+  LoadStartUpFile(st, kBalancesFile, LoadBalancesAndCheckThem);
 }
 
 }  // namespace monitor

@@ -1,11 +1,11 @@
 #include "monitor/main_cycle.h"
 
 #include "common/text.h"
+#include "monitor/charge_sms_cost.h"
 #include "monitor/daily_archive.h"
 #include "monitor/indicators.h"
 #include "monitor/modem_output.h"
 #include "monitor/received_signals.h"
-#include "monitor/settings.h"
 #include "monitor/signal_event.h"
 
 namespace monitor {

@@ -19,26 +19,11 @@ void ReadMarkers(Station& st, int channel) {
   }
 }
 
-void LoadBackground(Station& st, int channel) {
-  const auto path = st.File(PlanPictureFileName(channel));
-  if (common::FileExists(path))
-    st.form.Image[kPlanPicture].Picture = st.ports.picture.Load(path.string());
-}
-
-void SetMenuMarks(Station& st, bool demo_on) {
-  st.form.FindMenuItem("N15")->Checked = demo_on;
-  st.form.FindMenuItem("N16")->Checked = !demo_on;
-}
-
-void DemonstrationStep(Station& st) {
-  st.state.LinkAge[16] = 0;
-  std::int32_t& cursor = st.core.ChannelStamp[16];
-  cursor = cursor + 1 > 16 ? 1 : cursor + 1;
-  std::string& status = st.form.StringGrid1.Cells(2, SignalRow(16, cursor));
-  status = status.empty() ? "Вкл" : "";
-  if (st.core.PlanChannel == 16) {
-    for (int s = 1; s <= 16; ++s)
-      st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, SignalRow(16, s));
+void PlaceZoneMarkers(Station& st) {
+  for (int k = 1; k <= 16; ++k) Marker(st, k).Visible = false;
+  for (int k = 1; k <= 16; ++k) {
+    Marker(st, k).Left = st.core.MarkerX[k];
+    Marker(st, k).Top = st.core.MarkerY[k];
   }
 }
 
@@ -49,6 +34,12 @@ std::string PlanSettingsFileName(int channel) {
 }
 std::string PlanPictureFileName(int channel) {
   return "fon" + std::to_string(channel) + ".bmp";
+}
+
+void LoadPlanPicture(Station& st, int channel) {
+  const auto path = st.File(PlanPictureFileName(channel));
+  if (common::FileExists(path))
+    st.form.Image[kPlanPicture].Picture = st.ports.picture.Load(path.string());
 }
 
 void LoadPlanMarkers(Station& st) {
@@ -62,7 +53,7 @@ void LoadPlanMarkers(Station& st) {
 }
 
 void ShowObjectPlan(Station& st, int channel) {
-  LoadBackground(st, channel);
+  LoadPlanPicture(st, channel);
   ReadMarkers(st, channel);
   PlaceZoneMarkers(st);
   st.core.PlanShown = true;
@@ -74,54 +65,10 @@ void ShowObjectPlan(Station& st, int channel) {
   }
 }
 
-void PlaceZoneMarkers(Station& st) {
-  for (int k = 1; k <= 16; ++k) Marker(st, k).Visible = false;
-  for (int k = 1; k <= 16; ++k) {
-    Marker(st, k).Left = st.core.MarkerX[k];
-    Marker(st, k).Top = st.core.MarkerY[k];
-  }
-}
-
 void ChannelButtonClick(Station& st, int channel) {
   st.core.PlanChannel = channel;
   ShowObjectPlan(st, channel);
   st.form.ActivePageIndex = kPlanPage;
-}
-
-void Timer4Timer(Station& st) {
-  st.form.Timer4.Enabled = false;
-  if (st.core.PlanShown) {
-    st.core.MarkerBlinkOn = !st.core.MarkerBlinkOn;
-    if (st.core.DemoDivider == 0 && st.core.DemoRunning) DemonstrationStep(st);
-    if (++st.core.DemoDivider > 5) st.core.DemoDivider = 0;
-    for (int k = 1; k <= 16; ++k) {
-      if (!st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = st.core.MarkerBlinkOn;
-    }
-  }
-  for (int k = 1; k <= 16; ++k) {
-    if (st.form.StringGrid2.Cells(2, k).empty()) Marker(st, k).Visible = false;
-  }
-  st.form.Timer4.Enabled = true;
-}
-
-void N15Click(Station& st) {
-  if (st.form.ComboBox1.Text == "Оператор" &&
-      !st.ports.dialogs.Confirm("Не выбрана фамилия оператора.Продолжить? ",
-                                "Демонстрационный режим ", common::BoxIcon::Information)) {
-    return;
-  }
-  SetMenuMarks(st, true);
-  st.core.PlanChannel = 16;
-  ShowObjectPlan(st, 16);
-  st.form.ActivePageIndex = kPlanPage;
-  st.core.PlanShown = true;
-  st.form.Timer4.Enabled = true;
-  st.core.DemoRunning = true;
-}
-
-void N16Click(Station& st) {
-  st.core.DemoRunning = false;
-  SetMenuMarks(st, false);
 }
 
 }  // namespace monitor

@@ -1,9 +1,11 @@
+#include "monitor/save_settings.h"
+
 #include <string>
 #include <vector>
 
 #include "common/line_file.h"
 #include "common/text.h"
-#include "monitor/settings.h"
+#include "monitor/object_table.h"
 #include "monitor/settings_files.h"
 
 namespace monitor {
@@ -11,20 +13,6 @@ namespace {
 
 void Write(Station& st, const char* name, const std::vector<std::string>& lines) {
   common::WriteLineFile(st.File(name), lines);
-}
-
-}  // namespace
-
-void ToolButton7Click(Station& st) {
-  if (!st.ports.dialogs.Confirm("Записать установки ?", "Запись установок ",
-                                common::BoxIcon::Question)) {
-    return;
-  }
-  SaveSignalTable(st);
-  SavePhoneFiles(st);
-  SaveObjectNames(st);
-  SaveOperatorList(st);
-  SaveBalances(st);
 }
 
 void SaveSignalTable(Station& st) {
@@ -66,6 +54,20 @@ void SaveOperatorList(Station& st) {
   st.form.ComboBox1.Items = names;
 }
 
+}  // namespace
+
+void ToolButton7Click(Station& st) {
+  if (!st.ports.dialogs.Confirm("Записать установки ?", "Запись установок ",
+                                common::BoxIcon::Question)) {
+    return;
+  }
+  SaveSignalTable(st);
+  SavePhoneFiles(st);
+  SaveObjectNames(st);
+  SaveOperatorList(st);
+  SaveBalances(st);
+}
+
 void SaveBalances(Station& st) {
   std::vector<std::string> lines;
   for (int c = 1; c <= kChannels; ++c) lines.push_back(st.form.StringGrid3.Cells(3, c));
@@ -75,21 +77,6 @@ void SaveBalances(Station& st) {
 
 void SavePollPause(Station& st) {
   Write(st, kPollPauseFile, {st.form.Edit20.Text});
-}
-
-void ShowChannelPhones(Station& st) {
-  for (int k = 1; k <= 4; ++k) st.state.ChannelPhone[k] = "RS485";
-  for (int k = 1; k <= kChannels; ++k) st.form.StringGrid3.Cells(2, k) = st.state.ChannelPhone[k];
-}
-
-void ShowChannelCaptions(Station& st) {
-  for (int c = 1; c <= kChannels; ++c)
-    st.form.GroupBox[c].Caption = st.form.StringGrid3.Cells(1, c);
-}
-
-void CheckBox17Click(Station& st) {
-  st.form.CheckBox[kSirenSwitch].Caption =
-      st.form.CheckBox[kSirenSwitch].Checked ? "ВКЛЮЧЕН" : "выключен";
 }
 
 }  // namespace monitor

@@ -25,11 +25,12 @@ void RaiseAlarm(Station& st) {
   }
 }
 
-}  // namespace
-
+// Operator as the event line and the journal write it: "  ???  " while nobody is chosen.
 std::string EventOperator(const ConsoleForm& form) {
-  return form.ComboBox1.Text == "Оператор" ? "  ???  " : form.ComboBox1.Text;
+  return form.ComboBox1.Text == kNoOperatorChosen ? "  ???  " : form.ComboBox1.Text;
 }
+
+}  // namespace
 
 void HandleSignalEvent(Station& st, int r) {
   ConsoleForm& f = st.form;

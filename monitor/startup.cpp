@@ -1,16 +1,14 @@
 #include "monitor/startup.h"
 
 #include "common/line_file.h"
-#include "monitor/main_cycle.h"
+#include "monitor/load_settings.h"
 #include "monitor/modem_output.h"
 #include "monitor/plan_view.h"
-#include "monitor/settings.h"
 #include "monitor/startup_files.h"
 
 namespace monitor {
 namespace {
 
-constexpr const char* kSirenSoundFile = "avaria.wav";
 // Neither an answer (0) nor past a frame's limit: the frames stay grey until a
 // channel is first heard.
 constexpr std::uint8_t kStartUpLinkAge = 20;
@@ -18,9 +16,7 @@ constexpr std::uint8_t kStartUpLinkAge = 20;
 // Channel 1's plan as the start-up shows it. Once a plan has been opened, the
 // start-up's is out of date and a mended file is left to that plan's button.
 void LoadPlanBackground(Station& st) {
-  const auto path = st.File(PlanPictureFileName(1));
-  if (st.core.PlanShown || !common::FileExists(path)) return;
-  st.form.Image[kPlanPicture].Picture = st.ports.picture.Load(path.string());
+  if (!st.core.PlanShown) LoadPlanPicture(st, 1);
 }
 
 void LoadFirstPlanMarkers(Station& st) {
@@ -35,14 +31,6 @@ void OpenSirenSound(Station& st) {
 }
 
 }  // namespace
-
-void Timer3Timer(Station& st) {
-  st.form.Timer3.Enabled = false;
-  if (!st.state.PortOpen) OpenPorts(st);
-  if (!st.core.InitDone) StartUp(st);
-  TakeUpMendedFiles(st);
-  RunMainCycle(st);
-}
 
 void StartUp(Station& st) {
   st.state.SmsIndex = "1";

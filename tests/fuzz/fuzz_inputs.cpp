@@ -4,9 +4,9 @@
 #include <string>
 
 #include "links/link_state.h"
-#include "links/receive.h"
-#include "links/timer1.h"
-#include "monitor/startup.h"
+#include "links/timer1_timer.h"
+#include "links/timer2_timer.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace fuzz {

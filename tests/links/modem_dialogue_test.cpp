@@ -1,5 +1,8 @@
 // The modem dialogue: recogniser answers, job dispatch, SIM sweep, menu commands.
-#include "links/modem_dialogue.h"
+#include "links/modem_job.h"
+#include "links/modem_menu.h"
+#include "links/modem_recogniser.h"
+#include "links/timer6_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +13,7 @@
 #include <vector>
 
 #include "monitor/modem_output.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/links/modem_rig.h"
 
 namespace {

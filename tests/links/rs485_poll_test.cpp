@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "links/receive.h"
-#include "links/timer1.h"
+#include "links/timer1_timer.h"
+#include "links/timer2_timer.h"
 #include "tests/support/fakes.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "links/sms_sending.h"
+#include "links/timer5_timer.h"
 #include "tests/monitor/cycle_fixture.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "links/modem_dialogue.h"
-#include "links/timer1.h"
+#include "links/modem_job.h"
+#include "links/timer1_timer.h"
 #include "monitor/main_cycle.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/links/modem_rig.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "links/sms_sending.h"
+#include "links/timer5_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include "common/cp1251.h"
 #include "links/alarm_schedule.h"
 #include "links/control_sms.h"
+#include "links/manual_sms.h"
 #include "links/siren.h"
 #include "links/transliterate.h"
 #include "monitor/modem_output.h"

@@ -7,7 +7,7 @@
 
 #include "common/cp1251.h"
 #include "monitor/main_cycle.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace testing_support {

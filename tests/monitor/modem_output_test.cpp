@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace {

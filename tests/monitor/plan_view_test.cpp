@@ -1,4 +1,6 @@
 #include "monitor/plan_view.h"
+#include "monitor/demonstration.h"
+#include "monitor/timer4_timer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 
 #include <gtest/gtest.h>
 

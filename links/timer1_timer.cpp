@@ -1,6 +1,6 @@
-#include "links/timer1.h"
+#include "links/timer1_timer.h"
 
-#include "links/modem_dialogue.h"
+#include "links/modem_job.h"
 #include "links/rs485_poll.h"
 
 namespace links {

@@ -1,7 +1,5 @@
-// The one pending modem job, run by Timer1, and the SIM sweep of Timer6.
-#include "links/modem_dialogue.h"
+#include "links/modem_job.h"
 
-#include "links/alarm_schedule.h"
 #include "links/modem_rx.h"
 #include "links/read_answer.h"
 #include "monitor/modem_output.h"
@@ -38,31 +36,6 @@ void DispatchModemJob(monitor::Station& st, LinkState& link) {
   if (job == ModemJob::DeleteQueued) {
     if (SendJobCommand(st, "AT+CMGD=", job)) job = ModemJob::Idle;
   }
-}
-
-void Timer6Timer(monitor::Station& st, LinkState& link) {
-  auto& s = st.state;
-  ModemState& modem = link.modem;
-  st.form.Timer6.Enabled = false;
-  EndUnansweredRead(link);
-  if (modem.ModemRequest == ModemJob::Idle && s.SmsScanSlot == 0) {
-    ++modem.SmsScanIdleTicks;
-  } else {
-    modem.SmsScanIdleTicks = 0;
-  }
-  if (modem.SmsScanIdleTicks > kSweepIdleTicks) {
-    modem.SmsScanIdleTicks = 0;
-    s.SmsScanSlot = kSweepFirstSlot;
-  }
-  if (s.SmsScanSlot > 0 && modem.ModemRequest == ModemJob::Idle &&
-      s.SmsSendProgress < kSweepHoldStep) {
-    s.SmsIndex = std::to_string(s.SmsScanSlot);
-    modem.ModemRequest = ModemJob::ReadQueued;
-    st.form.Timer1.Enabled = true;
-    --s.SmsScanSlot;
-    s.StatusClearCountdown = kStatusClearTicks;
-  }
-  st.form.Timer6.Enabled = true;
 }
 
 }  // namespace links

@@ -1,10 +1,8 @@
-#include "links/sms_sending.h"
+#include "links/timer5_timer.h"
 
 #include "links/alarm_schedule.h"
 #include "links/control_sms.h"
 #include "links/siren.h"
-#include "monitor/alarm_sms.h"
-
 #include "monitor/modem_output.h"
 
 namespace links {
@@ -29,12 +27,6 @@ void Timer5Timer(monitor::Station& st, LinkState& link) {
   RunAlarmSchedule(st, link);
   SoundSiren(st);
   st.form.Timer5.Enabled = true;
-}
-
-void BitBtn17Click(monitor::Station& st, LinkState&) {
-  st.state.SmsScanSlot = 0;
-  monitor::CancelAlarmSms(st);
-  st.state.SirenOn = false;
 }
 
 }  // namespace links
