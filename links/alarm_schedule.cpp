@@ -9,14 +9,10 @@
 #include "monitor/archive_lines.h"
 #include "monitor/journal.h"
 #include "monitor/modem_output.h"
+#include "monitor/phone_number.h"
 
 namespace links {
 namespace {
-
-// A support phone counts as set when it holds exactly 10 characters.
-bool PhoneSet(const std::string& phone) {
-  return common::CharCount(phone) == 10;
-}
 
 std::string Now(monitor::Station& st) {
   return common::FormatDateTime(st.ports.clock.Now());
@@ -59,7 +55,7 @@ void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone
   const bool sent = SendAlarmText(st, link);
   st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + " Отправка SMS : " + phone1;
   monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));
-  if (!PhoneSet(phone2)) {
+  if (!monitor::PhoneSet(phone2)) {
     monitor::ClearSmsMarks(st.form);
     s.SmsAlarmText.clear();
     link.sms.AlarmTextSentSize = 0;
@@ -106,8 +102,8 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
     link.sms.AlarmCommandLost = false;
   }
   if (s.ModemReady) {
-    if (PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
-    if (PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
+    if (monitor::PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
+    if (monitor::PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
   }
   if (s.SmsSendProgress > kLastStep) {
     s.SmsSendProgress = 0;

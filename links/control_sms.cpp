@@ -1,8 +1,8 @@
 #include "links/control_sms.h"
 
 #include "common/clock.h"
-#include "common/text.h"
 #include "monitor/modem_output.h"
+#include "monitor/phone_number.h"
 
 namespace links {
 
@@ -31,7 +31,7 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
   monitor::OutputPair& changed = s.OutputChanged[c];
   if (!changed.P1 && !changed.P2) return;
   const std::string& phone = s.ChannelPhone[c];
-  if (common::CharCount(phone) == 10) {
+  if (monitor::PhoneSet(phone)) {
     // A command the line did not take stays pending for the cursor's next visit.
     if (!monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled)) return;
     s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);

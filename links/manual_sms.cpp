@@ -1,8 +1,8 @@
 #include "links/manual_sms.h"
 
 #include "common/line_file.h"
-#include "common/text.h"
 #include "monitor/modem_output.h"
+#include "monitor/phone_number.h"
 
 namespace links {
 
@@ -19,7 +19,7 @@ void SMS1Click(monitor::Station& st, LinkState& link) {
   }
   const auto typed_number =
       st.ports.dialogs.Input("Отправка SMS шаг 1", "Введите 10 значный номер", number);
-  if (!typed_number || common::CharCount(*typed_number) != 10) return;
+  if (!typed_number || !monitor::PhoneSet(*typed_number)) return;
   number = *typed_number;
   monitor::SendSmsCommand(st, number, monitor::SmsPrompt::Manual);
   const auto typed_text =

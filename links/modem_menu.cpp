@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "common/text.h"
 #include "links/modem_rx.h"
 #include "monitor/modem_output.h"
+#include "monitor/phone_number.h"
 
 namespace links {
 namespace {
@@ -45,7 +45,7 @@ void N18Click(monitor::Station& st, LinkState& link) {
   StopSweep(st, link);
   const auto number =
       st.ports.dialogs.Input("Записать в телефонную книгу", " введите 10 значный номер", "");
-  if (!number || common::CharCount(*number) != 10) {
+  if (!number || !monitor::PhoneSet(*number)) {
     st.ports.dialogs.Inform("Введите 10 значный номер", "Ошибка ввода", common::BoxIcon::Error);
     return;
   }

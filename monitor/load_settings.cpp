@@ -4,10 +4,10 @@
 
 #include "common/line_file.h"
 #include "common/numbers.h"
-#include "common/text.h"
 #include "monitor/daily_archive.h"
 #include "monitor/journal.h"
 #include "monitor/object_table.h"
+#include "monitor/phone_number.h"
 #include "monitor/settings_files.h"
 #include "monitor/startup_files.h"
 
@@ -56,8 +56,8 @@ void LoadChannelPhones(Station& st) {
 void LoadSupportPhones(Station& st) {
   CreateIfMissing(st, kSupportPhonesFile, DefaultSupportPhones());
   const LineFile file = Read(st, kSupportPhonesFile, 2);
-  if (common::CharCount(file.Line(0)) == 10) st.form.Edit19.Text = file.Line(0);
-  if (file.Has(1) && common::CharCount(file.Line(1)) == 10) st.form.Edit2.Text = file.Line(1);
+  if (PhoneSet(file.Line(0))) st.form.Edit19.Text = file.Line(0);
+  if (file.Has(1) && PhoneSet(file.Line(1))) st.form.Edit2.Text = file.Line(1);
 }
 
 void LoadSignalTable(Station& st) {

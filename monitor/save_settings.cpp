@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "common/line_file.h"
-#include "common/text.h"
 #include "monitor/object_table.h"
+#include "monitor/phone_number.h"
 #include "monitor/settings_files.h"
 
 namespace monitor {
@@ -25,7 +25,7 @@ void SaveSignalTable(Station& st) {
 }
 
 void SavePhoneFiles(Station& st) {
-  if (common::CharCount(st.form.Edit19.Text) != 10) st.form.Edit19.Text.clear();
+  if (!PhoneSet(st.form.Edit19.Text)) st.form.Edit19.Text.clear();
   Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});
   for (int k = 1; k <= kChannels; ++k) {
     st.state.ChannelPhone[k] = st.form.StringGrid3.Cells(2, k);

@@ -7,19 +7,16 @@
 #include "monitor/alarm_sms.h"
 #include "monitor/archive_lines.h"
 #include "monitor/journal.h"
+#include "monitor/phone_number.h"
 
 namespace monitor {
 namespace {
 
-bool PhoneSet(const TEdit& edit) {
-  return common::CharCount(edit.Text) == 10;
-}
-
 void RaiseAlarm(Station& st) {
   st.form.Timer5.Enabled = true;
   st.state.SirenOn = true;
-  if (!PhoneSet(st.form.Edit19) && !PhoneSet(st.form.Edit2)) CancelAlarmSms(st);
-  if (PhoneSet(st.form.Edit19) || PhoneSet(st.form.Edit2)) {
+  if (!PhoneSet(st.form.Edit19.Text) && !PhoneSet(st.form.Edit2.Text)) CancelAlarmSms(st);
+  if (PhoneSet(st.form.Edit19.Text) || PhoneSet(st.form.Edit2.Text)) {
     if (!st.state.SmsAlarmArmed) st.state.SmsAlarmText.clear();
     st.state.SmsAlarmArmed = true;
   }
