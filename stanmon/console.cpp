@@ -8,10 +8,6 @@
 #include "links/modem_menu.h"
 #include "links/rs485_poll.h"
 #include "links/siren.h"
-#include "links/timer1_timer.h"
-#include "links/timer2_timer.h"
-#include "links/timer5_timer.h"
-#include "links/timer6_timer.h"
 #include "monitor/archive_commands.h"
 #include "monitor/caught_error.h"
 #include "monitor/demonstration.h"
@@ -20,8 +16,7 @@
 #include "monitor/plan_view.h"
 #include "monitor/save_settings.h"
 #include "monitor/siren_switch.h"
-#include "monitor/timer3_timer.h"
-#include "monitor/timer4_timer.h"
+#include "stanmon/ticks.h"
 
 namespace stanmon {
 
