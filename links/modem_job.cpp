@@ -7,6 +7,12 @@
 namespace links {
 namespace {
 
+// A job command went out: the "answered" lamp off, the "in progress" lamp on.
+void ShowJobInProgress(monitor::Station& st) {
+  st.form.Image[monitor::kModemAnsweredLamp].Visible = false;
+  st.form.Image[monitor::kJobLamp].Visible = true;
+}
+
 // A job command goes out: panel 3 names it, the lamps show it in progress. False
 // when the line did not take it; the job then stays for the next tick.
 bool SendJobCommand(monitor::Station& st, const std::string& command, ModemJob job) {
@@ -14,7 +20,7 @@ bool SendJobCommand(monitor::Station& st, const std::string& command, ModemJob j
   st.form.StatusBar1[monitor::kModemOutPanel].Text =
       std::string(ModemJobPanelText(job)) + st.state.SmsIndex;
   ShowJobInProgress(st);
-  st.state.StatusClearCountdown = kStatusClearTicks;
+  st.state.StatusClearCountdown = monitor::kStatusClearTicks;
   return true;
 }
 

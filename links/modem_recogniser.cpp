@@ -19,7 +19,7 @@ constexpr std::int32_t kLongIdleRead = 50;
 
 void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
   st.form.StatusBar1[monitor::kModemInPanel].Text = text;
-  if (countdown) st.state.StatusClearCountdown = kStatusClearTicks;
+  if (countdown) st.state.StatusClearCountdown = monitor::kStatusClearTicks;
 }
 
 // The modem's start-up message: a sweep of the SIM follows.

@@ -66,7 +66,7 @@ void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_
   ModemState& modem = link.modem;
   if (Collected(modem).substr(header).starts_with("+CMGR: 0,,0\r\n")) {
     st.form.StatusBar1[monitor::kModemInPanel].Text = "NO SMS";
-    st.state.StatusClearCountdown = kStatusClearTicks;
+    st.state.StatusClearCountdown = monitor::kStatusClearTicks;
     EndReadJob(link);
     return;
   }

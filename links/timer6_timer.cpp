@@ -26,7 +26,7 @@ void Timer6Timer(monitor::Station& st, LinkState& link) {
     modem.ModemRequest = ModemJob::ReadQueued;
     st.form.Timer1.Enabled = true;
     --s.SmsScanSlot;
-    s.StatusClearCountdown = kStatusClearTicks;
+    s.StatusClearCountdown = monitor::kStatusClearTicks;
   }
   st.form.Timer6.Enabled = true;
 }

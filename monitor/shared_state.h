@@ -47,6 +47,9 @@ constexpr std::string_view Rs485PollingText(Rs485Polling polling) {
 
 inline constexpr std::size_t kModemTxBufferSize = 301;
 inline constexpr int kSmsChargeRing = 16;  // the slots of SmsChargeQueue that are written
+// The countdown the modem dialogue sets whenever it shows modem traffic in status
+// panels 3 and 4; the main cycle clears them on the ninth pass after (about 2.3 s).
+inline constexpr std::int32_t kStatusClearTicks = 10;
 
 // Who has the modem in its SMS text prompt: "AT+CMGS=" went out and its text has
 // not. Until the Ctrl-Z the modem takes every byte as message text.
@@ -87,7 +90,7 @@ struct SharedState {
   bool ModemReady = false;  // the modem has answered "OK" at least once
   std::string SmsIndex;     // SIM slot of the modem job, decimal text
   std::uint8_t SmsScanSlot = 0;
-  std::int32_t StatusClearCountdown = 0;
+  std::int32_t StatusClearCountdown = 0;  // main-cycle passes until panels 3 and 4 are cleared
 
   PerChannel<std::string> ChannelPhone;  // phone of channel k; "RS485" for 1..4
 
