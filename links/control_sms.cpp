@@ -15,7 +15,8 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
   monitor::SharedState& s = st.state;
   SmsSendState& sms = link.sms;
   ++sms.GsmChannelCursor;
-  if (sms.GsmChannelCursor < 5 || sms.GsmChannelCursor > 16) sms.GsmChannelCursor = 5;
+  if (!monitor::IsGsmChannel(sms.GsmChannelCursor))
+    sms.GsmChannelCursor = monitor::kFirstGsmChannel;
   // The modem waits for the text of the command sent on the last tick: it goes out
   // now, whatever the job and the alarm, or the next command would go into it.
   if (!s.ControlSmsText.empty()) {

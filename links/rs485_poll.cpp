@@ -18,7 +18,7 @@ constexpr std::uint8_t kRequestStart = 0xAA;
 constexpr std::uint8_t kRequestCode = 0x45;
 constexpr std::uint8_t kAnswerStart = 0x55;
 constexpr std::size_t kAnswerSize = 6;
-constexpr int kLastAddress = 4;
+constexpr int kLastAddress = monitor::kLastRs485Channel;  // a device's address is its channel
 // Link ages of the RS485 channels at a start and a stop of polling: both above
 // the frame's limit, so the frames turn grey until a channel answers.
 constexpr std::uint8_t kPollStartAge = 110;

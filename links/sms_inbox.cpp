@@ -38,7 +38,8 @@ void AcceptSmsReport(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
   s.RxGsm.Channel = 0;
   for (int row = monitor::kChannels; row >= 1; --row) {
-    if (st.form.StringGrid3.Cells(2, row) == link.modem.SmsSender) s.RxGsm.Channel = row;
+    if (st.form.StringGrid3.Cells(monitor::kPhoneColumn, row) == link.modem.SmsSender)
+      s.RxGsm.Channel = row;
   }
   const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
   s.LinkAge[c] = 0;
@@ -61,7 +62,7 @@ void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) 
     // when it applies one; a flag left up for another channel would make every
     // pass write the RS485 set again.
     const int c = st.state.RxGsm.Channel;
-    if (c < 5 || c > monitor::kChannels) st.state.RxGsm.NewData = false;
+    if (!monitor::IsGsmChannel(c)) st.state.RxGsm.NewData = false;
   } else {
     st.state.RxGsm.Channel = 0;
   }

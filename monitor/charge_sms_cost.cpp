@@ -11,7 +11,7 @@ void ChargeSmsCost(Station& st, int slot) {
   const int c = st.state.SmsChargeQueue[slot];
   st.state.SmsChargeQueue[slot] = 0;
   if (c == 0 || c > kChannels || st.state.ChannelPhone[c].empty()) return;
-  std::string& balance = st.form.StringGrid3.Cells(3, c);
+  std::string& balance = st.form.StringGrid3.Cells(kBalanceColumn, c);
   if (balance.empty()) balance = "0";
   const double b = common::StrToFloat(balance);
   if (st.form.Edit1.Text.empty()) st.form.Edit1.Text = "1";

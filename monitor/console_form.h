@@ -46,6 +46,19 @@ constexpr int OutputBoxP2(int channel) {
   return 17 + 2 * channel;
 }
 
+// Columns of the signal table StringGrid1, row r for signal row r. The plan grid
+// StringGrid2, row k for signal k of the plan's channel, has a number column and
+// then the same description and status columns.
+inline constexpr int kAddressColumn = 0;
+inline constexpr int kDescriptionColumn = 1;
+inline constexpr int kStatusColumn = 2;  // "Вкл" or empty: the state of the signal
+inline constexpr int kTimeColumn = 3;    // when it was last received as on
+inline constexpr int kNumberColumn = 0;
+// Columns of the object table StringGrid3, row c for channel c, after its number column.
+inline constexpr int kObjectNameColumn = 1;
+inline constexpr int kPhoneColumn = 2;
+inline constexpr int kBalanceColumn = 3;
+
 // Pages of PageControl1, by index.
 inline constexpr int kPlanPage = 2;   // "Объект  "
 inline constexpr int kAboutPage = 3;  // " О программе ", whose memo is the archive viewer

@@ -18,11 +18,12 @@ void DemonstrationStep(Station& st) {
   st.state.LinkAge[kDemoChannel] = 0;
   std::int32_t& cursor = st.core.ChannelStamp[kDemoChannel];
   cursor = cursor + 1 > kSignalsPerChannel ? 1 : cursor + 1;
-  std::string& status = st.form.StringGrid1.Cells(2, SignalRow(kDemoChannel, cursor));
+  std::string& status = st.form.StringGrid1.Cells(kStatusColumn, SignalRow(kDemoChannel, cursor));
   status = status.empty() ? "Вкл" : "";
   if (st.core.PlanChannel == kDemoChannel) {
     for (int s = 1; s <= kSignalsPerChannel; ++s)
-      st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, SignalRow(kDemoChannel, s));
+      st.form.StringGrid2.Cells(kStatusColumn, s) =
+          st.form.StringGrid1.Cells(kStatusColumn, SignalRow(kDemoChannel, s));
   }
 }
 

@@ -14,9 +14,9 @@ constexpr std::uint8_t kHeldLinkAge = 101;
 }  // namespace
 
 void ShowChannelSignals(Station& st, int channel) {
-  for (int s = 1; s <= 16; ++s) {
+  for (int s = 1; s <= kSignalsPerChannel; ++s) {
     const int r = SignalRow(channel, s);
-    const bool lit = !st.form.StringGrid1.Cells(2, r).empty();
+    const bool lit = !st.form.StringGrid1.Cells(kStatusColumn, r).empty();
     st.form.Shape[r].Brush = !lit ? clBtnFace : s <= 12 ? clRed : clGreen;
   }
   st.core.ShownStamp[channel] = st.core.ChannelStamp[channel];
@@ -31,10 +31,10 @@ void UpdateLinkFrame(Station& st, int channel) {
 }
 
 void SyncOutputCheckBoxes(Station& st) {
-  for (int c = 5; c <= kChannels; ++c) {
+  for (int c = kFirstGsmChannel; c <= kChannels; ++c) {
     if (st.state.OutputChanged[c].P1) st.form.Timer5.Enabled = true;
   }
-  for (int c = 5; c <= kChannels; ++c) {
+  for (int c = kFirstGsmChannel; c <= kChannels; ++c) {
     if (st.state.OutputChanged[c].P2) st.form.Timer5.Enabled = true;
   }
   for (int c = 1; c <= kChannels; ++c) {

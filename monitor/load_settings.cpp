@@ -49,7 +49,7 @@ void ClearStatusSnapshots(Station& st) {
 void LoadChannelPhones(Station& st) {
   CreateIfMissing(st, kChannelPhonesFile, DefaultChannelPhones());
   const LineFile file = Read(st, kChannelPhonesFile, 32);
-  for (int k = 1; k <= 16; ++k) st.state.ChannelPhone[k] = file.Line(2 * k - 1);
+  for (int k = 1; k <= kChannels; ++k) st.state.ChannelPhone[k] = file.Line(2 * k - 1);
   ShowChannelPhones(st);
 }
 
@@ -63,14 +63,14 @@ void LoadSupportPhones(Station& st) {
 void LoadSignalTable(Station& st) {
   CreateIfMissing(st, kSignalTableFile, DefaultSignalTable());
   TStringGrid& grid = st.form.StringGrid1;
-  grid.Cells(0, 0) = "№";
-  grid.Cells(1, 0) = "Описание сигналов";
-  grid.Cells(2, 0) = "";
-  grid.Cells(3, 0) = "Время";
+  grid.Cells(kAddressColumn, 0) = "№";
+  grid.Cells(kDescriptionColumn, 0) = "Описание сигналов";
+  grid.Cells(kStatusColumn, 0) = "";
+  grid.Cells(kTimeColumn, 0) = "Время";
   const LineFile file = Read(st, kSignalTableFile, 2 * kSignalRows);
   for (int r = 1; r <= kSignalRows; ++r) {
-    grid.Cells(0, r) = file.Line(2 * r - 2);
-    grid.Cells(1, r) = file.Line(2 * r - 1);
+    grid.Cells(kAddressColumn, r) = file.Line(2 * r - 2);
+    grid.Cells(kDescriptionColumn, r) = file.Line(2 * r - 1);
   }
 }
 
@@ -79,28 +79,30 @@ void LoadSignalTable(Station& st) {
 void FillPlanGridFrame(Station& st) {
   if (st.core.PlanShown) return;
   TStringGrid& plan = st.form.StringGrid2;
-  plan.Cells(0, 0) = "№";
-  plan.Cells(1, 0) = "  Название ";
-  for (int k = 1; k <= 16; ++k) plan.Cells(0, k) = std::to_string(k);
+  plan.Cells(kNumberColumn, 0) = "№";
+  plan.Cells(kDescriptionColumn, 0) = "  Название ";
+  for (int k = 1; k <= kSignalsPerChannel; ++k) plan.Cells(kNumberColumn, k) = std::to_string(k);
 }
 
 void FillPlanGridDescriptions(Station& st) {
   if (st.core.PlanShown) return;
-  for (int s = 1; s <= 16; ++s) st.form.StringGrid2.Cells(1, s) = st.form.StringGrid1.Cells(1, s);
+  for (int s = 1; s <= kSignalsPerChannel; ++s)
+    st.form.StringGrid2.Cells(kDescriptionColumn, s) =
+        st.form.StringGrid1.Cells(kDescriptionColumn, s);
 }
 
 void LoadObjectNames(Station& st) {
   CreateIfMissing(st, kObjectNamesFile, DefaultObjectNames());
   TStringGrid& objects = st.form.StringGrid3;
-  objects.Cells(0, 0) = "№";
-  objects.Cells(1, 0) = "  Название ";
-  objects.Cells(2, 0) = "Номер тел.";
-  objects.Cells(3, 0) = "Баланс";
+  objects.Cells(kNumberColumn, 0) = "№";
+  objects.Cells(kObjectNameColumn, 0) = "  Название ";
+  objects.Cells(kPhoneColumn, 0) = "Номер тел.";
+  objects.Cells(kBalanceColumn, 0) = "Баланс";
   FillPlanGridFrame(st);
   const LineFile file = Read(st, kObjectNamesFile, kChannels);
   for (int c = 1; c <= kChannels; ++c) {
-    objects.Cells(1, c) = file.Line(c - 1);
-    objects.Cells(0, c) = std::to_string(c);
+    objects.Cells(kObjectNameColumn, c) = file.Line(c - 1);
+    objects.Cells(kNumberColumn, c) = std::to_string(c);
   }
   ShowChannelCaptions(st);
 }
@@ -123,7 +125,8 @@ void LoadBalances(Station& st) {
   CreateIfMissing(st, kBalancesFile, DefaultBalances());
   FillPlanGridDescriptions(st);
   const LineFile file = Read(st, kBalancesFile, kChannels + 1);
-  for (int c = 1; c <= kChannels; ++c) st.form.StringGrid3.Cells(3, c) = file.Line(c - 1);
+  for (int c = 1; c <= kChannels; ++c)
+    st.form.StringGrid3.Cells(kBalanceColumn, c) = file.Line(c - 1);
   const std::string price = file.Line(16);
   st.form.Edit1.Text = price.empty() ? "190" : price;
 }
@@ -134,8 +137,8 @@ void LoadBalances(Station& st) {
 void CheckLowBalance(Station& st) {
   int low_channel = 0;
   double low_balance = 0;
-  for (int c = 16; c >= 1; --c) {
-    std::string text = st.form.StringGrid3.Cells(3, c);
+  for (int c = kChannels; c >= 1; --c) {
+    std::string text = st.form.StringGrid3.Cells(kBalanceColumn, c);
     if (text.empty()) text = "10000";
     const double balance = common::StrToFloat(text);
     if (balance < 1000) {

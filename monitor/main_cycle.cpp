@@ -17,7 +17,7 @@ constexpr std::uint8_t kModemRetryPasses = 30;
 
 void TakeStatusSnapshot(Station& st) {
   for (int r = 1; r <= kSignalRows; ++r) {
-    st.core.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(2, r), 3);
+    st.core.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(kStatusColumn, r), 3);
   }
 }
 

@@ -22,6 +22,16 @@ constexpr int ChannelOfRow(int row) {
   return (row - 1) / kSignalsPerChannel + 1;
 }
 
+// Channels 1..4 are devices on the RS485 line; 5..16 are GSM objects that report by SMS.
+inline constexpr int kLastRs485Channel = 4;
+inline constexpr int kFirstGsmChannel = 5;
+constexpr bool IsRs485Channel(int channel) {
+  return channel >= 1 && channel <= kLastRs485Channel;
+}
+constexpr bool IsGsmChannel(int channel) {
+  return channel >= kFirstGsmChannel && channel <= kChannels;
+}
+
 // A table with one entry for each number 1..Last, reached by the number itself.
 // Entry 0 exists too and holds nothing, unless the table names it as a scratch
 // slot; begin() and end() walk every entry, entry 0 included.

@@ -13,15 +13,15 @@ TImage& Marker(Station& st, int k) {
 void ReadMarkers(Station& st, int channel) {
   const common::PlanMarkers markers =
       common::ReadPlanSettingsFile(st.File(PlanSettingsFileName(channel)));
-  for (int k = 1; k <= 16; ++k) {
+  for (int k = 1; k <= kSignalsPerChannel; ++k) {
     st.core.MarkerX[k] = markers[k - 1].x;
     st.core.MarkerY[k] = markers[k - 1].y;
   }
 }
 
 void PlaceZoneMarkers(Station& st) {
-  for (int k = 1; k <= 16; ++k) Marker(st, k).Visible = false;
-  for (int k = 1; k <= 16; ++k) {
+  for (int k = 1; k <= kSignalsPerChannel; ++k) Marker(st, k).Visible = false;
+  for (int k = 1; k <= kSignalsPerChannel; ++k) {
     Marker(st, k).Left = st.core.MarkerX[k];
     Marker(st, k).Top = st.core.MarkerY[k];
   }
@@ -44,7 +44,7 @@ void LoadPlanPicture(Station& st, int channel) {
 
 void LoadPlanMarkers(Station& st) {
   if (!common::FileExists(st.File(PlanSettingsFileName(1)))) {
-    for (int n = 1; n <= 16; ++n) {
+    for (int n = 1; n <= kChannels; ++n) {
       common::WritePlanSettingsFile(st.File(PlanSettingsFileName(n)), common::DefaultPlanMarkers());
     }
   }
@@ -58,10 +58,13 @@ void ShowObjectPlan(Station& st, int channel) {
   PlaceZoneMarkers(st);
   st.core.PlanShown = true;
   st.form.Timer4.Enabled = true;
-  st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, channel);
-  for (int r = 1; r <= 16; ++r) {
-    st.form.StringGrid2.Cells(1, r) = st.form.StringGrid1.Cells(1, SignalRow(channel, r));
-    st.form.StringGrid2.Cells(2, r) = st.form.StringGrid1.Cells(2, SignalRow(channel, r));
+  st.form.StringGrid2.Cells(kDescriptionColumn, 0) =
+      st.form.StringGrid3.Cells(kObjectNameColumn, channel);
+  for (int r = 1; r <= kSignalsPerChannel; ++r) {
+    st.form.StringGrid2.Cells(kDescriptionColumn, r) =
+        st.form.StringGrid1.Cells(kDescriptionColumn, SignalRow(channel, r));
+    st.form.StringGrid2.Cells(kStatusColumn, r) =
+        st.form.StringGrid1.Cells(kStatusColumn, SignalRow(channel, r));
   }
 }
 

@@ -18,8 +18,8 @@ void Write(Station& st, const char* name, const std::vector<std::string>& lines)
 void SaveSignalTable(Station& st) {
   std::vector<std::string> lines;
   for (int r = 1; r <= kSignalRows; ++r) {
-    lines.push_back(st.form.StringGrid1.Cells(0, r));
-    lines.push_back(st.form.StringGrid1.Cells(1, r));
+    lines.push_back(st.form.StringGrid1.Cells(kAddressColumn, r));
+    lines.push_back(st.form.StringGrid1.Cells(kDescriptionColumn, r));
   }
   Write(st, kSignalTableFile, lines);
 }
@@ -28,7 +28,7 @@ void SavePhoneFiles(Station& st) {
   if (!PhoneSet(st.form.Edit19.Text)) st.form.Edit19.Text.clear();
   Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});
   for (int k = 1; k <= kChannels; ++k) {
-    st.state.ChannelPhone[k] = st.form.StringGrid3.Cells(2, k);
+    st.state.ChannelPhone[k] = st.form.StringGrid3.Cells(kPhoneColumn, k);
   }
   std::vector<std::string> lines;
   for (int k = 1; k <= kChannels; ++k) {
@@ -41,7 +41,8 @@ void SavePhoneFiles(Station& st) {
 
 void SaveObjectNames(Station& st) {
   std::vector<std::string> lines;
-  for (int c = 1; c <= kChannels; ++c) lines.push_back(st.form.StringGrid3.Cells(1, c));
+  for (int c = 1; c <= kChannels; ++c)
+    lines.push_back(st.form.StringGrid3.Cells(kObjectNameColumn, c));
   Write(st, kObjectNamesFile, lines);
   ShowChannelCaptions(st);
 }
@@ -70,7 +71,8 @@ void ToolButton7Click(Station& st) {
 
 void SaveBalances(Station& st) {
   std::vector<std::string> lines;
-  for (int c = 1; c <= kChannels; ++c) lines.push_back(st.form.StringGrid3.Cells(3, c));
+  for (int c = 1; c <= kChannels; ++c)
+    lines.push_back(st.form.StringGrid3.Cells(kBalanceColumn, c));
   lines.push_back(st.form.Edit1.Text);
   Write(st, kBalancesFile, lines);
 }

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "monitor/numbering.h"
+
 namespace monitor {
 namespace {
 
@@ -23,7 +25,7 @@ std::vector<std::string> DefaultSignalTable() {
 
 std::vector<std::string> DefaultObjectNames() {
   std::vector<std::string> lines;
-  for (int c = 1; c <= 16; ++c) lines.push_back(" ЦТП " + std::to_string(c));
+  for (int c = 1; c <= kChannels; ++c) lines.push_back(" ЦТП " + std::to_string(c));
   return lines;
 }
 

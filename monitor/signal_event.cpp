@@ -38,11 +38,11 @@ void HandleSignalEvent(Station& st, int r) {
   ScrollJournal(f);
   if (core.CurStatus[r] == "Вкл" && core.PrevStatus[r].empty()) RaiseAlarm(st);
   core.PrevStatus[r] = core.CurStatus[r];
-  const std::string object = f.StringGrid3.Cells(1, c);
+  const std::string object = f.StringGrid3.Cells(kObjectNameColumn, c);
   const std::string status = core.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";
   const std::string op = EventOperator(f);
-  const std::string address = common::FirstChars(f.StringGrid1.Cells(0, r), 10);
-  const std::string description = f.StringGrid1.Cells(1, r);
+  const std::string address = common::FirstChars(f.StringGrid1.Cells(kAddressColumn, r), 10);
+  const std::string description = f.StringGrid1.Cells(kDescriptionColumn, r);
   const std::string line = EventLine(common::FormatDateTime(st.ports.clock.Now()), op, object,
                                      address, status, description);
   const std::array<std::string, 7> journal_row = {

@@ -13,7 +13,7 @@ TImage& Marker(Station& st, int k) {
 
 // The markers follow the plan grid's status column, not the signal table.
 bool SignalShownOn(const Station& st, int k) {
-  return !st.form.StringGrid2.Cells(2, k).empty();
+  return !st.form.StringGrid2.Cells(kStatusColumn, k).empty();
 }
 
 }  // namespace
