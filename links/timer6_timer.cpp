@@ -1,7 +1,6 @@
 #include "links/timer6_timer.h"
 
 #include "links/alarm_schedule.h"
-#include "links/modem_rx.h"
 #include "links/read_answer.h"
 
 namespace links {

@@ -8,9 +8,10 @@
 #include <string>
 
 #include "monitor/numbering.h"
-#include "monitor/shared_state.h"
 
 namespace monitor {
+
+inline constexpr std::size_t kModemTxBufferSize = 301;
 
 struct CoreState {
   // The main cycle.

@@ -16,6 +16,9 @@ namespace {
 
 using common::LineFile;
 
+// A balance below this many kopecks is reported once; an empty one counts as the default.
+constexpr double kLowBalance = 1000;
+
 // Writes a settings file's default content when the file is missing.
 void CreateIfMissing(Station& st, const char* name, const std::vector<std::string>& defaults) {
   const auto path = st.File(name);
@@ -113,9 +116,9 @@ void LoadOperatorList(Station& st) {
   CreateIfMissing(st, kOperatorListFile, DefaultOperatorList());
   TStringGrid& grid = st.form.StringGrid4;
   grid.Cells(0, 0) = "             Список операторов";
-  const LineFile file = Read(st, kOperatorListFile, 6);
+  const LineFile file = Read(st, kOperatorListFile, kOperators);
   st.form.ComboBox1.Items.clear();
-  for (int k = 1; k <= 6; ++k) {
+  for (int k = 1; k <= kOperators; ++k) {
     grid.Cells(0, k) = file.Line(k - 1);
     st.form.ComboBox1.Items.push_back(file.Line(k - 1));
   }
@@ -127,8 +130,8 @@ void LoadBalances(Station& st) {
   const LineFile file = Read(st, kBalancesFile, kChannels + 1);
   for (int c = 1; c <= kChannels; ++c)
     st.form.StringGrid3.Cells(kBalanceColumn, c) = file.Line(c - 1);
-  const std::string price = file.Line(16);
-  st.form.Edit1.Text = price.empty() ? "190" : price;
+  const std::string price = file.Line(kChannels);
+  st.form.Edit1.Text = price.empty() ? kDefaultSmsPrice : price;
 }
 
 // Shown once per run. At start-up the message holds the rest of the start-up;
@@ -139,9 +142,9 @@ void CheckLowBalance(Station& st) {
   double low_balance = 0;
   for (int c = kChannels; c >= 1; --c) {
     std::string text = st.form.StringGrid3.Cells(kBalanceColumn, c);
-    if (text.empty()) text = "10000";
+    if (text.empty()) text = kDefaultBalance;
     const double balance = common::StrToFloat(text);
-    if (balance < 1000) {
+    if (balance < kLowBalance) {
       low_channel = c;
       low_balance = balance;
     }

@@ -50,7 +50,7 @@ void SaveObjectNames(Station& st) {
 void SaveOperatorList(Station& st) {
   st.form.ComboBox1.Items.clear();
   std::vector<std::string> names;
-  for (int k = 1; k <= 6; ++k) names.push_back(st.form.StringGrid4.Cells(0, k));
+  for (int k = 1; k <= kOperators; ++k) names.push_back(st.form.StringGrid4.Cells(0, k));
   Write(st, kOperatorListFile, names);
   st.form.ComboBox1.Items = names;
 }

@@ -34,8 +34,8 @@ std::vector<std::string> DefaultOperatorList() {
 }
 
 std::vector<std::string> DefaultBalances() {
-  std::vector<std::string> lines(16, "10000");
-  lines.push_back("190");
+  std::vector<std::string> lines(kChannels, kDefaultBalance);
+  lines.push_back(kDefaultSmsPrice);
   return lines;
 }
 

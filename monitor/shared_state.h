@@ -1,5 +1,6 @@
-// The state the console's parts share beyond the window's controls. Everything
-// starts as zero or empty; the first main-cycle tick sets the start-up values.
+// The state that the console's core and its field side hand each other beyond the
+// window's controls. Everything starts as zero or empty; the first main-cycle tick
+// sets the start-up values.
 #pragma once
 
 #include <array>
@@ -45,7 +46,6 @@ constexpr std::string_view Rs485PollingText(Rs485Polling polling) {
   return "";
 }
 
-inline constexpr std::size_t kModemTxBufferSize = 301;
 inline constexpr int kSmsChargeRing = 16;  // the slots of SmsChargeQueue that are written
 // The countdown the modem dialogue sets whenever it shows modem traffic in status
 // panels 3 and 4; the main cycle clears them on the ninth pass after (about 2.3 s).
