@@ -18,11 +18,6 @@ std::string Now(monitor::Station& st) {
   return common::FormatDateTime(st.ports.clock.Now());
 }
 
-// The archive line of an alarm SMS whose bytes did not all go out.
-std::string AlarmSmsNotSentLine(const std::string& date_time, const std::string& phone) {
-  return date_time + " Не отправлен SMS запрос на телефон поддержки : " + phone;
-}
-
 // Neither line goes into an SMS of the operator's that waits for its text; like
 // any step whose conditions fail, it is not made up later.
 void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& phone) {
@@ -44,7 +39,8 @@ bool SendAlarmText(monitor::Station& st, LinkState& link) {
 
 // Only an SMS whose bytes the line took is recorded as sent.
 std::string AlarmArchiveLine(monitor::Station& st, bool sent, const std::string& phone) {
-  return sent ? monitor::AlarmSmsLine(Now(st), phone) : AlarmSmsNotSentLine(Now(st), phone);
+  return sent ? monitor::AlarmSmsLine(Now(st), phone)
+              : monitor::AlarmSmsNotSentLine(Now(st), phone);
 }
 
 void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone1,
