@@ -30,3 +30,14 @@ void SixteenRowsChanging(benchmark::State& state) {
 BENCHMARK(SixteenRowsChanging);
 
 }  // namespace
+
+// The window's render gate on a tick that changed nothing: the whole form
+// compared with its last shown copy.
+void UnchangedFormCompared(benchmark::State& state) {
+  testing_support::FakePorts fakes;
+  monitor::Station st{fakes.Ports()};
+  monitor::Timer3Timer(st);
+  const monitor::ConsoleForm shown = st.form;
+  for (auto _ : state) benchmark::DoNotOptimize(shown == st.form);
+}
+BENCHMARK(UnchangedFormCompared);

@@ -17,6 +17,8 @@ namespace common {
 struct Timer {
   bool Enabled = false;
   int Interval = 1000;  // milliseconds
+
+  friend bool operator==(const Timer&, const Timer&) = default;
 };
 
 class TimerBank {

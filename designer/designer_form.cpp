@@ -38,15 +38,10 @@ std::vector<TToolButton> MakeToolBar() {
 }
 
 TStringGrid MakeCoordinateGrid() {
-  TStringGrid grid;
-  grid.ColCount = 3;
-  grid.RowCount = kMarkers + 1;
-  grid.FixedRows = 1;
+  TStringGrid grid(3, kMarkers + 1, 0, 1, {41, 63, 59});
   grid.DefaultRowHeight = 16;
-  grid.ColWidths = {41, 63, 59};
   grid.FixedColor = clAqua;
   grid.Editable = true;
-  grid.cells.resize(static_cast<std::size_t>(grid.ColCount * grid.RowCount));
   return grid;
 }
 

@@ -1,6 +1,7 @@
 #include "links/sms_inbox.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "common/cp1251.h"
 #include "links/modem_rx.h"
@@ -38,7 +39,8 @@ void AcceptSmsReport(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
   s.RxGsm.Channel = 0;
   for (int row = monitor::kChannels; row >= 1; --row) {
-    if (st.form.StringGrid3.Cells(monitor::kPhoneColumn, row) == link.modem.SmsSender)
+    if (std::as_const(st.form.StringGrid3).Cells(monitor::kPhoneColumn, row) ==
+        link.modem.SmsSender)
       s.RxGsm.Channel = row;
   }
   const auto c = static_cast<std::size_t>(s.RxGsm.Channel);

@@ -127,6 +127,8 @@ struct ConsoleForm {
 
   // The menu entry of that name, or nullptr.
   TMenuItem* FindMenuItem(const std::string& name);
+
+  friend bool operator==(const ConsoleForm&, const ConsoleForm&) = default;
 };
 
 // The window as designed, before anything is loaded.

@@ -31,17 +31,23 @@ struct TEdit {
   std::string Text;
   std::string Hint;
   bool Bold = false;
+
+  friend bool operator==(const TEdit&, const TEdit&) = default;
 };
 
 struct TButton {
   std::string Caption;
   std::string Hint;
+
+  friend bool operator==(const TButton&, const TButton&) = default;
 };
 
 struct TCheckBox {
   std::string Caption;
   bool Checked = false;
   Color Background = clBtnFace;
+
+  friend bool operator==(const TCheckBox&, const TCheckBox&) = default;
 };
 
 struct TComboBox {
@@ -49,44 +55,62 @@ struct TComboBox {
   std::vector<std::string> Items;
   std::string Hint;
   bool Bold = false;
+
+  friend bool operator==(const TComboBox&, const TComboBox&) = default;
 };
 
 struct TGroupBox {
   std::string Caption;
   Color Background = clBtnFace;
+
+  friend bool operator==(const TGroupBox&, const TGroupBox&) = default;
 };
 
 // An ellipse shape with a settable fill.
 struct TShape {
   Color Brush = clBtnFace;
+
+  friend bool operator==(const TShape&, const TShape&) = default;
 };
 
 struct TMemo {
   std::vector<std::string> Lines;
+
+  friend bool operator==(const TMemo&, const TMemo&) = default;
 };
 
 struct TTabSheet {
   std::string Caption;
+
+  friend bool operator==(const TTabSheet&, const TTabSheet&) = default;
 };
 
 struct TMediaPlayer {
   std::string FileName;
   bool Open = false;  // the device has been opened
+
+  friend bool operator==(const TMediaPlayer&, const TMediaPlayer&) = default;
 };
 
 struct TDateTimePicker {
   common::DateTime DateTime;
   std::string Hint;
+
+  friend bool operator==(const TDateTimePicker&, const TDateTimePicker&) = default;
 };
 
 struct TUpDown {
   int Min = 0;
   int Position = 0;
+
+  friend bool operator==(const TUpDown&, const TUpDown&) = default;
 };
 
 struct TGauge {
   int Progress = 0;
   Color ForeColor = clRed;
+
+  friend bool operator==(const TGauge&, const TGauge&) = default;
 };
 
 }  // namespace monitor

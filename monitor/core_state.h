@@ -5,6 +5,8 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
+#include <optional>
 #include <string>
 
 #include "monitor/numbering.h"
@@ -19,8 +21,13 @@ struct CoreState {
   PerChannel<std::int32_t> ShownStamp;    // the stamp last drawn on channel c
   PerSignalRow<std::string> CurStatus;    // first 3 characters of row r's status, this pass
   PerSignalRow<std::string> PrevStatus;   // the same at row r's last change
+  // The signal table's write count when CurStatus was taken from it; empty once
+  // CurStatus has been cleared. While it holds, the table has no new status.
+  std::optional<std::uint64_t> CurStatusTakenAt;
+  bool StatusChangesHandled = false;  // every row differing from PrevStatus has been handled
   std::uint8_t OperatorReminderTicks = 0;
   std::string ArchiveFileName;
+  std::filesystem::path ArchivePath;  // the file named ArchiveFileName in the working folder
 
   // The modem output buffer.
   std::string PortName;

@@ -1,5 +1,8 @@
 #include "monitor/daily_archive.h"
 
+#include <string>
+#include <utility>
+
 #include "common/line_file.h"
 #include "common/platform_error.h"
 #include "monitor/archive_lines.h"
@@ -18,9 +21,15 @@ std::string ArchiveFileNameFor(const common::DateTime& date) {
          WithLeadingZero(date.day) + ".txt";
 }
 
+// The file's path is built anew only when its name has changed; whether the
+// file exists is asked on every pass.
 void PrepareDailyArchive(Station& st) {
-  st.core.ArchiveFileName = ArchiveFileNameFor(st.ports.clock.Now());
-  const auto path = st.File(st.core.ArchiveFileName);
+  std::string name = ArchiveFileNameFor(st.ports.clock.Now());
+  if (name != st.core.ArchiveFileName || st.core.ArchivePath.empty()) {
+    st.core.ArchivePath = st.File(name);
+    st.core.ArchiveFileName = std::move(name);
+  }
+  const auto& path = st.core.ArchivePath;
   if (!common::FileExists(path)) {
     try {
       common::CreateEmptyFile(path);

@@ -1,5 +1,7 @@
 #include "monitor/indicators.h"
 
+#include <utility>
+
 namespace monitor {
 namespace {
 
@@ -16,7 +18,7 @@ constexpr std::uint8_t kHeldLinkAge = 101;
 void ShowChannelSignals(Station& st, int channel) {
   for (int s = 1; s <= kSignalsPerChannel; ++s) {
     const int r = SignalRow(channel, s);
-    const bool lit = !st.form.StringGrid1.Cells(kStatusColumn, r).empty();
+    const bool lit = !std::as_const(st.form.StringGrid1).Cells(kStatusColumn, r).empty();
     st.form.Shape[r].Brush = !lit ? clBtnFace : s <= 12 ? clRed : clGreen;
   }
   st.core.ShownStamp[channel] = st.core.ChannelStamp[channel];

@@ -1,6 +1,7 @@
 #include "monitor/load_settings.h"
 
 #include <string>
+#include <utility>
 
 #include "common/line_file.h"
 #include "common/numbers.h"
@@ -47,6 +48,7 @@ void LoadHelp(Station& st) {
 void ClearStatusSnapshots(Station& st) {
   st.core.PrevStatus.fill("");
   st.core.CurStatus.fill("");
+  st.core.CurStatusTakenAt.reset();
 }
 
 void LoadChannelPhones(Station& st) {
@@ -141,7 +143,7 @@ void CheckLowBalance(Station& st) {
   int low_channel = 0;
   double low_balance = 0;
   for (int c = kChannels; c >= 1; --c) {
-    std::string text = st.form.StringGrid3.Cells(kBalanceColumn, c);
+    std::string text = std::as_const(st.form.StringGrid3).Cells(kBalanceColumn, c);
     if (text.empty()) text = kDefaultBalance;
     const double balance = common::StrToFloat(text);
     if (balance < kLowBalance) {

@@ -1,5 +1,8 @@
 #include "monitor/main_cycle.h"
 
+#include <string>
+#include <utility>
+
 #include "common/text.h"
 #include "monitor/charge_sms_cost.h"
 #include "monitor/daily_archive.h"
@@ -15,10 +18,29 @@ constexpr std::size_t kKeptSms = 30;
 // About every 7.5 s while the modem has not answered.
 constexpr std::uint8_t kModemRetryPasses = 30;
 
+// CurStatus can differ from the signal table only when the table has been
+// written since it was taken: otherwise the 256 cells are left unread.
 void TakeStatusSnapshot(Station& st) {
+  const TStringGrid& signals = st.form.StringGrid1;
+  CoreState& core = st.core;
+  if (core.CurStatusTakenAt == signals.Writes()) return;
+  core.CurStatusTakenAt = signals.Writes();
   for (int r = 1; r <= kSignalRows; ++r) {
-    st.core.CurStatus[r] = common::FirstChars(st.form.StringGrid1.Cells(kStatusColumn, r), 3);
+    std::string status = common::FirstChars(signals.Cells(kStatusColumn, r), 3);
+    if (status == core.CurStatus[r]) continue;
+    core.CurStatus[r] = std::move(status);
+    core.StatusChangesHandled = false;
   }
+}
+
+// Once every change has been handled, none is left to find until CurStatus
+// changes. An error that ends a row's event leaves the later rows to the next pass.
+void HandleStatusChanges(Station& st) {
+  if (st.core.StatusChangesHandled) return;
+  for (int r = 1; r <= kSignalRows; ++r) {
+    if (st.core.CurStatus[r] != st.core.PrevStatus[r]) HandleSignalEvent(st, r);
+  }
+  st.core.StatusChangesHandled = true;
 }
 
 // Keeps the newest received SMS: entries arrive at the top.
@@ -55,11 +77,9 @@ void RunMainCycle(Station& st) {
     if (st.core.ChannelStamp[c] != st.core.ShownStamp[c]) ShowChannelSignals(st, c);
   }
   for (int c = 1; c <= kChannels; ++c) UpdateLinkFrame(st, c);
-  for (int i = 0; i < 16; ++i) SyncOutputCheckBoxes(st);
+  SyncOutputCheckBoxes(st);  // each call covers every channel: a second would change nothing
   PrepareDailyArchive(st);
-  for (int r = 1; r <= kSignalRows; ++r) {
-    if (st.core.CurStatus[r] != st.core.PrevStatus[r]) HandleSignalEvent(st, r);
-  }
+  HandleStatusChanges(st);
   for (int slot = 0; slot <= kSmsChargeRing; ++slot) ChargeSmsCost(st, slot);
   TrimReceivedSmsList(st);
   RepeatModemAt(st);

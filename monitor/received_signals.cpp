@@ -1,5 +1,7 @@
 #include "monitor/received_signals.h"
 
+#include <utility>
+
 #include "common/clock.h"
 
 namespace monitor {
@@ -13,16 +15,18 @@ void ApplySet(Station& st, ReceivedSignals& set) {
     const int row = SignalRow(c, s);
     const bool on = static_cast<int>(set.Bits.size()) >= s && set.Bits[s - 1] == '1';
     if (on) {
-      signals.Cells(kStatusColumn, row) = "Вкл";
-      signals.Cells(kTimeColumn, row) = common::FormatTime(st.ports.clock.Now());
+      signals.SetCell(kStatusColumn, row, "Вкл");
+      signals.SetCell(kTimeColumn, row, common::FormatTime(st.ports.clock.Now()));
     } else {
-      signals.Cells(kStatusColumn, row).clear();
+      signals.SetCell(kStatusColumn, row, "");
     }
   }
   st.core.ChannelStamp[c] = set.Word;
   if (st.core.PlanChannel == c) {
-    for (int s = 1; s <= kSignalsPerChannel; ++s)
-      st.form.StringGrid2.Cells(kStatusColumn, s) = signals.Cells(kStatusColumn, SignalRow(c, s));
+    for (int s = 1; s <= kSignalsPerChannel; ++s) {
+      st.form.StringGrid2.SetCell(kStatusColumn, s,
+                                  std::as_const(signals).Cells(kStatusColumn, SignalRow(c, s)));
+    }
   }
 }
 

@@ -1,6 +1,7 @@
 #include "monitor/signal_event.h"
 
 #include <array>
+#include <utility>
 
 #include "common/clock.h"
 #include "common/text.h"
@@ -38,11 +39,12 @@ void HandleSignalEvent(Station& st, int r) {
   ScrollJournal(f);
   if (core.CurStatus[r] == "Вкл" && core.PrevStatus[r].empty()) RaiseAlarm(st);
   core.PrevStatus[r] = core.CurStatus[r];
-  const std::string object = f.StringGrid3.Cells(kObjectNameColumn, c);
+  const std::string object = std::as_const(f.StringGrid3).Cells(kObjectNameColumn, c);
   const std::string status = core.CurStatus[r] == "Вкл" ? "Вкл" : "Отк";
   const std::string op = EventOperator(f);
-  const std::string address = common::FirstChars(f.StringGrid1.Cells(kAddressColumn, r), 10);
-  const std::string description = f.StringGrid1.Cells(kDescriptionColumn, r);
+  const std::string address =
+      common::FirstChars(std::as_const(f.StringGrid1).Cells(kAddressColumn, r), 10);
+  const std::string description = std::as_const(f.StringGrid1).Cells(kDescriptionColumn, r);
   const std::string line = EventLine(common::FormatDateTime(st.ports.clock.Now()), op, object,
                                      address, status, description);
   const std::array<std::string, 7> journal_row = {

@@ -39,6 +39,10 @@ layer_prefixes=(
   "bench/memo_view stanmon_qt"
   "bench/modem_receive links"
   "bench/wrong_file stanplan_qt"
+  "bench/desk_ stanmon_qt"
+  "bench/proc_figures stanmon_qt"
+  "bench/floor_window stanmon_qt"
+  "bench/polling_start stanmon_qt"
   "bench/ monitor"
 )
 

@@ -24,7 +24,9 @@ using monitor::Station;
 
 Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
   AddTimer(station_.form.Timer1, [this] { links::Timer1Timer(station_, link_); });
-  AddTimer(station_.form.Timer2, [this] { links::Timer2Timer(station_, link_); });
+  AddTimer(
+      station_.form.Timer2, [this] { links::Timer2Timer(station_, link_); },
+      [this] { return link_.Rs485RxCount == 0 && link_.ModemRxCount == 0; });
   AddTimer(station_.form.Timer3, [this] { monitor::Timer3Timer(station_); });
   AddTimer(station_.form.Timer4, [this] { monitor::Timer4Timer(station_); });
   AddTimer(station_.form.Timer5, [this] { links::Timer5Timer(station_, link_); });
@@ -82,10 +84,12 @@ Console::Console(monitor::ConsolePorts ports) : station_(std::move(ports)) {
   }
 }
 
-void Console::AddTimer(common::Timer& timer, std::function<void()> handler) {
+void Console::AddTimer(common::Timer& timer, std::function<void()> handler,
+                       std::function<bool()> left_form_alone) {
   TimerSlot& slot = timer_slots_[std::to_string(timer_slots_.size())];
   slot.timer = &timer;
   slot.handler = std::move(handler);
+  slot.left_form_alone = std::move(left_form_alone);
   timers_.Add(timer, [this, &slot] { RunTick(slot); });
 }
 
@@ -94,11 +98,21 @@ void Console::AddTimer(common::Timer& timer, std::function<void()> handler) {
 // shown in the box once and in status panel 5 for as long as it repeats, and the
 // panel is cleared when the timer's tick completes cleanly again.
 void Console::RunTick(TimerSlot& slot) {
+  // Marked before the handler as well: a render in the event loop of a box the
+  // handler opens must show what the handler did before it.
+  if (!slot.left_form_alone) since_asked_ = SinceAsked::kMore;
   try {
     slot.handler();
+    const bool quiet = slot.left_form_alone && slot.left_form_alone() && slot.error.empty();
     if (!slot.error.empty()) monitor::ClearCaughtError(station_, slot.error);
     slot.error.clear();
+    if (!quiet) {
+      since_asked_ = SinceAsked::kMore;
+    } else if (since_asked_ == SinceAsked::kNothing) {
+      since_asked_ = SinceAsked::kOnlyQuietTicks;
+    }
   } catch (const std::exception& e) {
+    since_asked_ = SinceAsked::kMore;
     slot.timer->Enabled = true;
     const bool repeated = slot.error == e.what();
     slot.error = e.what();
@@ -111,11 +125,13 @@ void Console::RunTick(TimerSlot& slot) {
 bool Console::Click(const std::string& control) {
   const auto found = click_handlers_.find(control);
   if (found == click_handlers_.end()) return false;
+  since_asked_ = SinceAsked::kMore;
   try {
     found->second(station_);
   } catch (const std::exception& e) {
     ShowErrorBox(e.what());
   }
+  since_asked_ = SinceAsked::kMore;
   ShowPendingBoxes();
   return true;
 }
@@ -136,6 +152,13 @@ void Console::ShowLineNotice(const LineNotice& notice) {
     if (line != notice.line) text += "; " + down_text;
   }
   station_.form.StatusBar1[5].Text = text;
+  since_asked_ = SinceAsked::kMore;
+}
+
+bool Console::FormMayHaveChanged() {
+  const bool may = since_asked_ != SinceAsked::kOnlyQuietTicks;
+  since_asked_ = SinceAsked::kNothing;
+  return may;
 }
 
 void Console::ShowErrorBox(const std::string& text) {

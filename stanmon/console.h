@@ -37,14 +37,25 @@ class Console {
   // A line's transport reports a problem or its recovery (status panel 5).
   void ShowLineNotice(const LineNotice& notice);
 
+  // Whether the form may have changed since this was last asked. False only when
+  // every handler run since then was a receive tick that took no bytes from
+  // either line, which leaves the form as it was: the window, asking before it
+  // renders, then spares itself comparing the whole form ten times a second.
+  bool FormMayHaveChanged();
+
  private:
   struct TimerSlot {
     common::Timer* timer;
     std::function<void()> handler;
+    // After a tick: true when it cannot have changed the form. Empty: it may have.
+    std::function<bool()> left_form_alone;
     std::string error;  // the error that ended this timer's last tick; empty after a clean one
   };
+  // What has run since the window last asked whether the form may have changed.
+  enum class SinceAsked { kNothing, kOnlyQuietTicks, kMore };
 
-  void AddTimer(common::Timer& timer, std::function<void()> handler);
+  void AddTimer(common::Timer& timer, std::function<void()> handler,
+                std::function<bool()> left_form_alone = {});
   void RunTick(TimerSlot& slot);
   // Shows an error that ended a handler in the error box.
   void ShowErrorBox(const std::string& text);
@@ -57,6 +68,7 @@ class Console {
   std::map<std::string, TimerSlot> timer_slots_;
   std::map<std::string, std::function<void(monitor::Station&)>> click_handlers_;
   std::map<std::string, std::string> lines_down_;  // line name -> its last notice
+  SinceAsked since_asked_ = SinceAsked::kNothing;
 };
 
 }  // namespace stanmon

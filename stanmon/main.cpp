@@ -8,10 +8,10 @@
 #include "monitor/ports.h"
 #include "stanmon/console.h"
 #include "stanmon/qt/app_look.h"
+#include "stanmon/qt/lazy_sound.h"
 #include "stanmon/qt/main_window.h"
 #include "stanmon/qt/qt_report_printer.h"
 #include "stanmon/qt/qt_serial_line.h"
-#include "stanmon/qt/qt_sound.h"
 #include "stanmon/qt/serial_settings.h"
 
 namespace {
@@ -28,7 +28,7 @@ int ProgramEntry(int argc, char** argv) {
   stanmon::QtSerialLine modem(stanmon::SerialSettingsFromEnvironment(1), notice);
   stanmon::QtSerialLine rs485(stanmon::SerialSettingsFromEnvironment(2), notice);
   shell::QtDialogs dialogs;
-  stanmon::QtSound sound;
+  stanmon::LazySound sound(QApplication::applicationDirPath());
   shell::QtPicture picture;
   common::SystemClock clock;
   stanmon::QtReportPrinter printer(clock);

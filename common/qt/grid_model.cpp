@@ -16,7 +16,8 @@ GridModel::GridModel(common::TStringGrid& grid, CellEditing editing, QObject* pa
 
 // A grid whose cell list is short shows the missing cells empty.
 std::string_view GridModel::CellAt(size_t at) const {
-  return at < grid_.cells.size() ? std::string_view(grid_.cells[at]) : std::string_view();
+  const auto& cells = grid_.AllCells();
+  return at < cells.size() ? std::string_view(cells[at]) : std::string_view();
 }
 
 void GridModel::TakeShape() {
@@ -69,11 +70,12 @@ bool GridModel::setData(const QModelIndex& index, const QVariant& value, int rol
   // The grid may have changed shape since the views were told; then Sync resets first.
   if (grid_.ColCount != cols_ || grid_.RowCount != rows_) return false;
   const size_t at = static_cast<size_t>(index.row() * cols_ + index.column());
-  if (at >= grid_.cells.size()) return false;
+  if (at >= grid_.AllCells().size()) return false;
   const std::string text =
       editing_ == CellEditing::kLive ? SingleLine(value.toString()) : FromQ(value.toString());
-  if (editing_ == CellEditing::kLive && grid_.cells[at] == text && shown_[at] == text) return true;
-  grid_.cells[at] = text;
+  if (editing_ == CellEditing::kLive && grid_.AllCells()[at] == text && shown_[at] == text)
+    return true;
+  grid_.Cells(index.column(), index.row()) = text;
   shown_[at] = text;
   emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
   emit cellEdited();

@@ -5,7 +5,9 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "common/timer_bank.h"
 
@@ -25,6 +27,7 @@ class TimerDriver : public QObject {
 
  private:
   void OnTimeout();
+  void OnAboutToBlock();
   void SyncAndArm();
 
   common::TimerBank& bank_;
@@ -32,6 +35,8 @@ class TimerDriver : public QObject {
   QTimer timer_;
   QElapsedTimer clock_;
   bool started_ = false;
+  int handlers_running_ = 0;               // more than one while a handler's box runs another
+  std::optional<std::int64_t> armed_for_;  // the due time timer_ was last started for
 };
 
 }  // namespace shell

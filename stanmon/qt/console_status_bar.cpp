@@ -1,6 +1,7 @@
 #include "stanmon/qt/console_status_bar.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "common/qt/render_util.h"
 
@@ -22,6 +23,13 @@ ConsoleStatusBar::ConsoleStatusBar(const monitor::ConsoleForm& form, QWidget* pa
     panels_[i] = panel;
   }
   Render();
+  // The panels are fixed at the height the bar gives them, the height of their
+  // text. A panel whose size may change makes every new text lay out and repaint
+  // the whole bar, which on a polling desk is twice a second; only the last
+  // panel, which takes the width left, still does.
+  int height = fontMetrics().height();
+  for (QLabel* panel : panels_) height = std::max(height, panel->minimumSizeHint().height());
+  for (QLabel* panel : panels_) panel->setFixedHeight(height);
 }
 
 void ConsoleStatusBar::Render() {

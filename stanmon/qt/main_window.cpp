@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTabWidget>
+#include <array>
+#include <cstddef>
 #include <iterator>
 #include <optional>
 
@@ -44,7 +46,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
           console.timers(), [this] { Render(); }, this)) {
   monitor::ConsoleForm& form = console_.form();
   const WindowEvents events{[this](const std::string& control) { OnClick(control); },
-                            [this] { timers_->Refresh(); }};
+                            [this] { OnOperatorEvent(); }};
   setFixedSize(form.Width, form.Height);
   setContextMenuPolicy(Qt::PreventContextMenu);  // no tool-bar hiding menu
 
@@ -77,7 +79,7 @@ MainWindow::MainWindow(Console& console, QWidget* parent)
   connect(pages_, &QTabWidget::currentChanged, this, [this](int index) {
     if (index == console_.form().ActivePageIndex) return;  // the window's own rendering
     console_.form().ActivePageIndex = index;
-    timers_->Refresh();
+    OnOperatorEvent();
   });
   setCentralWidget(pages_);
   pages_->setFocus();  // not the date, which would open with its day selected
@@ -92,26 +94,112 @@ void MainWindow::OnClick(const std::string& control) {
     QCoreApplication::exit(0);
     return;
   }
+  OnOperatorEvent();
+}
+
+void MainWindow::OnOperatorEvent() {
+  shown_.reset();
   timers_->Refresh();
 }
 
-void MainWindow::Render() {
-  const monitor::ConsoleForm& form = console_.form();
-  const QString caption = ToQ(form.Caption);
-  if (windowTitle() != caption) setWindowTitle(caption);
-  menu_->Render();
-  tool_bar_->Render();
-  status_bar_->Render();
-  for (int i = 0; i < pages_->count(); ++i) {
-    const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
-    if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);
+namespace {
+
+using monitor::ConsoleForm;
+using monitor::TStringGrid;
+
+// Brings the members of the shown copy up to date with the form, comparing each
+// once; true when any of them differed.
+template <typename... Members>
+bool TakeChanged(const ConsoleForm& form, ConsoleForm& shown, Members ConsoleForm::*... members) {
+  bool changed = false;
+  const auto take = [&](auto member) {
+    if (shown.*member == form.*member) return;
+    shown.*member = form.*member;
+    changed = true;
+  };
+  (take(members), ...);
+  return changed;
+}
+
+// Brings elements first..last of an array member of the shown copy up to date;
+// true when any of them differed.
+template <typename T, std::size_t N>
+bool TakeChangedElements(const std::array<T, N>& form, std::array<T, N>& shown, std::size_t first,
+                         std::size_t last) {
+  bool changed = false;
+  for (std::size_t i = first; i <= last; ++i) {
+    if (shown[i] == form[i]) continue;
+    shown[i] = form[i];
+    changed = true;
   }
-  if (pages_->currentIndex() != form.ActivePageIndex) pages_->setCurrentIndex(form.ActivePageIndex);
-  mnemonic_->Render();
-  settings_->Render();
-  plan_->Render();
-  about_->Render();
-  journal_->Render();
+  return changed;
+}
+
+}  // namespace
+
+// Most timer ticks change nothing on screen, and most of the rest one panel or
+// lamp. Comparing the form with its last shown copy costs far less than asking
+// every widget what it shows, so each part of the window is rendered only when
+// a member of the form that it shows has changed. The cells of the grids, which
+// hold most of the form, are compared only when they have been written since.
+void MainWindow::Render() {
+  const ConsoleForm& form = console_.form();
+  const bool may_have_changed = console_.FormMayHaveChanged();
+  if (shown_ && !may_have_changed) return;
+  const bool first = !shown_;
+  if (first) shown_ = form;
+  const auto changed = [&](auto... members) {
+    return TakeChanged(form, *shown_, members...) || first;
+  };
+  const auto grid_changed = [&](TStringGrid ConsoleForm::*grid) {
+    std::uint64_t& seen = shown_grid_writes_[&(form.*grid)];
+    const bool written = (form.*grid).Writes() != seen;
+    seen = (form.*grid).Writes();
+    if (!first && !written && (form.*grid).SameLayout((*shown_).*grid)) return false;
+    return changed(grid);
+  };
+  // Members that more than one part shows. Of the images, 1..17 are the plan's
+  // background and markers, which blink, and the rest the tool bar's lamps,
+  // which change with every poll.
+  const bool plan_images = TakeChangedElements(form.Image, shown_->Image, 0, 17) || first;
+  const bool lamps =
+      TakeChangedElements(form.Image, shown_->Image, 18, form.Image.size() - 1) || first;
+  const bool buttons = changed(&ConsoleForm::BitBtn);
+  const bool boxes = changed(&ConsoleForm::GroupBox);
+  const bool check_boxes = changed(&ConsoleForm::CheckBox);
+  // Each grid is looked at whatever else has changed, so that its count is taken.
+  const bool signal_table = grid_changed(&ConsoleForm::StringGrid1);
+  const bool object_table = grid_changed(&ConsoleForm::StringGrid3);
+  const bool operator_list = grid_changed(&ConsoleForm::StringGrid4);
+  const bool plan_grid = grid_changed(&ConsoleForm::StringGrid2);
+  const bool journal = grid_changed(&ConsoleForm::StringGrid7);
+
+  if (changed(&ConsoleForm::Caption)) {
+    const QString caption = ToQ(form.Caption);
+    if (windowTitle() != caption) setWindowTitle(caption);
+  }
+  if (changed(&ConsoleForm::MainMenu1)) menu_->Render();
+  if (changed(&ConsoleForm::ToolButton, &ConsoleForm::DateTimePicker1, &ConsoleForm::Edit20,
+              &ConsoleForm::Gauge1, &ConsoleForm::ComboBox2) ||
+      lamps || buttons)
+    tool_bar_->Render();
+  if (changed(&ConsoleForm::StatusBar1)) status_bar_->Render();
+  if (changed(&ConsoleForm::PageControl1, &ConsoleForm::ActivePageIndex)) {
+    for (int i = 0; i < pages_->count(); ++i) {
+      const QString page_caption = ToQ(form.PageControl1[static_cast<size_t>(i)].Caption);
+      if (pages_->tabText(i) != page_caption) pages_->setTabText(i, page_caption);
+    }
+    if (pages_->currentIndex() != form.ActivePageIndex)
+      pages_->setCurrentIndex(form.ActivePageIndex);
+  }
+  if (changed(&ConsoleForm::ComboBox1, &ConsoleForm::Shape) || buttons || boxes || check_boxes)
+    mnemonic_->Render();
+  if (changed(&ConsoleForm::Edit1, &ConsoleForm::Edit2, &ConsoleForm::Edit19) || signal_table ||
+      object_table || operator_list || boxes || check_boxes)
+    settings_->Render();
+  if (plan_grid || plan_images) plan_->Render();
+  if (changed(&ConsoleForm::Label, &ConsoleForm::Memo2) || boxes) about_->Render();
+  if (journal) journal_->Render();
 }
 
 }  // namespace stanmon

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <cstdint>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "common/qt/timer_driver.h"
@@ -33,10 +36,14 @@ class MainWindow : public QMainWindow {
 
   // Drives the console's timers; its Start belongs to the program's start.
   shell::TimerDriver& timer_driver() { return *timers_; }
+  // Shows the form; at once when nothing in it has changed since it was last shown.
   void Render();
 
  private:
   void OnClick(const std::string& control);
+  // The operator has acted on a widget: the next render goes over every widget,
+  // since a handler may have put back a value the widget no longer shows.
+  void OnOperatorEvent();
 
   Console& console_;
   shell::TimerDriver* timers_;
@@ -49,6 +56,9 @@ class MainWindow : public QMainWindow {
   PlanPage* plan_ = nullptr;
   AboutPage* about_ = nullptr;
   JournalPage* journal_ = nullptr;
+  std::optional<monitor::ConsoleForm> shown_;  // the form as last rendered
+  // The write count of each grid of the form when it was last rendered.
+  std::map<const common::TStringGrid*, std::uint64_t> shown_grid_writes_;
 };
 
 }  // namespace stanmon

@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
+class QStyle;
 
 namespace stanmon {
 
@@ -36,6 +37,7 @@ class MnemonicPage : public QWidget {
   monitor::PerChannel<QGroupBox*> channels_;
   monitor::PerSignalRow<ShapeWidget*> shapes_;
   std::array<QCheckBox*, 50> outputs_{};  // by CheckBox number: 18..49
+  QStyle* output_box_style_ = nullptr;    // owned by this
 };
 
 }  // namespace stanmon

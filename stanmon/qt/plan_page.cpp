@@ -31,7 +31,6 @@ PlanPage::PlanPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidg
   area_->setObjectName("GroupBox21");
   area_->setGeometry(kArea);
 
-  built_in_[1] = PlanBackgroundPicture();
   for (int n = 2; n <= 17; ++n)
     built_in_[static_cast<size_t>(n)] = MarkerPicture(n <= kLastAlarmMarker);
   for (int n = 1; n <= 17; ++n) {
@@ -47,13 +46,27 @@ void PlanPage::Render() {
   for (int n = 1; n <= 17; ++n) {
     const monitor::TImage& shown = form_.Image[static_cast<size_t>(n)];
     PictureBox* image = images_[static_cast<size_t>(n)];
-    RenderImageControl(image, shown, built_in_[static_cast<size_t>(n)]);
+    RenderImageControl(image, shown, BuiltIn(n));
     // The background reaches to the area's edges; a marker is one marker square.
     const QSize size =
         n == 1 ? kArea.size() - QSize(shown.Left, shown.Top) : QSize(kMarkerSide, kMarkerSide);
     const QRect place(QPoint(shown.Left, shown.Top), size);
     if (image->geometry() != place) image->setGeometry(place);
   }
+}
+
+// The built-in background, three quarters of a megabyte, is drawn when the page
+// is first seen without a picture of its own: a desk that has its plan picture,
+// or never opens a plan, never holds it.
+const QImage& PlanPage::BuiltIn(int n) {
+  QImage& built_in = built_in_[static_cast<size_t>(n)];
+  if (n == 1 && built_in.isNull() && isVisible()) built_in = PlanBackgroundPicture();
+  return built_in;
+}
+
+void PlanPage::showEvent(QShowEvent* event) {
+  Render();
+  QWidget::showEvent(event);
 }
 
 }  // namespace stanmon

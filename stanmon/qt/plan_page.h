@@ -25,7 +25,13 @@ class PlanPage : public QWidget {
   PlanPage(monitor::ConsoleForm& form, const WindowEvents& events, QWidget* parent);
   void Render();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  // The built-in picture of image n; the background only once the page is seen.
+  const QImage& BuiltIn(int n);
+
   monitor::ConsoleForm& form_;
   shell::GridView* signal_list_ = nullptr;
   QGroupBox* area_ = nullptr;

@@ -12,8 +12,9 @@ namespace {
 
 constexpr int kReopenMs = 3000;
 // QSerialPort does not always see a USB adapter pulled out, so the device path is
-// looked at as well.
-constexpr int kPresenceMs = 2000;
+// looked at as well, at most this often. The console reads each line on every
+// receive tick, so the look rides on a read and wakes the program for nothing.
+constexpr qint64 kPresenceMs = 2000;
 
 }  // namespace
 
@@ -23,23 +24,19 @@ QtSerialLine::QtSerialLine(SerialSettings settings, std::function<void(const Lin
       settings_(std::move(settings)),
       notice_(std::move(notice)),
       port_(this),
-      reopen_timer_(this),
-      presence_timer_(this) {
+      reopen_timer_(this) {
   arrived_.quiet_ms = settings_.quiet_ms;
   clock_.start();
   port_.setPortName(QString::fromStdString(settings_.device));
   reopen_timer_.setInterval(kReopenMs);
-  presence_timer_.setInterval(kPresenceMs);
   connect(&port_, &QSerialPort::readyRead, this, &QtSerialLine::TakeArrived);
   // Queued: QSerialPort reports from inside its own calls, and the handler closes it.
   connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialLine::OnError, Qt::QueuedConnection);
   connect(&reopen_timer_, &QTimer::timeout, this, &QtSerialLine::TryOpen);
-  connect(&presence_timer_, &QTimer::timeout, this, &QtSerialLine::CheckPresence);
 }
 
 void QtSerialLine::Open() {
   if (state_ != State::kIdle) return;
-  presence_timer_.start();
   TryOpen();
 }
 
@@ -56,9 +53,14 @@ bool QtSerialLine::Write(const std::uint8_t* data, std::size_t count) {
 
 std::size_t QtSerialLine::Read(std::uint8_t* into, std::size_t max) {
   if (state_ != State::kOpen) return 0;
-  TakeArrived();
+  const qint64 now = clock_.elapsed();
+  if (now - presence_checked_ms_ >= kPresenceMs) {
+    presence_checked_ms_ = now;
+    if (!CheckPresence()) return 0;
+  }
+  // What has arrived is already here: readyRead takes every byte as it comes.
   if (settings_.drop_backlog) arrived_.KeepNewest(max);
-  return arrived_.Take(into, max, clock_.elapsed());
+  return arrived_.Take(into, max, now);
 }
 
 void QtSerialLine::TryOpen() {
@@ -105,9 +107,10 @@ void QtSerialLine::OnError(QSerialPort::SerialPortError error) {
     GoDown("устройство отключено");
 }
 
-void QtSerialLine::CheckPresence() {
-  if (state_ == State::kOpen && !QFileInfo::exists(QString::fromStdString(settings_.device)))
-    GoDown("устройство отключено");
+bool QtSerialLine::CheckPresence() {
+  if (QFileInfo::exists(QString::fromStdString(settings_.device))) return true;
+  GoDown("устройство отключено");
+  return false;
 }
 
 std::string QtSerialLine::OpenFailureReason() const {

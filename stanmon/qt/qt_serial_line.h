@@ -30,6 +30,7 @@ class QtSerialLine : public QObject, public common::SerialLine {
   // Dropped while the line is down.
   bool Write(const std::uint8_t* data, std::size_t count) override;
   // Bytes are handed over once the line has been quiet for quiet_ms; 0 while down.
+  // A read also notices a device path that has vanished, at most 2 s late.
   std::size_t Read(std::uint8_t* into, std::size_t max) override;
 
  private:
@@ -39,7 +40,8 @@ class QtSerialLine : public QObject, public common::SerialLine {
   void GoDown(const std::string& reason);
   void TakeArrived();
   void OnError(QSerialPort::SerialPortError error);
-  void CheckPresence();
+  // False, and the line gone down, when the device path has vanished.
+  bool CheckPresence();
   std::string OpenFailureReason() const;
   void Notice(const std::string& text, bool down) const;
 
@@ -47,11 +49,11 @@ class QtSerialLine : public QObject, public common::SerialLine {
   std::function<void(const LineNotice&)> notice_;
   QSerialPort port_;
   QTimer reopen_timer_;
-  QTimer presence_timer_;
   QElapsedTimer clock_;
   QuietBuffer arrived_;
   State state_ = State::kIdle;
-  bool reported_ = false;  // the current outage has been told
+  bool reported_ = false;           // the current outage has been told
+  qint64 presence_checked_ms_ = 0;  // when the device path was last looked at
 };
 
 }  // namespace stanmon

@@ -2,25 +2,26 @@
 
 #include <QApplication>
 #include <QAudioDevice>
+#include <QAudioOutput>
 #include <QAudioSink>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <QMediaPlayer>
+#include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "common/qt/file_check.h"
-
 namespace stanmon {
-
-using shell::RequireReadableFile;
 
 namespace {
 
 constexpr int kBeepRate = 22050;
 constexpr double kBeepLevel = 0.4;
 constexpr double kFadeSeconds = 0.005;  // softens the clicks at both ends
+constexpr int kVerdictMs = 1000;        // the longest a new player may take to judge its file
 
 // One sample in the sink's format, appended once for every channel.
 void AppendSample(QByteArray& samples, const QAudioFormat& format, double value) {
@@ -68,32 +69,52 @@ QByteArray SineTone(const QAudioFormat& format, int hz, int ms) {
 
 }  // namespace
 
-QtSound::QtSound(QObject* parent) : QObject(parent) {
-  player_.setAudioOutput(&output_);
-}
+QtSound::QtSound(QObject* parent) : QObject(parent) {}
 
 void QtSound::Open(const std::string& path) {
-  RequireReadableFile(path);
-  player_.setSource(
-      QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath()));
+  source_ = QUrl::fromLocalFile(QFileInfo(QString::fromStdString(path)).absoluteFilePath());
+  if (player_ != nullptr) player_->setSource(source_);
+}
+
+// A player made when the siren first sounds loads its file in the background. It
+// is given the time to judge the file, with the event loop running meanwhile, so
+// that the first tick knows as well as every later one whether the file plays,
+// and beeps at once when it does not.
+QMediaPlayer& QtSound::Player() {
+  if (player_ != nullptr) return *player_;
+  player_ = new QMediaPlayer(this);
+  player_->setAudioOutput(new QAudioOutput(player_));
+  player_->setSource(source_);
+  if (player_->mediaStatus() != QMediaPlayer::LoadingMedia) return *player_;
+  QEventLoop judging;
+  QTimer::singleShot(kVerdictMs, &judging, &QEventLoop::quit);
+  connect(player_, &QMediaPlayer::mediaStatusChanged, &judging,
+          [&judging](QMediaPlayer::MediaStatus status) {
+            if (status != QMediaPlayer::LoadingMedia) judging.quit();
+          });
+  connect(player_, &QMediaPlayer::errorOccurred, &judging, &QEventLoop::quit);
+  judging.exec();
+  return *player_;
 }
 
 bool QtSound::Play() {
-  const bool playable = !player_.source().isEmpty() && player_.error() == QMediaPlayer::NoError &&
-                        player_.mediaStatus() != QMediaPlayer::InvalidMedia;
+  QMediaPlayer& player = Player();
+  const bool playable = !player.source().isEmpty() && player.error() == QMediaPlayer::NoError &&
+                        player.mediaStatus() != QMediaPlayer::InvalidMedia;
   if (!playable || QMediaDevices::audioOutputs().isEmpty()) return false;
-  if (player_.playbackState() == QMediaPlayer::PlayingState) return true;
-  if (player_.playbackState() == QMediaPlayer::StoppedState) player_.setPosition(0);
-  player_.play();
+  if (player.playbackState() == QMediaPlayer::PlayingState) return true;
+  if (player.playbackState() == QMediaPlayer::StoppedState) player.setPosition(0);
+  player.play();
   return true;
 }
 
+// A player not yet made has nothing to pause or stop.
 void QtSound::Pause() {
-  player_.pause();
+  if (player_ != nullptr) player_->pause();
 }
 
 void QtSound::Stop() {
-  player_.stop();
+  if (player_ != nullptr) player_->stop();
 }
 
 void QtSound::Beep(int hz, int ms) {

@@ -1,16 +1,18 @@
-// The siren player on QMediaPlayer and the beeper as a sine tone on QAudioSink.
-// Nothing here waits for the sound.
+// The siren player on QMediaPlayer and the beeper as a sine tone on QAudioSink,
+// in the sound module (see LazySound). Nothing here waits for the sound to end.
+// The media pipeline comes up when the siren first sounds, not when its file
+// opens, and then takes its verdict on the file with the event loop running.
 #pragma once
 
-#include <QAudioOutput>
 #include <QBuffer>
 #include <QByteArray>
-#include <QMediaPlayer>
 #include <QObject>
+#include <QUrl>
 
 #include "monitor/ports.h"
 
 class QAudioSink;
+class QMediaPlayer;
 
 namespace stanmon {
 
@@ -20,7 +22,7 @@ class QtSound : public QObject, public monitor::Sound {
  public:
   explicit QtSound(QObject* parent = nullptr);
 
-  // Throws PlatformError when the file does not open.
+  // A file that LazySound has found to open.
   void Open(const std::string& path) override;
   // From the beginning when the last playback has ended; a running one plays on.
   // False when nothing playable is open or there is no sound output.
@@ -33,10 +35,12 @@ class QtSound : public QObject, public monitor::Sound {
 
  private:
   void EndBeep();
+  // The player of the opened file, made on first use once it has judged the file.
+  QMediaPlayer& Player();
 
-  QAudioOutput output_;
-  QMediaPlayer player_;
-  QAudioSink* beep_ = nullptr;  // owned by this, the beep sounding now
+  QUrl source_;                     // the opened file
+  QMediaPlayer* player_ = nullptr;  // owned by this
+  QAudioSink* beep_ = nullptr;      // owned by this, the beep sounding now
   QBuffer beep_buffer_;
   QByteArray beep_samples_;
 };

@@ -103,7 +103,7 @@ struct DesignerRig {
     for (int k = 1; k <= 16; ++k) all.push_back(Position(k));
     return all;
   }
-  std::vector<std::string> GridCells() const { return desk.form.StringGrid1.cells; }
+  std::vector<std::string> GridCells() const { return desk.form.StringGrid1.AllCells(); }
   // The error text a handler ended with, or "" when it ran through.
   template <typename Handler>
   std::string ErrorOf(Handler handler) {

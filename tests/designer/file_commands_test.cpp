@@ -103,7 +103,7 @@ TEST_F(LoadedDesignerTest, MenuReadFillsTheGridVerbatimAndLeavesMarkersAndEditsA
   designer::N7Click(t.desk);
   EXPECT_EQ(t.Cell(1, 16), "31");
   EXPECT_EQ(t.Cell(2, 16), "32");
-  EXPECT_EQ(t.desk.form.StringGrid1.cells.size(), 51u);
+  EXPECT_EQ(t.desk.form.StringGrid1.AllCells().size(), 51u);
 }
 
 TEST_F(LoadedDesignerTest, AReadErrorIsReportedInItsOwnBoxAndTheToolBarGoesOn) {

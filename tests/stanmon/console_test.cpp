@@ -181,4 +181,29 @@ TEST_F(ConsoleTest, EveryLineThatIsDownStaysInPanel5) {
   EXPECT_EQ(console.form().StatusBar1[5].Text, "COM2 /dev/ttyS1 открыт");
 }
 
+// The window asks before it renders; only receive ticks that took no bytes let
+// it skip comparing the form. Receive ticks come at 101, 202, 303 ms, the main
+// cycle at 251 ms.
+TEST_F(ConsoleTest, OnlyReceiveTicksThatTookNoBytesLeaveTheFormAlone) {
+  EXPECT_TRUE(console.FormMayHaveChanged());  // nothing known: compare
+  Advance(101);
+  EXPECT_FALSE(console.FormMayHaveChanged());
+  EXPECT_TRUE(console.FormMayHaveChanged());
+
+  fakes.modem.arrivals.push_back({'\r', '\n', 'O', 'K', '\r', '\n'});
+  Advance(101);
+  EXPECT_TRUE(console.FormMayHaveChanged());
+  Advance(49);
+  EXPECT_TRUE(console.FormMayHaveChanged());
+  Advance(52);
+  EXPECT_FALSE(console.FormMayHaveChanged());
+
+  Advance(101);
+  console.Click("BitBtn22");
+  EXPECT_TRUE(console.FormMayHaveChanged());
+  Advance(101);
+  console.ShowLineNotice({"COM1", "COM1 /dev/ttyS0 открыт", false});
+  EXPECT_TRUE(console.FormMayHaveChanged());
+}
+
 }  // namespace

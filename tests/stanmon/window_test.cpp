@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,11 +28,13 @@
 #include "common/qt/grid_model.h"
 #include "common/qt/picture_box.h"
 #include "common/qt/qt_dialogs.h"
+#include "common/qt/render_util.h"
 #include "common/qt/timer_driver.h"
 #include "common/timer_bank.h"
 #include "stanmon/console.h"
 #include "stanmon/qt/app_look.h"
 #include "stanmon/qt/main_window.h"
+#include "stanmon/qt/pie_gauge.h"
 #include "stanmon/qt/shape_widget.h"
 #include "tests/support/every_control.h"
 #include "tests/support/fakes.h"
@@ -170,6 +173,74 @@ TEST_F(WindowTest, StatusPanelsHaveTheFormsWidthsAndTexts) {
   form().StatusBar1[5].Text = "COM1 /dev/ttyS0: устройство отключено";
   window.Render();
   EXPECT_EQ(Find<QLabel>("StatusPanel5")->text(), "COM1 /dev/ttyS0: устройство отключено");
+}
+
+// A poll's new request and answer texts repaint their panels alone: the bar is
+// not laid out again.
+TEST_F(WindowTest, NewPollTextsLayOutNothing) {
+  window.show();
+  QCoreApplication::sendPostedEvents();
+  struct LayoutCount : QObject {
+    int requests = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::LayoutRequest) ++requests;
+      return false;
+    }
+  } count;
+  QWidget* bar = Find("StatusBar1");
+  bar->installEventFilter(&count);
+  const QRect panel = Find("StatusPanel1")->geometry();
+  form().StatusBar1[0].Text = "45 02 01 48";
+  form().StatusBar1[1].Text = "55 02 80 10 00 E7 ";
+  window.Render();
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(count.requests, 0);
+  EXPECT_EQ(Find("StatusPanel1")->geometry(), panel);
+  window.hide();
+}
+
+// The built-in plan background is drawn only once the plan page is seen.
+TEST_F(WindowTest, BuiltInPlanBackgroundIsDrawnWhenThePlanIsFirstSeen) {
+  window.show();
+  auto* background = Find<shell::PictureBox>("Image1");
+  EXPECT_TRUE(background->image().isNull());
+  form().ActivePageIndex = 2;
+  window.Render();
+  EXPECT_EQ(background->image().size(), QSize(529, 361));
+  window.hide();
+}
+
+// An output box is drawn exactly as a box with the style sheet that once gave it
+// its narrow label spacing, ticked or not, plain or coloured, in any frame.
+TEST_F(WindowTest, OutputBoxLooksAsWithTheNarrowSpacingStyleSheet) {
+  window.show();
+  struct Case {
+    bool checked;
+    common::Color box;
+    common::Color frame;
+  };
+  for (const Case& c : {Case{false, monitor::clBtnFace, monitor::clBtnFace},
+                        Case{true, monitor::clBtnFace, monitor::clYellow},
+                        Case{true, monitor::clRed, monitor::clYellow},
+                        Case{false, monitor::clGreen, monitor::clBtnFace}}) {
+    form().CheckBox[23].Checked = c.checked;
+    form().CheckBox[23].Background = c.box;
+    form().GroupBox[3].Background = c.frame;
+    window.Render();
+    auto* box = Find<QCheckBox>("CheckBox23");
+    QCheckBox twin(box->parentWidget());
+    twin.setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+    twin.setGeometry(box->geometry());
+    twin.setText(box->text());
+    twin.setChecked(c.checked);
+    twin.show();
+    shell::SetBackground(&twin, FillOf(box));
+    const auto picture = [](QWidget* widget) {
+      return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(picture(box), picture(&twin)) << c.checked << " " << c.box;
+  }
+  window.hide();
 }
 
 TEST_F(WindowTest, ExitButtonAsksAndCancelKeepsTheProgram) {
@@ -398,6 +469,102 @@ TEST_F(WindowTest, RenderTellsViewsOnlyAboutChangedCells) {
   window.Render();
   EXPECT_EQ(reset.count(), 1);
   EXPECT_EQ(model->rowCount(), 10);
+}
+
+// The window compares a grid only once it has been written: a grid put in
+// whole counts as written, even one written as often as the grid it replaces.
+TEST_F(WindowTest, AGridReplacedWholeIsShown) {
+  form().StringGrid4.Cells(0, 2) = "Петров";
+  window.Render();
+  monitor::TStringGrid operators(1, 7, 0, 1, {247});
+  operators.Editable = true;
+  operators.Cells(0, 1) = "Иванов";
+  form().StringGrid4 = operators;
+  window.Render();
+  EXPECT_EQ(ModelOf("StringGrid4")->index(1, 0).data().toString(), "Иванов");
+  EXPECT_EQ(ModelOf("StringGrid4")->index(2, 0).data().toString(), "");
+}
+
+// A status typed into the signal table is an event of the next main-cycle pass.
+TEST_F(WindowTest, StatusTypedIntoTheSignalTableIsJournaled) {
+  common::VirtualTime time(console.timers());
+  time.Advance(251);  // the start-up
+  GridModel* model = ModelOf("StringGrid1");
+  ASSERT_TRUE(model->setData(model->index(21, 2), "Вкл", Qt::EditRole));
+  time.Advance(251);
+  EXPECT_EQ(form().StringGrid7.Cells(3, 1), "02_05");
+  EXPECT_EQ(form().StringGrid7.Cells(5, 1), "Вкл");
+}
+
+// A tick that changes nothing in the form leaves every widget alone; once the
+// operator has acted, every widget shows the form again, even a form unchanged.
+TEST_F(WindowTest, UnchangedFormRendersNothingUntilTheOperatorActs) {
+  form().Edit1.Text = "180";
+  window.Render();
+  auto* price = Find<QLineEdit>("Edit1");
+  price->setText("999");  // not typed: the form does not hear of it
+  window.Render();
+  EXPECT_EQ(price->text(), "999");
+  Find<QAction>("COM11")->trigger();  // an entry without a handler
+  EXPECT_EQ(price->text(), "180");
+}
+
+// Each part of the window is rendered only when a member it shows has changed:
+// a change to any one member alone still reaches its widget.
+TEST_F(WindowTest, EveryMemberChangedAloneReachesItsWidget) {
+  struct Case {
+    const char* what;
+    std::function<void(monitor::ConsoleForm&)> change;
+    std::function<bool()> shown;
+  };
+  const Case cases[] = {
+      {"caption", [](auto& f) { f.Caption = "Пульт"; },
+       [&] { return window.windowTitle() == "Пульт"; }},
+      {"menu tick", [](auto& f) { f.FindMenuItem("N16")->Checked = false; },
+       [&] { return !Find<QAction>("N16")->isChecked(); }},
+      {"lamp", [](auto& f) { f.Image[27].Visible = true; },
+       [&] { return Find("Image27")->isVisibleTo(Find("Panel1")); }},
+      {"marker", [](auto& f) { f.Image[7].Left = 40; }, [&] { return Find("Image7")->x() == 40; }},
+      {"pause", [](auto& f) { f.Edit20.Text = "7"; },
+       [&] { return Find<QLineEdit>("Edit20")->text() == "7"; }},
+      {"cancel button", [](auto& f) { f.BitBtn[17].Caption = "Отмена"; },
+       [&] { return Find<QAbstractButton>("BitBtn17")->text() == "Отмена"; }},
+      {"gauge", [](auto& f) { f.Gauge1.Progress = 45; },
+       [&] { return Find<PieGauge>("Gauge1")->progress() == 45; }},
+      {"inbox", [](auto& f) { f.ComboBox2.Text = "3 9123456707"; },
+       [&] { return Find<QComboBox>("ComboBox2")->currentText() == "3 9123456707"; }},
+      {"status panel", [](auto& f) { f.StatusBar1[2].Text = "ПУСК"; },
+       [&] { return Find<QLabel>("StatusPanel2")->text() == "ПУСК"; }},
+      {"page caption", [](auto& f) { f.PageControl1[4].Caption = "События"; },
+       [&] { return Find<QTabWidget>("PageControl1")->tabText(4) == "События"; }},
+      {"poll button", [](auto& f) { f.BitBtn[20].Caption = "Пуск"; },
+       [&] { return Find<QAbstractButton>("BitBtn20")->text() == "Пуск"; }},
+      {"output box", [](auto& f) { f.CheckBox[23].Checked = true; },
+       [&] { return Find<QCheckBox>("CheckBox23")->isChecked(); }},
+      {"link frame", [](auto& f) { f.GroupBox[3].Background = monitor::clYellow; },
+       [&] { return FillOf(Find("GroupBox3")) == QColor(255, 255, 0); }},
+      {"siren switch", [](auto& f) { f.CheckBox[17].Caption = "выключен"; },
+       [&] { return Find<QCheckBox>("CheckBox17")->text() == "выключен"; }},
+      {"settings box", [](auto& f) { f.GroupBox[18].Caption = "Цена"; },
+       [&] { return Find<QGroupBox>("GroupBox18")->title() == "Цена"; }},
+      {"phone", [](auto& f) { f.Edit19.Text = "9123456789"; },
+       [&] { return Find<QLineEdit>("Edit19")->text() == "9123456789"; }},
+      {"object table", [](auto& f) { f.StringGrid3.Cells(1, 2) = "ЦТП"; },
+       [&] { return ModelOf("StringGrid3")->index(2, 1).data().toString() == "ЦТП"; }},
+      {"plan grid", [](auto& f) { f.StringGrid2.Cells(1, 2) = "Дверь"; },
+       [&] { return ModelOf("StringGrid2")->index(2, 1).data().toString() == "Дверь"; }},
+      {"about box", [](auto& f) { f.GroupBox[23].Caption = "Справка"; },
+       [&] { return Find<QGroupBox>("GroupBox23")->title() == "Справка"; }},
+      {"about label", [](auto& f) { f.Label[2] = "Версия"; },
+       [&] { return Find<QLabel>("Label2")->text() == "Версия"; }},
+      {"journal", [](auto& f) { f.StringGrid7.Cells(1, 1) = "01_05"; },
+       [&] { return ModelOf("StringGrid7")->index(1, 1).data().toString() == "01_05"; }},
+  };
+  for (const Case& c : cases) {
+    c.change(form());
+    window.Render();
+    EXPECT_TRUE(c.shown()) << c.what;
+  }
 }
 
 TEST_F(WindowTest, EditButtonsCopyAndPasteThroughTheFocusedEdit) {
