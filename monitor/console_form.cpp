@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "monitor/settings_files.h"
 #include "monitor/shared_state.h"
 
 namespace monitor {
@@ -73,24 +74,24 @@ void MakeMnemonicPage(ConsoleForm& f) {
 
 void MakeSettingsPage(ConsoleForm& f) {
   f.GroupBox[17].Caption = "Описание сигналов";
-  f.StringGrid1 = TStringGrid(4, 257, 1, 1, {44, 202, 30, 68});
+  f.StringGrid1 = TStringGrid(4, kSignalRows + 1, 1, 1, {44, 202, 30, 68});
   f.StringGrid1.Editable = true;
   f.GroupBox[18].Caption = "Цена SMS";
   f.Edit1.Text = "180";
   f.GroupBox[19].Caption = "Звуковой сигнал";
   f.CheckBox[kSirenSwitch] = {"ВКЛЮЧЕН", true, clBtnFace};
   f.GroupBox[20].Caption = "Описание объектов";
-  f.StringGrid3 = TStringGrid(4, 17, 1, 1, {32, 192, 80, 41});
+  f.StringGrid3 = TStringGrid(4, kChannels + 1, 1, 1, {32, 192, 80, 41});
   f.StringGrid3.Editable = true;
   f.GroupBox[24].Caption = "Телефоны поддержки";
   f.Edit2.Bold = true;
   f.Edit19.Bold = true;
-  f.StringGrid4 = TStringGrid(1, 7, 0, 1, {247});
+  f.StringGrid4 = TStringGrid(1, kOperators + 1, 0, 1, {247});
   f.StringGrid4.Editable = true;
 }
 
 void MakePlanPage(ConsoleForm& f) {
-  f.StringGrid2 = TStringGrid(3, 17, 2, 1, {26, 181, 31});
+  f.StringGrid2 = TStringGrid(3, kSignalsPerChannel + 1, 2, 1, {26, 181, 31});
   f.StringGrid2.DefaultRowHeight = 20;
   f.StringGrid2.Editable = true;
   for (int k = 1; k <= kSignalsPerChannel; ++k) f.Image[MarkerImage(k)].Visible = false;

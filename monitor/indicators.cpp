@@ -12,6 +12,8 @@ constexpr int kUpperRowsLinkLimit = 50;
 constexpr int kLowerRowsLinkLimit = 100;
 // Ages past the higher limit are held here, so the one-byte age never wraps to 0.
 constexpr std::uint8_t kHeldLinkAge = 101;
+// A lit indicator is red for signals 1..12 and green for 13..16.
+constexpr int kLastRedSignal = 12;
 
 }  // namespace
 
@@ -19,7 +21,7 @@ void ShowChannelSignals(Station& st, int channel) {
   for (int s = 1; s <= kSignalsPerChannel; ++s) {
     const int r = SignalRow(channel, s);
     const bool lit = !std::as_const(st.form.StringGrid1).Cells(kStatusColumn, r).empty();
-    st.form.Shape[r].Brush = !lit ? clBtnFace : s <= 12 ? clRed : clGreen;
+    st.form.Shape[r].Brush = !lit ? clBtnFace : s <= kLastRedSignal ? clRed : clGreen;
   }
   st.core.ShownStamp[channel] = st.core.ChannelStamp[channel];
 }

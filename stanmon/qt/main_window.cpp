@@ -158,12 +158,14 @@ void MainWindow::Render() {
     if (!first && !written && (form.*grid).SameLayout((*shown_).*grid)) return false;
     return changed(grid);
   };
-  // Members that more than one part shows. Of the images, 1..17 are the plan's
-  // background and markers, which blink, and the rest the tool bar's lamps,
-  // which change with every poll.
-  const bool plan_images = TakeChangedElements(form.Image, shown_->Image, 0, 17) || first;
+  // Members that more than one part shows. Of the images, the plan's background
+  // and markers blink, and the rest, the tool bar's lamps, change with every poll.
+  constexpr std::size_t kLastPlanImage = monitor::MarkerImage(monitor::kSignalsPerChannel);
+  const bool plan_images =
+      TakeChangedElements(form.Image, shown_->Image, 0, kLastPlanImage) || first;
   const bool lamps =
-      TakeChangedElements(form.Image, shown_->Image, 18, form.Image.size() - 1) || first;
+      TakeChangedElements(form.Image, shown_->Image, kLastPlanImage + 1, form.Image.size() - 1) ||
+      first;
   const bool buttons = changed(&ConsoleForm::BitBtn);
   const bool boxes = changed(&ConsoleForm::GroupBox);
   const bool check_boxes = changed(&ConsoleForm::CheckBox);
