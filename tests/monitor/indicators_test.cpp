@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/monitor/cycle_fixture.h"
 
 namespace {
@@ -92,6 +94,31 @@ TEST_F(CycleTest, OutputBoxesCarryCommandsAndShowReports) {
   st.form.CheckBox[49].Checked = true;  // a box ticked without its click still reaches OutputCmd
   Pass();
   EXPECT_TRUE(st.state.OutputCmd[16].P2);
+}
+
+// The pass calls the sync once: a second call must find nothing left to change,
+// whatever mix of pending changes, ticked boxes and reported outputs it meets.
+TEST_F(CycleTest, ASecondSyncOfTheOutputBoxesChangesNothing) {
+  st.state.OutputChanged[3].P1 = true;  // pending on a channel that does not wake the timer
+  st.state.OutputChanged[9].P2 = true;
+  st.form.CheckBox[monitor::OutputBoxP1(4)].Checked = true;
+  st.form.CheckBox[monitor::OutputBoxP2(16)].Checked = true;
+  st.state.OutputCmd[5].P1 = true;  // commanded, its box since unticked
+  st.state.OutputState[4].P2 = true;
+  st.state.OutputState[12].P1 = true;
+  monitor::SyncOutputCheckBoxes(st);
+  const monitor::ConsoleForm form = st.form;
+  const auto flatten = [](const monitor::PerChannel<monitor::OutputPair>& pairs) {
+    std::vector<int> flat;
+    for (const auto& p : pairs) flat.insert(flat.end(), {p.P1, p.P2});
+    return flat;
+  };
+  const auto cmd = flatten(st.state.OutputCmd);
+  monitor::SyncOutputCheckBoxes(st);
+  EXPECT_TRUE(st.form == form);
+  EXPECT_EQ(flatten(st.state.OutputCmd), cmd);
+  EXPECT_EQ(cmd[2 * 5], 0);
+  EXPECT_TRUE(st.form.Timer5.Enabled);
 }
 
 }  // namespace
