@@ -24,7 +24,7 @@ struct NotifiedSlots {
 // starts its read at once when no job is in hand.
 void QueueNotifiedSlot(monitor::Station& st, ModemState& modem, const std::string& slot);
 
-// With no job in hand, the oldest waiting slot becomes the job "newsms".
+// With no job in hand, the oldest waiting slot becomes the queued read.
 void StartNotifiedRead(monitor::Station& st, ModemState& modem);
 
 }  // namespace links
