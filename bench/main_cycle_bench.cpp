@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "monitor/main_cycle.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace {

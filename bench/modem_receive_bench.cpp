@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "links/receive.h"
-#include "monitor/startup.h"
+#include "links/timer2_timer.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -33,7 +33,7 @@ void ReadBackInPieces(benchmark::State& state) {
       "Obj 7.10000000000000010\r\n\r\nOK\r\n";
   std::size_t at = 0;
   for (auto _ : state) {
-    if (at == 0) rig.st.state.ModemRequest = "rd";
+    if (at == 0) rig.link.modem.ModemRequest = links::ModemJob::Reading;
     const std::string piece = answer.substr(at, 12);
     rig.fakes.modem.arrivals.emplace_back(piece.begin(), piece.end());
     links::Timer2Timer(rig.st, rig.link);

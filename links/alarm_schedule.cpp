@@ -5,29 +5,17 @@
 #include "common/clock.h"
 #include "common/text.h"
 #include "links/transliterate.h"
+#include "monitor/alarm_sms.h"
 #include "monitor/archive_lines.h"
+#include "monitor/journal.h"
 #include "monitor/modem_output.h"
+#include "monitor/phone_number.h"
 
 namespace links {
 namespace {
 
-// A support phone counts as set when it holds exactly 10 characters.
-bool PhoneSet(const std::string& phone) {
-  return common::CharCount(phone) == 10;
-}
-
 std::string Now(monitor::Station& st) {
   return common::FormatDateTime(st.ports.clock.Now());
-}
-
-// The archive line of an alarm SMS whose bytes did not all go out.
-std::string AlarmSmsNotSentLine(const std::string& date_time, const std::string& phone) {
-  return date_time + " Не отправлен SMS запрос на телефон поддержки : " + phone;
-}
-
-// Removes the journal's "SMS+" marks.
-void ClearSmsMarks(monitor::Station& st) {
-  for (int row = 1; row <= 40; ++row) st.form.StringGrid7.Cells(6, row).clear();
 }
 
 // Neither line goes into an SMS of the operator's that waits for its text; like
@@ -36,7 +24,7 @@ void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& 
   link.ModemRxBuffer.fill(0);
   link.sms.AlarmCommandLost = !monitor::ModemTakesCommands(st) ||
                               !monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled);
-  st.form.StatusBar1[3].Text = phone;
+  st.form.StatusBar1[monitor::kModemOutPanel].Text = phone;
 }
 
 // True when the SMS went out whole: its command line and now its text.
@@ -51,35 +39,36 @@ bool SendAlarmText(monitor::Station& st, LinkState& link) {
 
 // Only an SMS whose bytes the line took is recorded as sent.
 std::string AlarmArchiveLine(monitor::Station& st, bool sent, const std::string& phone) {
-  return sent ? monitor::AlarmSmsLine(Now(st), phone) : AlarmSmsNotSentLine(Now(st), phone);
+  return sent ? monitor::AlarmSmsLine(Now(st), phone)
+              : monitor::AlarmSmsNotSentLine(Now(st), phone);
 }
 
 void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone1,
                  const std::string& phone2) {
   monitor::SharedState& s = st.state;
-  if (s.SmsSendProgress == 50) SendAlarmCommand(st, link, phone1);
-  if (s.SmsSendProgress != 55) return;
-  const bool sent = SendAlarmText(st, link);                           // 1
-  st.form.StatusBar1[5].Text = Now(st) + " Отправка SMS : " + phone1;  // 2
-  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));    // 3
-  if (!PhoneSet(phone2)) {                                             // 4
-    ClearSmsMarks(st);
+  if (s.SmsSendProgress == kPhone1CommandStep) SendAlarmCommand(st, link, phone1);
+  if (s.SmsSendProgress != kPhone1TextStep) return;
+  const bool sent = SendAlarmText(st, link);
+  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + " Отправка SMS : " + phone1;
+  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));
+  if (!monitor::PhoneSet(phone2)) {
+    monitor::ClearSmsMarks(st.form);
     s.SmsAlarmText.clear();
     link.sms.AlarmTextSentSize = 0;
-    s.SmsSendProgress = 99;
+    s.SmsSendProgress = kNoPhone2Step;
   }
 }
 
 void ServePhone2(monitor::Station& st, LinkState& link, const std::string& phone2) {
   monitor::SharedState& s = st.state;
-  if (s.SmsSendProgress == 95) SendAlarmCommand(st, link, phone2);
-  if (s.SmsSendProgress != 98) return;
-  const bool sent = SendAlarmText(st, link);                        // 1
-  st.form.StatusBar1[5].Text = Now(st) + "Отправка SMS:" + phone2;  // 2
-  ClearSmsMarks(st);                                                // 3
+  if (s.SmsSendProgress == kPhone2CommandStep) SendAlarmCommand(st, link, phone2);
+  if (s.SmsSendProgress != kPhone2TextStep) return;
+  const bool sent = SendAlarmText(st, link);
+  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + "Отправка SMS:" + phone2;
+  monitor::ClearSmsMarks(st.form);
   s.SmsAlarmText.clear();
   link.sms.AlarmTextSentSize = 0;
-  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));  // 4
+  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));
 }
 
 }  // namespace
@@ -100,27 +89,33 @@ std::string AlarmSmsBody(const std::string& alarm_text) {
 
 void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
   monitor::SharedState& s = st.state;
-  if (s.SmsAlarmArmed != 1) return;
+  if (!s.SmsAlarmArmed) return;
   const std::string phone1 = st.form.Edit2.Text;
   const std::string phone2 = st.form.Edit19.Text;
-  if (++s.SmsSendProgress == 1) {    // 1
+  if (++s.SmsSendProgress == 1) {
     link.sms.AlarmTextSent = false;  // a run starts
     link.sms.AlarmTextSentSize = 0;
     link.sms.AlarmCommandLost = false;
   }
-  if (s.ModemReady == 1) {  // 2
-    if (PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
-    if (PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
+  if (s.ModemReady) {
+    if (monitor::PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);
+    if (monitor::PhoneSet(phone2) && !s.SmsAlarmText.empty()) ServePhone2(st, link, phone2);
   }
-  if (s.SmsSendProgress > 100) {  // 3
+  if (s.SmsSendProgress > kLastStep) {
     s.SmsSendProgress = 0;
     // Entries added after the last text step would be lost with the schedule's
     // end; they start a schedule of their own instead.
     const bool unsent_entries =
         link.sms.AlarmTextSent && s.SmsAlarmText.size() > link.sms.AlarmTextSentSize;
-    if (!unsent_entries) s.SmsAlarmArmed = 0;
+    if (!unsent_entries) s.SmsAlarmArmed = false;
   }
-  st.form.Gauge1.Progress = s.SmsSendProgress;  // 4
+  st.form.Gauge1.Progress = s.SmsSendProgress;
+}
+
+void BitBtn17Click(monitor::Station& st, LinkState&) {
+  st.state.SmsScanSlot = 0;
+  monitor::CancelAlarmSms(st);
+  st.state.SirenOn = false;
 }
 
 }  // namespace links

@@ -1,20 +1,22 @@
 #include "links/control_sms.h"
 
 #include "common/clock.h"
-#include "common/text.h"
 #include "monitor/modem_output.h"
+#include "monitor/phone_number.h"
 
 namespace links {
 
 std::string FormatControlSms(const monitor::OutputPair& outputs) {
-  const int digit = (outputs.P1 != 0 ? 1 : 0) + 2 * (outputs.P2 != 0 ? 1 : 0);
+  const int digit = (outputs.P1 ? 1 : 0) + (outputs.P2 ? 2 : 0);
   return "+" + std::to_string(digit) + "R";
 }
 
-void SendControlSms(monitor::Station& st, SmsSendState& sms) {
+void SendControlSms(monitor::Station& st, LinkState& link) {
   monitor::SharedState& s = st.state;
+  SmsSendState& sms = link.sms;
   ++sms.GsmChannelCursor;
-  if (sms.GsmChannelCursor < 5 || sms.GsmChannelCursor > 16) sms.GsmChannelCursor = 5;
+  if (!monitor::IsGsmChannel(sms.GsmChannelCursor))
+    sms.GsmChannelCursor = monitor::kFirstGsmChannel;
   // The modem waits for the text of the command sent on the last tick: it goes out
   // now, whatever the job and the alarm, or the next command would go into it.
   if (!s.ControlSmsText.empty()) {
@@ -23,16 +25,18 @@ void SendControlSms(monitor::Station& st, SmsSendState& sms) {
     sms.GsmChannelCursor = 0;
   }
   // New commands wait for the alarm SMS, the modem job and any other SMS's text.
-  if (s.SmsAlarmArmed == 1 || !s.ModemRequest.empty() || !monitor::ModemTakesCommands(st)) return;
+  if (s.SmsAlarmArmed || link.modem.ModemRequest != ModemJob::Idle ||
+      !monitor::ModemTakesCommands(st))
+    return;
   const int c = sms.GsmChannelCursor;
   monitor::OutputPair& changed = s.OutputChanged[c];
-  if (changed.P1 == 0 && changed.P2 == 0) return;
+  if (!changed.P1 && !changed.P2) return;
   const std::string& phone = s.ChannelPhone[c];
-  if (common::CharCount(phone) == 10) {
+  if (monitor::PhoneSet(phone)) {
     // A command the line did not take stays pending for the cursor's next visit.
     if (!monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled)) return;
     s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);
-    st.form.StatusBar1[5].Text =
+    st.form.StatusBar1[monitor::kEventPanel].Text =
         common::FormatDateTime(st.ports.clock.Now()) + " Отправка SMS: " + phone;
     s.SmsScanSlot = 0;
   }

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "links/sms_send_state.h"
+#include "links/link_state.h"
 #include "monitor/station.h"
 
 namespace links {
@@ -14,6 +14,6 @@ std::string FormatControlSms(const monitor::OutputPair& outputs);
 
 // Timer5's control SMS step: the cursor moves on one channel of 5..16, a waiting
 // text is sent, and a pending output change of the cursor's channel is commanded.
-void SendControlSms(monitor::Station& st, SmsSendState& sms);
+void SendControlSms(monitor::Station& st, LinkState& link);
 
 }  // namespace links

@@ -1,15 +1,15 @@
-// The manual SMS, "Сервис" > "Отправить SMS".
+#include "links/manual_sms.h"
+
 #include "common/line_file.h"
-#include "common/text.h"
-#include "links/sms_sending.h"
 #include "monitor/modem_output.h"
+#include "monitor/phone_number.h"
 
 namespace links {
 
-void SMS1Click(monitor::Station& st, LinkState&) {
-  st.state.SmsScanIdleTicks = 0;  // 1
+void SMS1Click(monitor::Station& st, LinkState& link) {
+  link.modem.SmsScanIdleTicks = 0;
   st.state.SmsScanSlot = 0;
-  const auto file = st.File("tsms.txt");  // 2
+  const auto file = st.File("tsms.txt");
   std::string number;
   std::string text;
   if (common::FileExists(file)) {
@@ -17,12 +17,12 @@ void SMS1Click(monitor::Station& st, LinkState&) {
     number = last.Line(0);
     text = last.Line(1);
   }
-  const auto typed_number =  // 3
+  const auto typed_number =
       st.ports.dialogs.Input("Отправка SMS шаг 1", "Введите 10 значный номер", number);
-  if (!typed_number || common::CharCount(*typed_number) != 10) return;
+  if (!typed_number || !monitor::PhoneSet(*typed_number)) return;
   number = *typed_number;
-  monitor::SendSmsCommand(st, number, monitor::SmsPrompt::Manual);  // 4
-  const auto typed_text =                                           // 5
+  monitor::SendSmsCommand(st, number, monitor::SmsPrompt::Manual);
+  const auto typed_text =
       st.ports.dialogs.Input("Отправка SMS шаг 2", "Введите текст сообщения ", text);
   if (typed_text) {
     text = *typed_text;
@@ -30,8 +30,8 @@ void SMS1Click(monitor::Station& st, LinkState&) {
   } else if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) {
     monitor::CloseSmsPrompt(st);  // no text comes: the modem must not wait for one
   }
-  st.form.StatusBar1[5].Text = " Отправка SMS " + number;  // 6
-  common::WriteLineFile(file, {number, text});             // 7
+  st.form.StatusBar1[monitor::kEventPanel].Text = " Отправка SMS " + number;
+  common::WriteLineFile(file, {number, text});
 }
 
 }  // namespace links

@@ -1,10 +1,9 @@
-// Timer2's modem steps: the answer tests at fixed byte positions, the last line,
-// the new-message scan, the SMS read-back and the closing clear.
+#include "links/modem_recogniser.h"
+
 #include <algorithm>
 #include <string>
 
 #include "common/cp1251.h"
-#include "links/modem_dialogue.h"
 #include "links/modem_rx.h"
 #include "links/read_answer.h"
 #include "monitor/modem_output.h"
@@ -15,9 +14,12 @@ namespace {
 constexpr std::uint8_t CR = 13;
 constexpr std::uint8_t LF = 10;
 
+// A read this long with no job in hand is left for no later step of the tick.
+constexpr std::int32_t kLongIdleRead = 50;
+
 void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
-  st.form.StatusBar1[4].Text = text;
-  if (countdown) st.state.StatusClearCountdown = kStatusClearTicks;
+  st.form.StatusBar1[monitor::kModemInPanel].Text = text;
+  if (countdown) st.state.StatusClearCountdown = monitor::kStatusClearTicks;
 }
 
 // The modem's start-up message: a sweep of the SIM follows.
@@ -25,9 +27,9 @@ void TestStartUp(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 11 || !BytesAre(b + 1, "SYSSTART") || b[9] != CR || b[10] != LF) return;
   SetPanel4(st, "START", true);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest = ModemJob::Idle;
   ClearModemRxBuffer(link);
-  st.state.SmsScanSlot = 9;
+  st.state.SmsScanSlot = kSweepFirstSlot;
 }
 
 // The text input prompt after a send command.
@@ -35,7 +37,7 @@ void TestPrompt(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 3 || b[0] != CR || b[1] != LF || b[2] != '>') return;
   SetPanel4(st, "номер ok", true);
-  st.form.StatusBar1[3].Text = ">";
+  st.form.StatusBar1[monitor::kModemOutPanel].Text = ">";
 }
 
 // The answer to "AT+CPBR=1": the number goes to panel 5.
@@ -43,7 +45,7 @@ void TestPhoneBookEntry(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n <= 40 || b[0] != CR || b[1] != LF || !BytesAre(b + 2, "+CPBR: 1")) return;
   const std::string number(reinterpret_cast<const char*>(b + 12), 12);
-  st.form.StatusBar1[5].Text = "Телефон №1 :" + common::Cp1251ToUtf8(number);
+  st.form.StatusBar1[monitor::kEventPanel].Text = "Телефон №1 :" + common::Cp1251ToUtf8(number);
   ClearModemRxBuffer(link);
 }
 
@@ -55,16 +57,16 @@ void TestIncomingCall(monitor::Station& st, LinkState& link, std::int32_t n) {
   if (n < 8 || !BytesAre(b, "\r\nRING\r\n")) return;
   ClearModemRxBuffer(link);
   if (monitor::ModemTakesCommands(st)) monitor::SendModemCommand(st, "ATZ");
-  st.form.StatusBar1[4].Text = "ЗВОНОК";
+  st.form.StatusBar1[monitor::kModemInPanel].Text = "ЗВОНОК";
 }
 
 // A read that ends with the final result "OK".
 void TestOk(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n < 6 || !BytesAre(b + n - 6, "\r\nOK\r\n")) return;
-  st.form.Image[27].Visible = true;
-  st.form.Image[19].Visible = false;
-  st.state.ModemReady = 1;
+  st.form.Image[monitor::kModemAnsweredLamp].Visible = true;
+  st.form.Image[monitor::kJobLamp].Visible = false;
+  st.state.ModemReady = true;
   SetPanel4(st, "OK", true);
 }
 
@@ -75,7 +77,7 @@ void TestError(monitor::Station& st, LinkState& link, std::int32_t& n) {
   n = 0;
   ClearModemRxBuffer(link);
   SetPanel4(st, "ERR", true);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest = ModemJob::Idle;
 }
 
 // The answer to reading an empty SIM slot: the job is dropped, nothing is deleted.
@@ -87,7 +89,7 @@ void TestEmptySlot(monitor::Station& st, LinkState& link, std::int32_t n) {
   }
   SetPanel4(st, "NO SMS", true);
   ClearModemRxBuffer(link);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest = ModemJob::Idle;
 }
 
 // The text after the last LF, without control bytes; empty leaves panel 4 alone.
@@ -101,7 +103,7 @@ void ShowLastLine(monitor::Station& st, const LinkState& link, std::int32_t n) {
       line += static_cast<char>(b);
     }
   }
-  if (!line.empty()) st.form.StatusBar1[4].Text = common::Cp1251ToUtf8(line);
+  if (!line.empty()) st.form.StatusBar1[monitor::kModemInPanel].Text = common::Cp1251ToUtf8(line);
 }
 
 // "+CMTI: "<mem>",<slot>: queues a read of that slot. Every notice of the read
@@ -115,7 +117,7 @@ void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n
     std::string slot(1, static_cast<char>(w[12]));
     st.state.SmsScanSlot = 0;
     if (IsDigit(w[13])) slot += static_cast<char>(w[13]);
-    QueueNotifiedSlot(st, link.modem.notified, slot);
+    QueueNotifiedSlot(st, link.modem, slot);
     st.form.Timer1.Enabled = true;
     std::fill_n(w, 14, std::uint8_t{' '});
     ClearModemRxBuffer(link);
@@ -126,9 +128,9 @@ void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n
 }  // namespace
 
 void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
-  st.form.StatusBar1[4].Text.clear();                              // 1
-  std::int32_t n = std::min(link.ModemRxCount, kModemExamineMax);  // 2
-  TestStartUp(st, link, n);                                        // 3
+  st.form.StatusBar1[monitor::kModemInPanel].Text.clear();
+  std::int32_t n = std::min(link.ModemRxCount, kModemExamineMax);
+  TestStartUp(st, link, n);
   TestPrompt(st, link, n);
   TestPhoneBookEntry(st, link, n);
   TestIncomingCall(st, link, n);
@@ -136,13 +138,13 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   TestError(st, link, n);
   TestEmptySlot(st, link, n);
   link.ModemRxCount = n;
-  ShowLastLine(st, link, n);            // 4
-  auto& copy = link.modem.ModemRxCopy;  // 5
+  ShowLastLine(st, link, n);
+  auto& copy = link.modem.ModemRxCopy;
   std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
   copy[static_cast<std::size_t>(n)] = 0;
-  ScanNewMessageNotices(st, link, n);                                     // 6
-  if (st.state.ModemRequest == "rd") CollectReadAnswer(st, link, n);      // 7
-  if (st.state.ModemRequest.empty() && n > 50) ClearModemRxBuffer(link);  // 8
+  ScanNewMessageNotices(st, link, n);
+  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, n);
+  if (link.modem.ModemRequest == ModemJob::Idle && n > kLongIdleRead) ClearModemRxBuffer(link);
 }
 
 }  // namespace links

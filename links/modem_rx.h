@@ -1,11 +1,10 @@
-// Small helpers over the modem receive buffer and the dialogue's status display.
+// Small helpers over the modem receive buffer.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
 #include "links/link_state.h"
-#include "monitor/station.h"
 
 namespace links {
 
@@ -25,13 +24,5 @@ inline bool BytesAre(const std::uint8_t* at, std::string_view text) {
 inline bool IsDigit(std::uint8_t b) {
   return b >= '0' && b <= '9';
 }
-
-// A job command went out: the "answered" lamp off, the "in progress" lamp on.
-inline void ShowJobInProgress(monitor::Station& st) {
-  st.form.Image[27].Visible = false;
-  st.form.Image[19].Visible = true;
-}
-
-inline constexpr std::int32_t kStatusClearTicks = 10;
 
 }  // namespace links

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "links/notified_slots.h"
 
@@ -14,13 +15,43 @@ inline constexpr std::int32_t kModemExamineMax = 200;  // bytes of one read the 
 // characters, or 280 hexadecimal digits of a UCS-2 text.
 inline constexpr std::size_t kReadAnswerMax = 1024;
 
+// The SIM sweep reads slots 9 down to 1, after this many Timer6 ticks in a row
+// with no job and no sweep, at the modem's start-up, or on "Read ALL".
+inline constexpr std::uint8_t kSweepFirstSlot = 9;
+inline constexpr std::int32_t kSweepIdleTicks = 20;
+
+// The one pending modem job, on SIM slot SmsIndex.
+enum class ModemJob {
+  Idle,
+  ReadQueued,    // "AT+CMGR=" goes out at the next Timer1 tick
+  Reading,       // the read command went out; its answer is awaited
+  DeleteQueued,  // "AT+CMGD=" goes out at the next Timer1 tick
+};
+
+// What status panel 3 shows, before the slot, as a queued job's command goes out.
+constexpr std::string_view ModemJobPanelText(ModemJob job) {
+  switch (job) {
+    case ModemJob::ReadQueued:
+      return "Read SMS ";
+    case ModemJob::DeleteQueued:
+      return "Delet SMS ";
+    case ModemJob::Idle:
+    case ModemJob::Reading:
+      break;
+  }
+  return "";
+}
+
 struct ModemState {
+  ModemJob ModemRequest = ModemJob::Idle;
+  std::int32_t SmsScanIdleTicks = 0;  // Timer6 ticks with no job pending and no sweep running
+  std::uint8_t SmsChargeHead = 0;     // the slot of SmsChargeQueue written last
   // The examined read and the 0 byte after it; the notice scan and the read-back use it.
   std::array<std::uint8_t, kModemExamineMax + 1> ModemRxCopy{};
-  std::string SmsSender;              // ten digits of the last sender field examined
-  std::uint8_t SmsSenderInvalid = 0;  // verdict on that field: 0 passed, 1 failed
-  std::uint8_t SmsReportValid = 0;    // verdict of the last report decoding
-  NotifiedSlots notified;             // slots of notices still to be read, in order
+  std::string SmsSender;          // ten digits of the last sender field examined
+  bool SmsSenderInvalid = false;  // verdict on that field
+  bool SmsReportValid = false;    // verdict of the last report decoding
+  NotifiedSlots notified;         // slots of notices still to be read, in order
   // What the modem has sent since the read command went out, then a 0 byte.
   std::array<std::uint8_t, kReadAnswerMax + 1> ReadAnswer{};
   std::int32_t ReadAnswerCount = 0;

@@ -10,6 +10,8 @@
 
 namespace links {
 
+struct ModemState;
+
 // More slots than a SIM holds messages.
 inline constexpr std::size_t kNotifiedSlotsMax = 64;
 
@@ -20,9 +22,9 @@ struct NotifiedSlots {
 
 // Queues the slot of a notice, unless it is already waiting to be read, and
 // starts its read at once when no job is in hand.
-void QueueNotifiedSlot(monitor::Station& st, NotifiedSlots& waiting, const std::string& slot);
+void QueueNotifiedSlot(monitor::Station& st, ModemState& modem, const std::string& slot);
 
-// With no job in hand, the oldest waiting slot becomes the job "newsms".
-void StartNotifiedRead(monitor::Station& st, NotifiedSlots& waiting);
+// With no job in hand, the oldest waiting slot becomes the queued read.
+void StartNotifiedRead(monitor::Station& st, ModemState& modem);
 
 }  // namespace links

@@ -54,8 +54,8 @@ void Drop(ModemState& modem, std::size_t n) {
   bytes[static_cast<std::size_t>(modem.ReadAnswerCount)] = 0;
 }
 
-void EndReadJob(monitor::Station& st, LinkState& link) {
-  st.state.ModemRequest.clear();
+void EndReadJob(LinkState& link) {
+  link.modem.ModemRequest = ModemJob::Idle;
   StartReadAnswer(link);
 }
 
@@ -65,9 +65,9 @@ void EndReadJob(monitor::Station& st, LinkState& link) {
 void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_t end) {
   ModemState& modem = link.modem;
   if (Collected(modem).substr(header).starts_with("+CMGR: 0,,0\r\n")) {
-    st.form.StatusBar1[4].Text = "NO SMS";
-    st.state.StatusClearCountdown = kStatusClearTicks;
-    EndReadJob(st, link);
+    st.form.StatusBar1[monitor::kModemInPanel].Text = "NO SMS";
+    st.state.StatusClearCountdown = monitor::kStatusClearTicks;
+    EndReadJob(link);
     return;
   }
   modem.ReadAnswerCount = static_cast<std::int32_t>(end);
@@ -91,7 +91,7 @@ void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
   // A read that an answer test cleared holds nothing for the answer.
   if (std::all_of(read, read + n, [](std::uint8_t b) { return b == 0; })) return;
   if (modem.ReadAnswerCount + n > static_cast<std::int32_t>(kReadAnswerMax)) {
-    EndReadJob(st, link);  // no answer to the read of one message is this long
+    EndReadJob(link);  // no answer to the read of one message is this long
     return;
   }
   std::copy_n(read, n, modem.ReadAnswer.begin() + modem.ReadAnswerCount);
@@ -118,14 +118,14 @@ void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
       Drop(modem, final.end);
       continue;
     }
-    EndReadJob(st, link);  // the slot holds no message
+    EndReadJob(link);  // the slot holds no message
     return;
   }
 }
 
-void EndUnansweredRead(monitor::Station& st, LinkState& link) {
-  if (st.state.ModemRequest != "rd") return;
-  if (++link.modem.ReadWaitTicks >= kUnansweredReadTicks) EndReadJob(st, link);
+void EndUnansweredRead(LinkState& link) {
+  if (link.modem.ModemRequest != ModemJob::Reading) return;
+  if (++link.modem.ReadWaitTicks >= kUnansweredReadTicks) EndReadJob(link);
 }
 
 }  // namespace links

@@ -7,7 +7,7 @@
 #include "common/numbers.h"
 #include "common/platform_error.h"
 #include "monitor/modem_output.h"
-#include "monitor/settings.h"
+#include "monitor/save_settings.h"
 
 namespace links {
 namespace {
@@ -18,9 +18,11 @@ constexpr std::uint8_t kRequestStart = 0xAA;
 constexpr std::uint8_t kRequestCode = 0x45;
 constexpr std::uint8_t kAnswerStart = 0x55;
 constexpr std::size_t kAnswerSize = 6;
-constexpr int kLastAddress = 4;
-constexpr const char* kPolling = "ПУСК";
-constexpr const char* kNoOperator = "Оператор";
+constexpr int kLastAddress = monitor::kLastRs485Channel;  // a device's address is its channel
+// Link ages of the RS485 channels at a start and a stop of polling: both above
+// the frame's limit, so the frames turn grey until a channel answers.
+constexpr std::uint8_t kPollStartAge = 110;
+constexpr std::uint8_t kPollStopAge = 120;
 
 // The idle frame fills the slot of address 0; its address byte lies outside 1..4.
 constexpr Frame kIdleFrame = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
@@ -29,7 +31,7 @@ constexpr Frame kIdleFrame = {0xAA, 0xAA, 0xAA, 0xAA, 0xAA};
 // the start byte.
 Frame RequestFrame(int a, const monitor::OutputPair& cmd) {
   const auto address = static_cast<std::uint8_t>(a);
-  const auto flags = static_cast<std::uint8_t>((cmd.P1 != 0 ? 1 : 0) + (cmd.P2 != 0 ? 2 : 0));
+  const auto flags = static_cast<std::uint8_t>((cmd.P1 ? 1 : 0) + (cmd.P2 ? 2 : 0));
   const auto checksum = static_cast<std::uint8_t>(kRequestCode + address + flags);
   return {kRequestStart, kRequestCode, address, flags, checksum};
 }
@@ -55,8 +57,8 @@ void UnpackByte(std::string& bits, std::size_t first, std::uint8_t b) {
   for (std::size_t s = 0; s < 8; ++s) bits[first + s] = (b >> s) & 1 ? '1' : '0';
 }
 
-}  // namespace
-
+// Signals 1..8 (low) or 9..16 (high) of a set's characters from one answer byte,
+// bit 0 first: '1' for a set bit, '0' for a clear one.
 void UnpackRs485SignalsLow(monitor::ReceivedSignals& set, std::uint8_t b) {
   UnpackByte(set.Bits, 0, b);
 }
@@ -69,6 +71,10 @@ void OpenPortsOnPollStart(monitor::Station& st) {
   monitor::OpenPorts(st);
 }
 
+// Timer1's interval for the pause text of Edit20, in milliseconds: the whole number
+// of seconds times 1000. Below 1 counts as the spinner's minimum of 1 s, above the
+// timer's range as its largest whole second; a text that is no whole number gives
+// nothing, and the timer keeps the interval it has.
 std::optional<int> PollIntervalMs(std::string_view pause_text) {
   constexpr int kMaxSeconds = std::numeric_limits<int>::max() / 1000;
   std::int32_t seconds = 0;
@@ -80,93 +86,96 @@ std::optional<int> PollIntervalMs(std::string_view pause_text) {
   return std::clamp(seconds, 1, kMaxSeconds) * 1000;
 }
 
+}  // namespace
+
 void PollStep(monitor::Station& st, LinkState& link) {
-  if (st.state.Rs485State != kPolling) return;
+  if (st.state.Rs485State != monitor::Rs485Polling::Running) return;
   PollState& poll = link.poll;
   poll.PollAddress =
-      static_cast<std::uint8_t>(poll.PollAddress >= kLastAddress ? 0 : poll.PollAddress + 1);  // 1
+      static_cast<std::uint8_t>(poll.PollAddress >= kLastAddress ? 0 : poll.PollAddress + 1);
   const int a = poll.PollAddress;
-  if (a != 0) {  // 2
+  if (a != 0) {
     // One byte; held at 255 so that it cannot wrap to 0, the age of a fresh answer.
     std::uint8_t& age = st.state.LinkAge[a];
     if (age < std::numeric_limits<std::uint8_t>::max()) ++age;
-    st.form.Image[20].Visible = !st.form.Image[20].Visible;
-    st.form.StatusBar1[1].Text.clear();
+    st.form.Image[monitor::kPollLamp].Visible = !st.form.Image[monitor::kPollLamp].Visible;
+    st.form.StatusBar1[monitor::kAnswerPanel].Text.clear();
     poll.Rs485TxFrame = RequestFrame(a, st.state.OutputCmd[a]);
   } else {
-    poll.Rs485TxFrame = kIdleFrame;  // 3
+    poll.Rs485TxFrame = kIdleFrame;
   }
-  st.state.TxWrittenCount = 0;  // 4
+  st.state.TxWrittenCount = 0;
   st.ports.rs485.Write(poll.Rs485TxFrame.data(), poll.Rs485TxFrame.size());
-  std::string shown;  // 5
+  std::string shown;
   for (std::size_t i = 1; i < kRs485FrameSize; ++i) {
     if (i > 1) shown += ' ';
     shown += Hex(poll.Rs485TxFrame[i]);
   }
-  st.form.StatusBar1[0].Text = shown;
+  st.form.StatusBar1[monitor::kRequestPanel].Text = shown;
 }
 
 void FinishPollTick(monitor::Station& st, LinkState&) {
-  st.form.StatusBar1[2].Text = st.state.Rs485State;                 // 4
-  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {  // 5
+  st.form.StatusBar1[monitor::kPollStatePanel].Text =
+      monitor::Rs485PollingText(st.state.Rs485State);
+  if (const auto interval = PollIntervalMs(st.form.Edit20.Text)) {
     st.form.Timer1.Interval = *interval;
   }
-  st.form.Timer1.Enabled = true;  // 6
+  st.form.Timer1.Enabled = true;
 }
 
 void DecodeRs485Answer(monitor::Station& st, LinkState& link) {
   // The count comes from the transport; never look beyond the buffer.
   const auto count = static_cast<std::size_t>(
       std::clamp<std::int32_t>(link.Rs485RxCount, 0, static_cast<std::int32_t>(kRs485RxMax)));
-  if (count == 0) return;  // 1
+  if (count == 0) return;
   const std::uint8_t* rx = link.Rs485RxBuffer.data();
-  std::string shown;  // 2
+  std::string shown;
   for (std::size_t i = 0; i < count; ++i) shown += Hex(rx[i]) + ' ';
-  st.form.StatusBar1[1].Text = shown;
-  if (!IsAcceptedAnswer(rx, count, link.poll.PollAddress)) return;  // 3
-  monitor::ReceivedSignals& set = st.state.RxRs485;                 // 4
+  st.form.StatusBar1[monitor::kAnswerPanel].Text = shown;
+  if (!IsAcceptedAnswer(rx, count, link.poll.PollAddress)) return;
+  monitor::ReceivedSignals& set = st.state.RxRs485;
   const std::uint8_t channel = rx[1];
-  set.Channel = channel;                                       // 4.1
-  st.state.LinkAge[channel] = 0;                               // 4.2
-  set.Word = static_cast<std::uint16_t>(rx[3] * 256 + rx[4]);  // 4.3
-  UnpackRs485SignalsLow(set, rx[3]);                           // 4.4
+  set.Channel = channel;
+  st.state.LinkAge[channel] = 0;
+  set.Word = static_cast<std::uint16_t>(rx[3] * 256 + rx[4]);
+  UnpackRs485SignalsLow(set, rx[3]);
   UnpackRs485SignalsHigh(set, rx[4]);
-  set.NewData = 1;                                          // 4.5
-  st.state.OutputState[channel].P1 = rx[2] & 0x80 ? 1 : 0;  // 4.6
-  st.state.OutputState[channel].P2 = rx[2] & 0x40 ? 1 : 0;
-  link.Rs485RxBuffer.fill(0);  // 4.7
+  set.NewData = true;
+  st.state.OutputState[channel].P1 = (rx[2] & 0x80) != 0;
+  st.state.OutputState[channel].P2 = (rx[2] & 0x40) != 0;
+  link.Rs485RxBuffer.fill(0);
 }
 
 void BitBtn20Click(monitor::Station& st, LinkState&) {
-  if (st.state.PortOpen == 0) OpenPortsOnPollStart(st);    // 1
-  monitor::SavePollPause(st);                              // 2
-  for (int c = 1; c <= 4; ++c) st.state.LinkAge[c] = 110;  // 3
+  if (!st.state.PortOpen) OpenPortsOnPollStart(st);
+  monitor::SavePollPause(st);
+  for (int c = 1; c <= kLastAddress; ++c) st.state.LinkAge[c] = kPollStartAge;
   auto& dialogs = st.ports.dialogs;
-  if (st.form.ComboBox1.Text == kNoOperator &&  // 4
+  if (st.form.ComboBox1.Text == monitor::kNoOperatorChosen &&
       !dialogs.Confirm("Не выбрана фамилия оператора.Продолжить ? ", "Запуск программы",
                        common::BoxIcon::Question)) {
     return;
   }
-  if (!dialogs.Confirm("Начать опрос?", "Управление передачей  по RS485",  // 5
+  if (!dialogs.Confirm("Начать опрос?", "Управление передачей  по RS485",
                        common::BoxIcon::Question)) {
     return;
   }
-  st.state.Rs485State = kPolling;  // 6
+  st.state.Rs485State = monitor::Rs485Polling::Running;
   st.form.Timer1.Enabled = true;
   st.form.Timer2.Enabled = true;
 }
 
 void BitBtn21Click(monitor::Station& st, LinkState&) {
-  if (!st.ports.dialogs.Confirm("Прекратить опрос?", "Управление передачей по RS485 ",  // 1
+  if (!st.ports.dialogs.Confirm("Прекратить опрос?", "Управление передачей по RS485 ",
                                 common::BoxIcon::Question)) {
     return;
   }
-  st.state.Rs485State = "СТОП";  // 2
-  st.state.SmsAlarmArmed = 0;
-  st.state.SirenOn = 0;
+  st.state.Rs485State = monitor::Rs485Polling::Stopped;
+  st.state.SmsAlarmArmed = false;
+  st.state.SirenOn = false;
   st.state.SmsSendProgress = 0;
-  st.form.Image[20].Visible = false;
-  for (int c = 1; c <= 4; ++c) st.state.LinkAge[c] = 120;
+  st.form.Image[monitor::kPollLamp].Visible = false;
+  for (int c = 1; c <= kLastAddress; ++c) st.state.LinkAge[c] = kPollStopAge;
 }
 
 }  // namespace links

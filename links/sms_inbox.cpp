@@ -33,11 +33,29 @@ void ListMessage(monitor::Station& st, const std::string& sender) {
   box.Text = sender;
 }
 
+// Hands the report in the GSM record and slot 0 of OutputState to the channel
+// whose phone in the object table equals SmsSender.
+void AcceptSmsReport(monitor::Station& st, LinkState& link) {
+  auto& s = st.state;
+  s.RxGsm.Channel = 0;
+  for (int row = monitor::kChannels; row >= 1; --row) {
+    if (std::as_const(st.form.StringGrid3).Cells(monitor::kPhoneColumn, row) ==
+        link.modem.SmsSender)
+      s.RxGsm.Channel = row;
+  }
+  const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
+  s.LinkAge[c] = 0;
+  std::uint8_t& head = link.modem.SmsChargeHead;
+  head = static_cast<std::uint8_t>((head + 1) % monitor::kSmsChargeRing);
+  s.SmsChargeQueue[head] = static_cast<std::uint8_t>(c);
+  s.OutputState[c] = s.OutputState[0];
+}
+
 // A passing sender takes the report: listed, and handed over when valid.
 void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) {
   ListMessage(st, link.modem.SmsSender);
   st.state.RxGsm.NewData = link.modem.SmsReportValid;
-  if (link.modem.SmsReportValid == 1) {
+  if (link.modem.SmsReportValid) {
     st.state.RxGsm.Bits = report.bits;
     st.state.RxGsm.Word = report.word;
     st.state.OutputState[0] = report.outputs;
@@ -46,11 +64,11 @@ void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) 
     // when it applies one; a flag left up for another channel would make every
     // pass write the RS485 set again.
     const int c = st.state.RxGsm.Channel;
-    if (c < 5 || c > monitor::kChannels) st.state.RxGsm.NewData = 0;
+    if (!monitor::IsGsmChannel(c)) st.state.RxGsm.NewData = false;
   } else {
     st.state.RxGsm.Channel = 0;
   }
-  link.modem.SmsReportValid = 0;  // a further field in this read carries no report
+  link.modem.SmsReportValid = false;  // a further field in this read carries no report
 }
 
 }  // namespace
@@ -58,55 +76,41 @@ void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) 
 SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
   SmsReport report;
   const std::uint8_t* end = read + n;
-  const std::uint8_t* dot = std::find(read, end, std::uint8_t{'.'});  // 1
-  if (dot == end || end - (dot + 1) < 16) return report;              // 2
+  const std::uint8_t* dot = std::find(read, end, std::uint8_t{'.'});
+  if (dot == end || end - (dot + 1) < 16) return report;
   const std::uint8_t* chars = dot + 1;
   report.valid =
       std::all_of(chars, chars + 16, [](std::uint8_t b) { return b == '0' || b == '1'; });
-  if (!report.valid) return report;                                                           // 3
-  report.bits = common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(chars), 17));  // 4
-  const std::uint8_t digit = chars[16];                                                       // 5
+  if (!report.valid) return report;
+  report.bits = common::Cp1251ToUtf8(std::string(reinterpret_cast<const char*>(chars), 17));
+  const std::uint8_t digit = chars[16];
   if (digit >= '0' && digit <= '7') {
-    report.outputs.P1 = static_cast<std::uint8_t>((digit - '0') & 1);
-    report.outputs.P2 = static_cast<std::uint8_t>(((digit - '0') >> 1) & 1);
+    report.outputs.P1 = ((digit - '0') & 1) != 0;
+    report.outputs.P2 = ((digit - '0') & 2) != 0;
   }
-  for (int k = 1; k <= 16; ++k) {  // 6
+  for (int k = 1; k <= 16; ++k) {
     if (chars[k - 1] == '1')
       report.word = static_cast<std::uint16_t>(report.word | (1u << (16 - k)));
   }
   return report;
 }
 
-void AcceptSmsReport(monitor::Station& st, LinkState& link) {
-  auto& s = st.state;
-  s.RxGsm.Channel = 0;  // 1
-  for (int row = monitor::kChannels; row >= 1; --row) {
-    if (std::as_const(st.form.StringGrid3).Cells(2, row) == link.modem.SmsSender)
-      s.RxGsm.Channel = row;
-  }
-  const auto c = static_cast<std::size_t>(s.RxGsm.Channel);
-  s.LinkAge[c] = 0;                                                         // 2
-  s.SmsChargeHead = static_cast<std::uint8_t>((s.SmsChargeHead + 1) % 16);  // 3
-  s.SmsChargeQueue[s.SmsChargeHead] = static_cast<std::uint8_t>(c);
-  s.OutputState[c] = s.OutputState[0];  // 4
-}
-
 void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n) {
   const SmsReport report = ParseSmsReport(read, n);
-  link.modem.SmsReportValid = report.valid ? 1 : 0;
+  link.modem.SmsReportValid = report.valid;
   if (n > 17) {
     for (std::int32_t q = 0; q < n; ++q) {
       if (!SenderFieldAt(read, n, q)) continue;
       link.modem.SmsSender = SenderBefore(read, q);
-      link.modem.SmsSenderInvalid = SenderPasses(read, q) ? 0 : 1;
-      if (link.modem.SmsSenderInvalid == 1) continue;
+      link.modem.SmsSenderInvalid = !SenderPasses(read, q);
+      if (link.modem.SmsSenderInvalid) continue;
       TakeReport(st, link, report);
     }
   }
   // The whole answer has been judged: the message is deleted whatever the verdict.
   // Left in its slot, an applied report would be applied and charged again at its
   // next read, and any other would hold back the sweep and the control SMS.
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = ModemJob::DeleteQueued;
   st.form.Timer1.Enabled = true;
   ClearModemRxBuffer(link);
 }

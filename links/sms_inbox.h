@@ -23,10 +23,6 @@ struct SmsReport {
 // Decodes the report after the first "." among the n bytes of `read`; read[n] must be 0.
 SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n);
 
-// Hands the report in the GSM record and slot 0 of OutputState to the channel
-// whose phone in the object table equals SmsSender.
-void AcceptSmsReport(monitor::Station& st, LinkState& link);
-
 // The read-back step of Timer2, for the n bytes of a whole answer to the read
 // command (read[n] is 0). The message is deleted whatever the verdict.
 void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n);

@@ -20,25 +20,34 @@ std::filesystem::path Chosen(Station& st, const std::string& name) {
   return path.is_absolute() ? path : st.File(name);
 }
 
+// Previews a chosen archive file as the report.
+void PrintArchive(Station& st) {
+  const auto name = ChooseArchive(st, "Распечатать архив ");
+  if (!name) return;
+  st.Form2.Items = common::ReadLineFile(Chosen(st, *name)).lines;
+  st.ports.printer.Preview(st.Form2.Items);
+}
+
 }  // namespace
 
 void BitBtn22Click(Station& st) {
   st.state.SmsScanSlot = 0;
   const common::DateTime now = st.ports.clock.Now();
   AppendToArchive(st, AcknowledgementLine(common::FormatDateTime(now), st.form.ComboBox1.Text));
-  st.form.StatusBar1[5].Text = common::FormatTime(st.ports.clock.Now()) + " Сигнал принят!";
-  st.state.SirenOn = 0;
+  st.form.StatusBar1[kEventPanel].Text =
+      common::FormatTime(st.ports.clock.Now()) + " Сигнал принят!";
+  st.state.SirenOn = false;
 }
 
 void ToolButton10Click(Station& st) {
   if (st.ports.dialogs.Confirm("Отключить звуковой сигнал?", "Звуковой сигнал ",
                                common::BoxIcon::Question)) {
-    st.state.SirenOn = 0;
+    st.state.SirenOn = false;
   }
 }
 
 void ToolButton9Click(Station& st) {
-  st.form.ActivePageIndex = 3;
+  st.form.ActivePageIndex = kAboutPage;
   ViewArchive(st);
 }
 
@@ -54,13 +63,6 @@ void ViewArchive(Station& st) {
   } catch (const common::PlatformError&) {
     st.ports.dialogs.Inform("Ошибка чтения файла ", "Error", common::BoxIcon::Error);
   }
-}
-
-void PrintArchive(Station& st) {
-  const auto name = ChooseArchive(st, "Распечатать архив ");
-  if (!name) return;
-  st.Form2.Items = common::ReadLineFile(Chosen(st, *name)).lines;
-  st.ports.printer.Preview(st.Form2.Items);
 }
 
 void Clr1Click(Station& st) {

@@ -16,8 +16,6 @@ void ToolButton9Click(Station& st);
 void ToolButton14Click(Station& st);
 // Shows a chosen archive file in Memo2; read errors get their own box.
 void ViewArchive(Station& st);
-// Previews a chosen archive file as the report.
-void PrintArchive(Station& st);
 // Editor menu "Clr": empties Memo2.
 void Clr1Click(Station& st);
 

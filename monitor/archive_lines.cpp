@@ -22,9 +22,13 @@ std::string AlarmSmsLine(const std::string& date_time, const std::string& phone)
   return date_time + " Отправлен SMS запрос на телефон поддержки : " + phone;
 }
 
+std::string AlarmSmsNotSentLine(const std::string& date_time, const std::string& phone) {
+  return date_time + " Не отправлен SMS запрос на телефон поддержки : " + phone;
+}
+
 void AppendToArchive(Station& st, const std::string& line) {
   // Before the first main-cycle pass has named it, the file is today's all the same.
-  const std::string& name = st.state.ArchiveFileName;
+  const std::string& name = st.core.ArchiveFileName;
   st.faults.held_archive_lines.push_back(
       {name.empty() ? ArchiveFileNameFor(st.ports.clock.Now()) : name, line});
   WriteHeldArchiveLines(st);

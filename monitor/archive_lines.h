@@ -1,4 +1,4 @@
-// The three kinds of line in the daily archive, and appending one.
+// The kinds of line in the daily archive, and appending one.
 #pragma once
 
 #include <string>
@@ -17,6 +17,9 @@ std::string AcknowledgementLine(const std::string& date_time, const std::string&
 
 // date-time, " Отправлен SMS запрос на телефон поддержки : ", phone
 std::string AlarmSmsLine(const std::string& date_time, const std::string& phone);
+
+// The same for an alarm SMS whose bytes did not all go out: " Не отправлен ..."
+std::string AlarmSmsNotSentLine(const std::string& date_time, const std::string& phone);
 
 // Appends one line to today's archive file (ArchiveFileName): open, write, flush,
 // close. Every archive line goes through here. A line that cannot be written is

@@ -2,6 +2,9 @@
 
 #include <functional>
 
+#include "monitor/settings_files.h"
+#include "monitor/shared_state.h"
+
 namespace monitor {
 namespace {
 
@@ -40,10 +43,10 @@ void MakeToolBar(ConsoleForm& f) {
   f.ToolButton[13].Hint = "Вырезать";
   f.ToolButton[11].Hint = "Копировать";
   f.ToolButton[12].Hint = "Вставить";
-  f.Image[27].Visible = false;  // modem answered "OK"
-  f.Image[19].Visible = false;  // modem command in progress
+  f.Image[kModemAnsweredLamp].Visible = false;
+  f.Image[kJobLamp].Visible = false;
   f.Image[18].Visible = true;
-  f.Image[20].Visible = false;  // RS485 poll activity
+  f.Image[kPollLamp].Visible = false;
   f.DateTimePicker1.Hint = "Текущая дата";
   f.Edit20 = {"1", "Пауза между запросами RS485", false};
   f.UpDown1 = {1, 1};
@@ -53,15 +56,16 @@ void MakeToolBar(ConsoleForm& f) {
 }
 
 void MakeStatusBar(ConsoleForm& f) {
+  const std::string poll_state(Rs485PollingText(Rs485Polling::Stopped));
   f.StatusBar1 = {
-      {{"Передано", 70}, {"Принято", 80}, {"СТОП", 40}, {"->M", 80}, {"M<-", 100}, {"", 80}}};
+      {{"Передано", 70}, {"Принято", 80}, {poll_state, 40}, {"->M", 80}, {"M<-", 100}, {"", 80}}};
 }
 
 void MakeMnemonicPage(ConsoleForm& f) {
   f.BitBtn[21] = {"Стоп RS485", "Стоп опроса"};
   f.BitBtn[20] = {"Пуск RS485", "Пуск опроса"};
   f.BitBtn[22] = {"Сигнал принят", ""};
-  f.ComboBox1 = {"Оператор", {}, "Список операторов", true};
+  f.ComboBox1 = {kNoOperatorChosen, {}, "Список операторов", true};
   for (int c = 1; c <= kChannels; ++c) {
     f.CheckBox[OutputBoxP1(c)].Caption = "P1";
     f.CheckBox[OutputBoxP2(c)].Caption = "P2";
@@ -70,27 +74,27 @@ void MakeMnemonicPage(ConsoleForm& f) {
 
 void MakeSettingsPage(ConsoleForm& f) {
   f.GroupBox[17].Caption = "Описание сигналов";
-  f.StringGrid1 = TStringGrid(4, 257, 1, 1, {44, 202, 30, 68});
+  f.StringGrid1 = TStringGrid(4, kSignalRows + 1, 1, 1, {44, 202, 30, 68});
   f.StringGrid1.Editable = true;
   f.GroupBox[18].Caption = "Цена SMS";
   f.Edit1.Text = "180";
   f.GroupBox[19].Caption = "Звуковой сигнал";
-  f.CheckBox[17] = {"ВКЛЮЧЕН", true, clBtnFace};
+  f.CheckBox[kSirenSwitch] = {"ВКЛЮЧЕН", true, clBtnFace};
   f.GroupBox[20].Caption = "Описание объектов";
-  f.StringGrid3 = TStringGrid(4, 17, 1, 1, {32, 192, 80, 41});
+  f.StringGrid3 = TStringGrid(4, kChannels + 1, 1, 1, {32, 192, 80, 41});
   f.StringGrid3.Editable = true;
   f.GroupBox[24].Caption = "Телефоны поддержки";
   f.Edit2.Bold = true;
   f.Edit19.Bold = true;
-  f.StringGrid4 = TStringGrid(1, 7, 0, 1, {247});
+  f.StringGrid4 = TStringGrid(1, kOperators + 1, 0, 1, {247});
   f.StringGrid4.Editable = true;
 }
 
 void MakePlanPage(ConsoleForm& f) {
-  f.StringGrid2 = TStringGrid(3, 17, 2, 1, {26, 181, 31});
+  f.StringGrid2 = TStringGrid(3, kSignalsPerChannel + 1, 2, 1, {26, 181, 31});
   f.StringGrid2.DefaultRowHeight = 20;
   f.StringGrid2.Editable = true;
-  for (int k = 2; k <= 17; ++k) f.Image[k].Visible = false;
+  for (int k = 1; k <= kSignalsPerChannel; ++k) f.Image[MarkerImage(k)].Visible = false;
 }
 
 void MakeAboutPage(ConsoleForm& f) {

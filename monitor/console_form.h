@@ -8,20 +8,35 @@
 #include <vector>
 
 #include "monitor/controls.h"
+#include "monitor/numbering.h"
 
 namespace monitor {
 
-inline constexpr int kChannels = 16;
-inline constexpr int kSignalRows = 256;
+// The controls that have a role, by their role: the number of the control.
 
-// Signal row of signal s (1..16) of channel c (1..16).
-constexpr int SignalRow(int channel, int signal) {
-  return 16 * (channel - 1) + signal;
+// Tool-bar lamps.
+inline constexpr int kModemAnsweredLamp = 27;  // Image27: the modem has answered "OK"
+inline constexpr int kJobLamp = 19;            // Image19: a modem job command is in progress
+inline constexpr int kPollLamp = 20;           // Image20: toggled by every RS485 request
+
+// The plan: Image1 is the background picture, Image2..Image17 the zone markers.
+inline constexpr int kPlanPicture = 1;
+constexpr int MarkerImage(int marker) {
+  return marker + 1;
 }
-// Channel of a signal row.
-constexpr int ChannelOfRow(int row) {
-  return (row - 1) / 16 + 1;
-}
+
+// Status panels of StatusBar1.
+inline constexpr int kRequestPanel = 0;    // the last RS485 request
+inline constexpr int kAnswerPanel = 1;     // the last bytes received on the RS485 line
+inline constexpr int kPollStatePanel = 2;  // the RS485 poll state
+inline constexpr int kModemOutPanel = 3;   // the last output to the modem
+inline constexpr int kModemInPanel = 4;    // the last answer of the modem
+inline constexpr int kEventPanel = 5;      // the last event, reminders, modem and SMS messages
+
+inline constexpr int kSirenSwitch = 17;  // CheckBox17
+
+// ComboBox1's text while no operator is chosen.
+inline constexpr const char* kNoOperatorChosen = "Оператор";
 
 // Output boxes: P1 of channel c is CheckBox[16 + 2c], P2 is CheckBox[17 + 2c].
 constexpr int OutputBoxP1(int channel) {
@@ -30,6 +45,23 @@ constexpr int OutputBoxP1(int channel) {
 constexpr int OutputBoxP2(int channel) {
   return 17 + 2 * channel;
 }
+
+// Columns of the signal table StringGrid1, row r for signal row r. The plan grid
+// StringGrid2, row k for signal k of the plan's channel, has a number column and
+// then the same description and status columns.
+inline constexpr int kAddressColumn = 0;
+inline constexpr int kDescriptionColumn = 1;
+inline constexpr int kStatusColumn = 2;  // "Вкл" or empty: the state of the signal
+inline constexpr int kTimeColumn = 3;    // when it was last received as on
+inline constexpr int kNumberColumn = 0;
+// Columns of the object table StringGrid3, row c for channel c, after its number column.
+inline constexpr int kObjectNameColumn = 1;
+inline constexpr int kPhoneColumn = 2;
+inline constexpr int kBalanceColumn = 3;
+
+// Pages of PageControl1, by index.
+inline constexpr int kPlanPage = 2;   // "Объект  "
+inline constexpr int kAboutPage = 3;  // " О программе ", whose memo is the archive viewer
 
 struct ConsoleForm {
   std::string Caption;
@@ -59,7 +91,7 @@ struct ConsoleForm {
   // frame), 22 the control strip. Page 1: 17 signals, 18 SMS price, 19 siren,
   // 20 objects, 24 support phones. Page 2: 21 plan area. Page 3: 23 about.
   std::array<TGroupBox, 25> GroupBox;
-  std::array<TShape, 257> Shape;       // indicator r = signal row r
+  PerSignalRow<TShape> Shape;          // indicator r = signal row r
   std::array<TCheckBox, 50> CheckBox;  // 17 siren switch, 18..49 output boxes
   TComboBox ComboBox1;                 // operator choice; "Оператор" = nobody chosen
 

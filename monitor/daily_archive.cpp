@@ -25,11 +25,11 @@ std::string ArchiveFileNameFor(const common::DateTime& date) {
 // file exists is asked on every pass.
 void PrepareDailyArchive(Station& st) {
   std::string name = ArchiveFileNameFor(st.ports.clock.Now());
-  if (name != st.state.ArchiveFileName || st.state.ArchivePath.empty()) {
-    st.state.ArchivePath = st.File(name);
-    st.state.ArchiveFileName = std::move(name);
+  if (name != st.core.ArchiveFileName || st.core.ArchivePath.empty()) {
+    st.core.ArchivePath = st.File(name);
+    st.core.ArchiveFileName = std::move(name);
   }
-  const auto& path = st.state.ArchivePath;
+  const auto& path = st.core.ArchivePath;
   if (!common::FileExists(path)) {
     try {
       common::CreateEmptyFile(path);

@@ -1,6 +1,6 @@
 #include "monitor/exit_command.h"
 
-#include "monitor/settings.h"
+#include "monitor/save_settings.h"
 
 namespace monitor {
 
@@ -10,7 +10,7 @@ void N6Click(Station& st) {
     return;
   }
   SavePollPause(st);
-  st.state.TerminateRequested = true;
+  st.core.TerminateRequested = true;
 }
 
 void BitBtn18Click(Station& st) {

@@ -18,4 +18,9 @@ void ScrollJournal(ConsoleForm& form) {
   }
 }
 
+void ClearSmsMarks(ConsoleForm& form) {
+  for (int row = 1; row <= kJournalRows; ++row)
+    form.StringGrid7.Cells(kJournalSmsColumn, row).clear();
+}
+
 }  // namespace monitor

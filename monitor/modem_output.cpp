@@ -11,7 +11,7 @@ namespace {
 // Fills the buffer with the framed message and hands the bytes before the
 // first 0 byte to the modem line. True when the line took them.
 bool HandOver(Station& st, const std::string& bytes) {
-  auto& buffer = st.state.ModemTxBuffer;
+  auto& buffer = st.core.ModemTxBuffer;
   buffer.fill(0);
   std::copy(bytes.begin(), bytes.end(), buffer.begin());
   st.state.TxWrittenCount = 0;
@@ -22,35 +22,35 @@ bool HandOver(Station& st, const std::string& bytes) {
 }  // namespace
 
 void OpenPorts(Station& st) {
-  st.state.PortName = "com1";
-  st.state.PortOpen = 1;
+  st.core.PortName = "com1";
+  st.state.PortOpen = true;
   st.form.Timer2.Enabled = true;
   st.ports.modem.Open();
   st.ports.rs485.Open();
 }
 
 bool SendModemCommand(Station& st, std::string_view text) {
-  if (st.state.PortOpen == 0) OpenPorts(st);
+  if (!st.state.PortOpen) OpenPorts(st);
   std::string bytes = common::Utf8ToCp1251(text);
   bytes.resize(std::min(bytes.size(), kMaxModemCommand));
   bytes += "\r\n";
   const bool taken = HandOver(st, bytes);
-  if (taken) st.form.StatusBar1[3].Text = "-->M";
-  st.form.StatusBar1[4].Text = "";
+  if (taken) st.form.StatusBar1[kModemOutPanel].Text = "-->M";
+  st.form.StatusBar1[kModemInPanel].Text = "";
   return taken;
 }
 
 bool SendModemText(Station& st, std::string_view text) {
   std::string bytes = common::Utf8ToCp1251(text);
   if (bytes.empty()) return false;
-  if (st.state.PortOpen == 0) OpenPorts(st);
+  if (!st.state.PortOpen) OpenPorts(st);
   bytes.resize(std::min(bytes.size(), kMaxModemText));
   bytes.back() = '\x1A';
   bytes += '\x1B';
   const bool taken = HandOver(st, bytes);
   st.state.ModemPrompt = SmsPrompt::Closed;
-  if (taken) st.form.StatusBar1[3].Text = "TEXT->M";
-  st.form.StatusBar1[4].Text = "";
+  if (taken) st.form.StatusBar1[kModemOutPanel].Text = "TEXT->M";
+  st.form.StatusBar1[kModemInPanel].Text = "";
   return taken;
 }
 

@@ -1,7 +1,5 @@
 #include "monitor/plan_view.h"
 
-#include <utility>
-
 #include "common/line_file.h"
 #include "common/plan_settings_file.h"
 
@@ -9,37 +7,23 @@ namespace monitor {
 namespace {
 
 TImage& Marker(Station& st, int k) {
-  return st.form.Image[k + 1];
+  return st.form.Image[MarkerImage(k)];
 }
 
 void ReadMarkers(Station& st, int channel) {
   const common::PlanMarkers markers =
       common::ReadPlanSettingsFile(st.File(PlanSettingsFileName(channel)));
-  for (int k = 1; k <= 16; ++k) {
-    st.state.MarkerX[k] = markers[k - 1].x;
-    st.state.MarkerY[k] = markers[k - 1].y;
+  for (int k = 1; k <= kSignalsPerChannel; ++k) {
+    st.core.MarkerX[k] = markers[k - 1].x;
+    st.core.MarkerY[k] = markers[k - 1].y;
   }
 }
 
-void LoadBackground(Station& st, int channel) {
-  const auto path = st.File(PlanPictureFileName(channel));
-  if (common::FileExists(path)) st.form.Image[1].Picture = st.ports.picture.Load(path.string());
-}
-
-void SetMenuMarks(Station& st, bool demo_on) {
-  st.form.FindMenuItem("N15")->Checked = demo_on;
-  st.form.FindMenuItem("N16")->Checked = !demo_on;
-}
-
-void DemonstrationStep(Station& st) {
-  st.state.LinkAge[16] = 0;
-  std::int32_t& cursor = st.state.ChannelStamp[16];
-  cursor = cursor + 1 > 16 ? 1 : cursor + 1;
-  std::string& status = st.form.StringGrid1.Cells(2, SignalRow(16, cursor));
-  status = status.empty() ? "Вкл" : "";
-  if (st.state.PlanChannel == 15) {
-    for (int s = 1; s <= 16; ++s)
-      st.form.StringGrid2.Cells(2, s) = st.form.StringGrid1.Cells(2, 240 + s);
+void PlaceZoneMarkers(Station& st) {
+  for (int k = 1; k <= kSignalsPerChannel; ++k) Marker(st, k).Visible = false;
+  for (int k = 1; k <= kSignalsPerChannel; ++k) {
+    Marker(st, k).Left = st.core.MarkerX[k];
+    Marker(st, k).Top = st.core.MarkerY[k];
   }
 }
 
@@ -52,9 +36,15 @@ std::string PlanPictureFileName(int channel) {
   return "fon" + std::to_string(channel) + ".bmp";
 }
 
+void LoadPlanPicture(Station& st, int channel) {
+  const auto path = st.File(PlanPictureFileName(channel));
+  if (common::FileExists(path))
+    st.form.Image[kPlanPicture].Picture = st.ports.picture.Load(path.string());
+}
+
 void LoadPlanMarkers(Station& st) {
   if (!common::FileExists(st.File(PlanSettingsFileName(1)))) {
-    for (int n = 1; n <= 16; ++n) {
+    for (int n = 1; n <= kChannels; ++n) {
       common::WritePlanSettingsFile(st.File(PlanSettingsFileName(n)), common::DefaultPlanMarkers());
     }
   }
@@ -62,69 +52,26 @@ void LoadPlanMarkers(Station& st) {
   PlaceZoneMarkers(st);
 }
 
-void ShowObjectPlan(Station& st, int index) {
-  const int c = index + 1;
-  LoadBackground(st, c);      // 1
-  ReadMarkers(st, c);         // 2
-  PlaceZoneMarkers(st);       // 3
-  st.state.PlanShown = true;  // 4
+void ShowObjectPlan(Station& st, int channel) {
+  LoadPlanPicture(st, channel);
+  ReadMarkers(st, channel);
+  PlaceZoneMarkers(st);
+  st.core.PlanShown = true;
   st.form.Timer4.Enabled = true;
-  st.form.StringGrid2.Cells(1, 0) = st.form.StringGrid3.Cells(1, c);  // 5
-  for (int r = 1; r <= 16; ++r) {                                     // 6
-    st.form.StringGrid2.Cells(1, r) = st.form.StringGrid1.Cells(1, 16 * index + r);
-    st.form.StringGrid2.Cells(2, r) = st.form.StringGrid1.Cells(2, 16 * index + r);
-  }
-}
-
-void PlaceZoneMarkers(Station& st) {
-  for (int k = 1; k <= 16; ++k) Marker(st, k).Visible = false;
-  for (int k = 1; k <= 16; ++k) {
-    Marker(st, k).Left = st.state.MarkerX[k];
-    Marker(st, k).Top = st.state.MarkerY[k];
+  st.form.StringGrid2.Cells(kDescriptionColumn, 0) =
+      st.form.StringGrid3.Cells(kObjectNameColumn, channel);
+  for (int r = 1; r <= kSignalsPerChannel; ++r) {
+    st.form.StringGrid2.Cells(kDescriptionColumn, r) =
+        st.form.StringGrid1.Cells(kDescriptionColumn, SignalRow(channel, r));
+    st.form.StringGrid2.Cells(kStatusColumn, r) =
+        st.form.StringGrid1.Cells(kStatusColumn, SignalRow(channel, r));
   }
 }
 
 void ChannelButtonClick(Station& st, int channel) {
-  st.state.PlanChannel = channel - 1;
-  ShowObjectPlan(st, channel - 1);
-  st.form.ActivePageIndex = 2;
-}
-
-void Timer4Timer(Station& st) {
-  st.form.Timer4.Enabled = false;  // 1
-  if (st.state.PlanShown) {        // 2
-    st.state.MarkerBlinkOn = !st.state.MarkerBlinkOn;
-    if (st.state.DemoDivider == 0 && st.state.DemoRunning) DemonstrationStep(st);
-    if (++st.state.DemoDivider > 5) st.state.DemoDivider = 0;
-    for (int k = 1; k <= 16; ++k) {
-      if (!std::as_const(st.form.StringGrid2).Cells(2, k).empty())
-        Marker(st, k).Visible = st.state.MarkerBlinkOn;
-    }
-  }
-  for (int k = 1; k <= 16; ++k) {  // 3
-    if (std::as_const(st.form.StringGrid2).Cells(2, k).empty()) Marker(st, k).Visible = false;
-  }
-  st.form.Timer4.Enabled = true;  // 4
-}
-
-void N15Click(Station& st) {
-  if (st.form.ComboBox1.Text == "Оператор" &&
-      !st.ports.dialogs.Confirm("Не выбрана фамилия оператора.Продолжить? ",
-                                "Демонстрационный режим ", common::BoxIcon::Information)) {
-    return;
-  }
-  SetMenuMarks(st, true);
-  st.state.PlanChannel = 15;
-  ShowObjectPlan(st, 15);
-  st.form.ActivePageIndex = 2;
-  st.state.PlanShown = true;
-  st.form.Timer4.Enabled = true;
-  st.state.DemoRunning = true;
-}
-
-void N16Click(Station& st) {
-  st.state.DemoRunning = false;
-  SetMenuMarks(st, false);
+  st.core.PlanChannel = channel;
+  ShowObjectPlan(st, channel);
+  st.form.ActivePageIndex = kPlanPage;
 }
 
 }  // namespace monitor

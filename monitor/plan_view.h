@@ -1,5 +1,5 @@
-// The object plan page: background picture, 16 blinking zone markers, the plan
-// grid, and the demonstration mode that drives channel 16.
+// The object plan page: the background picture, the 16 zone markers and the plan
+// grid of one channel at a time.
 #pragma once
 
 #include <string>
@@ -12,25 +12,19 @@ namespace monitor {
 std::string PlanSettingsFileName(int channel);
 std::string PlanPictureFileName(int channel);
 
+// Loads "fon" + c + ".bmp" into the plan picture when the file exists; otherwise the
+// picture shown stays.
+void LoadPlanPicture(Station& st, int channel);
+
 // Start-up: writes all sixteen default plan files when pust1.txt is missing,
 // reads pust1.txt and places the markers, hidden.
 void LoadPlanMarkers(Station& st);
 
-// Loads the background and markers of channel index + 1, refreshes the plan grid
-// and starts the blinking.
-void ShowObjectPlan(Station& st, int index);
-
-// Hides the 16 markers and moves marker k to (MarkerX[k], MarkerY[k]).
-void PlaceZoneMarkers(Station& st);
+// Loads the background and markers of the channel, refreshes the plan grid and
+// starts the blinking.
+void ShowObjectPlan(Station& st, int channel);
 
 // BitBtn1Click .. BitBtn16Click: opens the plan of that channel.
 void ChannelButtonClick(Station& st, int channel);
-
-// The 401 ms tick: blink phase, demonstration step, marker visibility.
-void Timer4Timer(Station& st);
-
-// "Деморежим" > "Пуск" and "Стоп".
-void N15Click(Station& st);
-void N16Click(Station& st);
 
 }  // namespace monitor

@@ -9,31 +9,32 @@ namespace {
 
 void ApplySet(Station& st, ReceivedSignals& set) {
   const int c = set.Channel;
-  set.NewData = 0;
+  set.NewData = false;
   TStringGrid& signals = st.form.StringGrid1;
-  for (int s = 1; s <= 16; ++s) {
+  for (int s = 1; s <= kSignalsPerChannel; ++s) {
     const int row = SignalRow(c, s);
     const bool on = static_cast<int>(set.Bits.size()) >= s && set.Bits[s - 1] == '1';
     if (on) {
-      signals.SetCell(2, row, "Вкл");
-      signals.SetCell(3, row, common::FormatTime(st.ports.clock.Now()));
+      signals.SetCell(kStatusColumn, row, "Вкл");
+      signals.SetCell(kTimeColumn, row, common::FormatTime(st.ports.clock.Now()));
     } else {
-      signals.SetCell(2, row, "");
+      signals.SetCell(kStatusColumn, row, "");
     }
   }
-  st.state.ChannelStamp[c] = set.Word;
-  if (st.state.PlanChannel + 1 == c) {
-    for (int s = 1; s <= 16; ++s)
-      st.form.StringGrid2.SetCell(2, s, std::as_const(signals).Cells(2, SignalRow(c, s)));
+  st.core.ChannelStamp[c] = set.Word;
+  if (st.core.PlanChannel == c) {
+    for (int s = 1; s <= kSignalsPerChannel; ++s) {
+      st.form.StringGrid2.SetCell(kStatusColumn, s,
+                                  std::as_const(signals).Cells(kStatusColumn, SignalRow(c, s)));
+    }
   }
 }
 
 }  // namespace
 
 void ApplyReceivedSignals(Station& st) {
-  if (st.state.RxRs485.Channel >= 1 && st.state.RxRs485.Channel <= 4)
-    ApplySet(st, st.state.RxRs485);
-  if (st.state.RxGsm.Channel >= 5 && st.state.RxGsm.Channel <= 16) ApplySet(st, st.state.RxGsm);
+  if (IsRs485Channel(st.state.RxRs485.Channel)) ApplySet(st, st.state.RxRs485);
+  if (IsGsmChannel(st.state.RxGsm.Channel)) ApplySet(st, st.state.RxGsm);
 }
 
 }  // namespace monitor

@@ -1,9 +1,11 @@
+#include "monitor/save_settings.h"
+
 #include <string>
 #include <vector>
 
 #include "common/line_file.h"
-#include "common/text.h"
-#include "monitor/settings.h"
+#include "monitor/object_table.h"
+#include "monitor/phone_number.h"
 #include "monitor/settings_files.h"
 
 namespace monitor {
@@ -11,6 +13,46 @@ namespace {
 
 void Write(Station& st, const char* name, const std::vector<std::string>& lines) {
   common::WriteLineFile(st.File(name), lines);
+}
+
+void SaveSignalTable(Station& st) {
+  std::vector<std::string> lines;
+  for (int r = 1; r <= kSignalRows; ++r) {
+    lines.push_back(st.form.StringGrid1.Cells(kAddressColumn, r));
+    lines.push_back(st.form.StringGrid1.Cells(kDescriptionColumn, r));
+  }
+  Write(st, kSignalTableFile, lines);
+}
+
+void SavePhoneFiles(Station& st) {
+  if (!PhoneSet(st.form.Edit19.Text)) st.form.Edit19.Text.clear();
+  Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});
+  for (int k = 1; k <= kChannels; ++k) {
+    st.state.ChannelPhone[k] = st.form.StringGrid3.Cells(kPhoneColumn, k);
+  }
+  std::vector<std::string> lines;
+  for (int k = 1; k <= kChannels; ++k) {
+    lines.push_back("1");
+    lines.push_back(st.state.ChannelPhone[k]);
+  }
+  Write(st, kChannelPhonesFile, lines);
+  ShowChannelPhones(st);
+}
+
+void SaveObjectNames(Station& st) {
+  std::vector<std::string> lines;
+  for (int c = 1; c <= kChannels; ++c)
+    lines.push_back(st.form.StringGrid3.Cells(kObjectNameColumn, c));
+  Write(st, kObjectNamesFile, lines);
+  ShowChannelCaptions(st);
+}
+
+void SaveOperatorList(Station& st) {
+  st.form.ComboBox1.Items.clear();
+  std::vector<std::string> names;
+  for (int k = 1; k <= kOperators; ++k) names.push_back(st.form.StringGrid4.Cells(0, k));
+  Write(st, kOperatorListFile, names);
+  st.form.ComboBox1.Items = names;
 }
 
 }  // namespace
@@ -27,68 +69,16 @@ void ToolButton7Click(Station& st) {
   SaveBalances(st);
 }
 
-void SaveSignalTable(Station& st) {
-  std::vector<std::string> lines;
-  for (int r = 1; r <= kSignalRows; ++r) {
-    lines.push_back(st.form.StringGrid1.Cells(0, r));
-    lines.push_back(st.form.StringGrid1.Cells(1, r));
-  }
-  Write(st, kSignalTableFile, lines);
-}
-
-void SavePhoneFiles(Station& st) {
-  if (common::CharCount(st.form.Edit19.Text) != 10) st.form.Edit19.Text.clear();  // 1
-  Write(st, kSupportPhonesFile, {st.form.Edit19.Text, st.form.Edit2.Text});       // 2
-  for (int k = 1; k <= kChannels; ++k) {                                          // 3
-    st.state.ChannelPhone[k] = st.form.StringGrid3.Cells(2, k);
-  }
-  std::vector<std::string> lines;  // 4
-  for (int k = 1; k <= kChannels; ++k) {
-    lines.push_back("1");
-    lines.push_back(st.state.ChannelPhone[k]);
-  }
-  Write(st, kChannelPhonesFile, lines);
-  ShowChannelPhones(st);  // 5
-}
-
-void SaveObjectNames(Station& st) {
-  std::vector<std::string> lines;
-  for (int c = 1; c <= kChannels; ++c) lines.push_back(st.form.StringGrid3.Cells(1, c));
-  Write(st, kObjectNamesFile, lines);
-  ShowChannelCaptions(st);
-}
-
-void SaveOperatorList(Station& st) {
-  st.form.ComboBox1.Items.clear();
-  std::vector<std::string> names;
-  for (int k = 1; k <= 6; ++k) names.push_back(st.form.StringGrid4.Cells(0, k));
-  Write(st, kOperatorListFile, names);
-  st.form.ComboBox1.Items = names;
-}
-
 void SaveBalances(Station& st) {
   std::vector<std::string> lines;
-  for (int c = 1; c <= kChannels; ++c) lines.push_back(st.form.StringGrid3.Cells(3, c));
+  for (int c = 1; c <= kChannels; ++c)
+    lines.push_back(st.form.StringGrid3.Cells(kBalanceColumn, c));
   lines.push_back(st.form.Edit1.Text);
   Write(st, kBalancesFile, lines);
 }
 
 void SavePollPause(Station& st) {
   Write(st, kPollPauseFile, {st.form.Edit20.Text});
-}
-
-void ShowChannelPhones(Station& st) {
-  for (int k = 1; k <= 4; ++k) st.state.ChannelPhone[k] = "RS485";
-  for (int k = 1; k <= kChannels; ++k) st.form.StringGrid3.Cells(2, k) = st.state.ChannelPhone[k];
-}
-
-void ShowChannelCaptions(Station& st) {
-  for (int c = 1; c <= kChannels; ++c)
-    st.form.GroupBox[c].Caption = st.form.StringGrid3.Cells(1, c);
-}
-
-void CheckBox17Click(Station& st) {
-  st.form.CheckBox[17].Caption = st.form.CheckBox[17].Checked ? "ВКЛЮЧЕН" : "выключен";
 }
 
 }  // namespace monitor

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "monitor/numbering.h"
+
 namespace monitor {
 namespace {
 
@@ -23,7 +25,7 @@ std::vector<std::string> DefaultSignalTable() {
 
 std::vector<std::string> DefaultObjectNames() {
   std::vector<std::string> lines;
-  for (int c = 1; c <= 16; ++c) lines.push_back(" ЦТП " + std::to_string(c));
+  for (int c = 1; c <= kChannels; ++c) lines.push_back(" ЦТП " + std::to_string(c));
   return lines;
 }
 
@@ -32,8 +34,8 @@ std::vector<std::string> DefaultOperatorList() {
 }
 
 std::vector<std::string> DefaultBalances() {
-  std::vector<std::string> lines(16, "10000");
-  lines.push_back("190");
+  std::vector<std::string> lines(kChannels, kDefaultBalance);
+  lines.push_back(kDefaultSmsPrice);
   return lines;
 }
 

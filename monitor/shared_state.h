@@ -1,12 +1,14 @@
-// The state the console's parts share beyond the window's controls. Everything
-// starts as zero or empty; the first main-cycle tick sets the start-up values.
+// The state that the console's core and its field side hand each other beyond the
+// window's controls. Everything starts as zero or empty; the first main-cycle tick
+// sets the start-up values.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <optional>
 #include <string>
+#include <string_view>
+
+#include "monitor/numbering.h"
 
 namespace monitor {
 
@@ -15,16 +17,39 @@ struct ReceivedSignals {
   std::int32_t Channel = 0;  // 1..4 RS485, 5..16 GSM; 0 = none
   std::string Bits;          // character s = '1' when signal s is on (GSM: a 17th output digit)
   std::uint16_t Word = 0;    // the received word, used only as the channel's change stamp
-  std::uint8_t NewData = 0;  // 1 = a set is waiting to be applied
+  bool NewData = false;      // a set is waiting to be applied
 };
 
-// Outputs P1 and P2 of a channel, each 0 (off) or 1 (on).
+// Outputs P1 and P2 of a channel, each on or off.
 struct OutputPair {
-  std::uint8_t P1 = 0;
-  std::uint8_t P2 = 0;
+  bool P1 = false;
+  bool P2 = false;
 };
 
-inline constexpr std::size_t kModemTxBufferSize = 301;
+// RS485 polling, as "Пуск RS485" and "Стоп RS485" leave it.
+enum class Rs485Polling {
+  NotStarted,
+  Running,
+  Stopped,
+};
+
+// The poll state as status panel 2 shows it.
+constexpr std::string_view Rs485PollingText(Rs485Polling polling) {
+  switch (polling) {
+    case Rs485Polling::Running:
+      return "ПУСК";
+    case Rs485Polling::Stopped:
+      return "СТОП";
+    case Rs485Polling::NotStarted:
+      break;
+  }
+  return "";
+}
+
+inline constexpr int kSmsChargeRing = 16;  // the slots of SmsChargeQueue that are written
+// The countdown the modem dialogue sets whenever it shows modem traffic in status
+// panels 3 and 4; the main cycle clears them on the ninth pass after (about 2.3 s).
+inline constexpr std::int32_t kStatusClearTicks = 10;
 
 // Who has the modem in its SMS text prompt: "AT+CMGS=" went out and its text has
 // not. Until the Ctrl-Z the modem takes every byte as message text.
@@ -34,66 +59,47 @@ enum class SmsPrompt {
   Manual,     // the operator's SMS, whose text follows when its input box closes
 };
 
+// What the console's core and its field side hand each other. Each side keeps
+// the rest of its state to itself: monitor::CoreState and links::LinkState.
 struct SharedState {
+  // Written by the line decoders, applied by the main cycle.
   ReceivedSignals RxRs485;  // RxRs485Channel, RxRs485Bits, RxRs485Word, NewDataRs485
   ReceivedSignals RxGsm;    // RxGsmChannel, RxGsmBits, RxGsmWord, NewDataGsm
 
-  std::array<std::int32_t, 17> ChannelStamp{};  // last received word of channel c
-  std::array<std::int32_t, 17> ShownStamp{};    // the stamp last drawn on channel c
-  std::array<std::string, 257> CurStatus;       // first 3 characters of row r's status, this pass
-  std::array<std::string, 257> PrevStatus;      // the same at row r's last change
-  // The signal table's write count when CurStatus was taken from it; empty once
-  // CurStatus has been cleared. While it holds, the table has no new status.
-  std::optional<std::uint64_t> CurStatusTakenAt;
-  bool StatusChangesHandled = false;       // every row differing from PrevStatus has been handled
-  std::array<std::uint8_t, 17> LinkAge{};  // poll requests since channel c last answered
+  // Poll requests since channel c last answered; entry 0 takes an answer or a
+  // report that belongs to no channel.
+  PerChannel<std::uint8_t> LinkAge;
 
-  std::array<OutputPair, 17> OutputCmd{};      // commanded by the output boxes
-  std::array<OutputPair, 17> OutputState{};    // reported by the device
-  std::array<OutputPair, 17> OutputChanged{};  // clicked, still to be sent by SMS
+  PerChannel<OutputPair> OutputCmd;  // commanded by the output boxes
+  // Reported by the device; entry 0 holds the outputs of the SMS report being
+  // decoded, or of an RS485 answer that belongs to no channel.
+  PerChannel<OutputPair> OutputState;
+  PerChannel<OutputPair> OutputChanged;  // clicked, still to be sent by SMS
 
-  std::uint8_t SirenOn = 0;
-  std::uint8_t SmsAlarmArmed = 0;
+  // The alarm: raised by the main cycle, sounded and sent by the SMS timer.
+  bool SirenOn = false;
+  bool SmsAlarmArmed = false;
   std::string SmsAlarmText;
   std::int32_t SmsSendProgress = 0;
 
-  std::array<std::uint8_t, 17> SmsChargeQueue{};  // channels owed one SMS price each
-  std::uint8_t SmsChargeHead = 0;
+  // Channels owed one SMS price each: the inbox stores into slots 0..15 in turn,
+  // the main cycle books every slot on every pass.
+  std::array<std::uint8_t, kSmsChargeRing + 1> SmsChargeQueue{};
 
-  std::string Rs485State;  // empty, "ПУСК" or "СТОП"
-  std::uint8_t ModemReady = 0;
-  std::string ModemRequest;  // empty, "newsms", "rd" or "delsms"
-  std::string SmsIndex;      // SIM slot of the modem job, decimal text
+  Rs485Polling Rs485State = Rs485Polling::NotStarted;
+  bool ModemReady = false;  // the modem has answered "OK" at least once
+  std::string SmsIndex;     // SIM slot of the modem job, decimal text
   std::uint8_t SmsScanSlot = 0;
-  std::int32_t SmsScanIdleTicks = 0;
-  std::int32_t StatusClearCountdown = 0;
+  std::int32_t StatusClearCountdown = 0;  // main-cycle passes until panels 3 and 4 are cleared
 
-  std::array<std::string, 17> ChannelPhone;  // phone of channel k; "RS485" for 1..4
+  PerChannel<std::string> ChannelPhone;  // phone of channel k; "RS485" for 1..4
 
-  std::uint8_t PortOpen = 0;
-  std::string PortName;
-  std::array<std::uint8_t, kModemTxBufferSize> ModemTxBuffer{};
+  bool PortOpen = false;  // the ports have been opened (never closed again)
   std::int32_t TxWrittenCount = 0;
   SmsPrompt ModemPrompt = SmsPrompt::Closed;
   std::int32_t ModemPromptTicks = 0;  // Timer5 ticks a scheduled prompt has been open
 
   std::string ControlSmsText;
-  std::string ArchiveFileName;
-  std::filesystem::path ArchivePath;  // the file named ArchiveFileName in the working folder
-  std::int32_t PlanChannel = 0;       // channel on the plan page, 0-based
-
-  // The object plan and the demonstration.
-  std::array<std::int32_t, 17> MarkerX{};  // marker k's position, as last read
-  std::array<std::int32_t, 17> MarkerY{};
-  bool PlanShown = false;      // a plan has been shown; Timer4 runs from then on
-  bool MarkerBlinkOn = false;  // the blink phase
-  bool DemoRunning = false;
-  std::int32_t DemoDivider = 0;  // Timer4 ticks between demonstration steps, 0..5
-
-  std::uint8_t InitDone = 0;
-  std::uint8_t OperatorReminderTicks = 0;
-  bool LowBalanceShown = false;     // the low-balance message has been shown this run
-  bool TerminateRequested = false;  // the exit command was confirmed
 };
 
 }  // namespace monitor

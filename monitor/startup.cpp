@@ -1,27 +1,26 @@
 #include "monitor/startup.h"
 
 #include "common/line_file.h"
-#include "monitor/main_cycle.h"
+#include "monitor/load_settings.h"
 #include "monitor/modem_output.h"
 #include "monitor/plan_view.h"
-#include "monitor/settings.h"
 #include "monitor/startup_files.h"
 
 namespace monitor {
 namespace {
 
-constexpr const char* kSirenSoundFile = "avaria.wav";
+// Neither an answer (0) nor past a frame's limit: the frames stay grey until a
+// channel is first heard.
+constexpr std::uint8_t kStartUpLinkAge = 20;
 
 // Channel 1's plan as the start-up shows it. Once a plan has been opened, the
 // start-up's is out of date and a mended file is left to that plan's button.
 void LoadPlanBackground(Station& st) {
-  const auto path = st.File(PlanPictureFileName(1));
-  if (st.state.PlanShown || !common::FileExists(path)) return;
-  st.form.Image[1].Picture = st.ports.picture.Load(path.string());
+  if (!st.core.PlanShown) LoadPlanPicture(st, 1);
 }
 
 void LoadFirstPlanMarkers(Station& st) {
-  if (!st.state.PlanShown) LoadPlanMarkers(st);
+  if (!st.core.PlanShown) LoadPlanMarkers(st);
 }
 
 void OpenSirenSound(Station& st) {
@@ -33,26 +32,18 @@ void OpenSirenSound(Station& st) {
 
 }  // namespace
 
-void Timer3Timer(Station& st) {
-  st.form.Timer3.Enabled = false;
-  if (st.state.PortOpen == 0) OpenPorts(st);
-  if (st.state.InitDone == 0) StartUp(st);
-  TakeUpMendedFiles(st);
-  RunMainCycle(st);
-}
-
 void StartUp(Station& st) {
   st.state.SmsIndex = "1";
   LoadSettings(st);
   LoadStartUpFile(st, PlanPictureFileName(1), LoadPlanBackground);
   LoadStartUpFile(st, PlanSettingsFileName(1), LoadFirstPlanMarkers);
   LoadStartUpFile(st, kSirenSoundFile, OpenSirenSound);
-  st.state.OperatorReminderTicks = 0;
-  st.state.ModemReady = 0;
+  st.core.OperatorReminderTicks = 0;
+  st.state.ModemReady = false;
   SendModemCommand(st, "AT");
-  for (int c = 1; c <= kChannels; ++c) st.state.LinkAge[c] = 20;
+  for (int c = 1; c <= kChannels; ++c) st.state.LinkAge[c] = kStartUpLinkAge;
   st.state.ControlSmsText.clear();
-  st.state.InitDone = 1;
+  st.core.InitDone = true;
 }
 
 }  // namespace monitor

@@ -1,14 +1,15 @@
-// The main-cycle timer's opening steps and the one-time start-up.
+// The one-time start-up on the first main-cycle tick.
 #pragma once
 
 #include "monitor/station.h"
 
 namespace monitor {
 
-// Timer3: port opening until done, the start-up once, then the main cycle.
-void Timer3Timer(Station& st);
+// The siren sound: opened at start-up when it exists, played by the siren.
+inline constexpr const char* kSirenSoundFile = "avaria.wav";
 
-// The start-up of the first tick; InitDone := 1 as its last step.
+// Loads the settings, channel 1's plan and the siren sound, greets the modem and
+// sets the link ages; InitDone is set as its last step.
 void StartUp(Station& st);
 
 }  // namespace monitor

@@ -30,7 +30,7 @@ bool TakeUp(Station& st, FailedFileStep& failed) {
     return true;
   }
   failed.error = error;
-  st.form.StatusBar1[5].Text = common::ErrorBoxText(error);
+  st.form.StatusBar1[kEventPanel].Text = common::ErrorBoxText(error);
   return false;
 }
 

@@ -1,4 +1,5 @@
-// The console's core: its window as data, its shared state and its ports.
+// The console's core: its window as data, its own state, the state it shares
+// with the field side, and its ports.
 // Every handler is a free function over a Station.
 #pragma once
 
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "monitor/console_form.h"
+#include "monitor/core_state.h"
 #include "monitor/file_faults.h"
 #include "monitor/ports.h"
 #include "monitor/shared_state.h"
@@ -23,7 +25,8 @@ struct Station {
   explicit Station(ConsolePorts p) : form(MakeConsoleForm()), ports(std::move(p)) {}
 
   ConsoleForm form;
-  SharedState state;
+  SharedState state;  // handed between the core and the field side
+  CoreState core;
   ConsolePorts ports;
   ReportForm Form2;
   FileFaults faults;

@@ -4,20 +4,21 @@
 #include <utility>
 
 #include "common/platform_error.h"
-#include "links/modem_dialogue.h"
-#include "links/receive.h"
+#include "links/alarm_schedule.h"
+#include "links/manual_sms.h"
+#include "links/modem_menu.h"
 #include "links/rs485_poll.h"
 #include "links/siren.h"
-#include "links/sms_sending.h"
-#include "links/timer1.h"
 #include "monitor/archive_commands.h"
 #include "monitor/caught_error.h"
+#include "monitor/demonstration.h"
 #include "monitor/exit_command.h"
 #include "monitor/indicators.h"
 #include "monitor/pause_spinner.h"
 #include "monitor/plan_view.h"
-#include "monitor/settings.h"
-#include "monitor/startup.h"
+#include "monitor/save_settings.h"
+#include "monitor/siren_switch.h"
+#include "stanmon/ticks.h"
 
 namespace stanmon {
 

@@ -25,7 +25,7 @@ class Console : public common::Dispatcher {
   links::LinkState& link() { return link_; }
 
   // The exit command was confirmed: the program ends now.
-  bool TerminateRequested() const { return station_.state.TerminateRequested; }
+  bool TerminateRequested() const { return station_.core.TerminateRequested; }
 
   // A line's transport reports a problem or its recovery (status panel 5).
   void ShowLineNotice(const LineNotice& notice);

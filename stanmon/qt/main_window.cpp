@@ -138,8 +138,9 @@ void MainWindow::Render() {
     if (!first && !written && (form.*grid).SameLayout((*shown_).*grid)) return false;
     return changed(grid);
   };
-  // Members that more than one part shows. The plan's images blink, the tool
-  // bar's lamps change with every poll.
+  // Members that more than one part shows. Of the images, the plan's background
+  // and markers blink, and the rest, the tool bar's lamps, change with every poll.
+  constexpr std::size_t kLastPlanImage = monitor::MarkerImage(monitor::kSignalsPerChannel);
   const bool plan_images =
       TakeChangedElements(form.Image, shown_->Image, 0, kLastPlanImage) || first;
   const bool lamps =

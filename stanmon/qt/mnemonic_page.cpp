@@ -113,14 +113,14 @@ void MnemonicPage::AddChannel(int c) {
   panel->setGeometry(kPanelLeftStep * ((c - 1) % 4), kPanelsTop + kPanelTopStep * ((c - 1) / 4),
                      185, 89);
   panel->setAutoFillBackground(true);
-  channels_[static_cast<size_t>(c)] = panel;
+  channels_[c] = panel;
 
   for (int s = 1; s <= 16; ++s) {
     const int row = monitor::SignalRow(c, s);
     auto* shape = new ShapeWidget(panel);
     shape->setObjectName(Numbered("Shape", row));
     shape->setGeometry(QRect(ShapePlace(s), QSize(kShapeSide, kShapeSide)));
-    shapes_[static_cast<size_t>(row)] = shape;
+    shapes_[row] = shape;
   }
 
   auto* plan = new QPushButton(panel);
@@ -164,12 +164,12 @@ void MnemonicPage::Render() {
 
   for (int c = 1; c <= monitor::kChannels; ++c) {
     const monitor::TGroupBox& panel = form_.GroupBox[static_cast<size_t>(c)];
-    QGroupBox* box = channels_[static_cast<size_t>(c)];
+    QGroupBox* box = channels_[c];
     shell::SetTitle(box, panel.Caption);
     shell::SetBackground(box, shell::ToQColor(panel.Background, colors));
     shell::SetToolTip(buttons_[static_cast<size_t>(c)], form_.BitBtn[static_cast<size_t>(c)].Hint);
     for (int s = 1; s <= 16; ++s) {
-      const auto row = static_cast<size_t>(monitor::SignalRow(c, s));
+      const int row = monitor::SignalRow(c, s);
       shapes_[row]->SetFill(shell::ToQColor(form_.Shape[row].Brush, colors));
     }
     for (int number : {monitor::OutputBoxP1(c), monitor::OutputBoxP2(c)}) {

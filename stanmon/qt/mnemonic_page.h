@@ -34,10 +34,10 @@ class MnemonicPage : public QWidget {
   shell::WindowEvents events_;
   std::array<QPushButton*, 23> buttons_{};  // by BitBtn number: 1..16, 20..22
   QComboBox* operator_ = nullptr;
-  std::array<QGroupBox*, 17> channels_{};   // by channel
-  std::array<ShapeWidget*, 257> shapes_{};  // by signal row
-  std::array<QCheckBox*, 50> outputs_{};    // by CheckBox number: 18..49
-  QStyle* output_box_style_ = nullptr;      // owned by this
+  monitor::PerChannel<QGroupBox*> channels_;
+  monitor::PerSignalRow<ShapeWidget*> shapes_;
+  std::array<QCheckBox*, 50> outputs_{};  // by CheckBox number: 18..49
+  QStyle* output_box_style_ = nullptr;    // owned by this
 };
 
 }  // namespace stanmon

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "links/link_state.h"
-#include "links/receive.h"
-#include "links/timer1.h"
-#include "monitor/startup.h"
+#include "links/timer1_timer.h"
+#include "links/timer2_timer.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace fuzz {
@@ -18,6 +18,7 @@ constexpr const char* kChannel7Phone = "9123456707";
 struct StartedCore {
   monitor::ConsoleForm form;
   monitor::SharedState state;
+  monitor::CoreState core;
   monitor::FileFaults faults;
 };
 
@@ -27,7 +28,7 @@ StartedCore StartCore() {
   monitor::Timer3Timer(st);
   st.state.ChannelPhone[7] = kChannel7Phone;
   st.form.StringGrid3.Cells(2, 7) = kChannel7Phone;
-  return {st.form, st.state, st.faults};
+  return {st.form, st.state, st.core, st.faults};
 }
 
 // The console that meets every input: built once, and before each input reset to
@@ -42,6 +43,7 @@ struct Rig {
     static Rig rig;
     rig.st.form = started.form;
     rig.st.state = started.state;
+    rig.st.core = started.core;
     rig.st.Form2 = {};
     rig.st.faults = started.faults;
     rig.st.ports.folder = rig.fakes.folder.path;
@@ -79,11 +81,13 @@ void FeedRs485Answer(const std::uint8_t* data, std::size_t size) {
 
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
-  static constexpr std::array<const char*, 4> kJobs = {"", "newsms", "rd", "delsms"};
+  static constexpr std::array<links::ModemJob, 4> kJobs = {
+      links::ModemJob::Idle, links::ModemJob::ReadQueued, links::ModemJob::Reading,
+      links::ModemJob::DeleteQueued};
   static constexpr std::array<monitor::SmsPrompt, 3> kPrompts = {
       monitor::SmsPrompt::Closed, monitor::SmsPrompt::Scheduled, monitor::SmsPrompt::Manual};
   Rig& r = Rig::ForNextInput();
-  r.st.state.ModemRequest = kJobs[data[0] % kJobs.size()];
+  r.link.modem.ModemRequest = kJobs[data[0] % kJobs.size()];
   r.st.state.ModemPrompt = kPrompts[data[0] / kJobs.size() % kPrompts.size()];
   for (std::size_t from = 1;;) {
     std::size_t to = from;

@@ -6,10 +6,10 @@
 
 #include "common/platform_error.h"
 #include "links/link_state.h"
-#include "links/timer1.h"
+#include "links/timer1_timer.h"
 #include "monitor/plan_view.h"
 #include "monitor/settings_files.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace fuzz {

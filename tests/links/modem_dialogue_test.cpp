@@ -1,5 +1,8 @@
 // The modem dialogue: recogniser answers, job dispatch, SIM sweep, menu commands.
-#include "links/modem_dialogue.h"
+#include "links/modem_job.h"
+#include "links/modem_menu.h"
+#include "links/modem_recogniser.h"
+#include "links/timer6_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +13,7 @@
 #include <vector>
 
 #include "monitor/modem_output.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/links/modem_rig.h"
 
 namespace {
@@ -23,41 +26,43 @@ struct ModemTest : ::testing::Test, ModemRig {};
 
 struct AnswerCase {
   const char* name;
-  std::string request;  // ModemRequest before the read
+  links::ModemJob request;  // ModemRequest before the read
   std::string bytes;
   std::string panel4;
-  std::string request_after;
+  links::ModemJob request_after;
   int countdown;
   bool cleared;
   int ready;
 };
 
 TEST_F(ModemTest, ModemRecogniserAnswersAtTheirBytePositions) {
+  using enum links::ModemJob;
   const AnswerCase cases[] = {
-      {"start-up, byte 0 unexamined", "rd", "^SYSSTART\r\n", "START", "", 10, true, 0},
-      {"start-up cut short", "rd", "^SYSSTART\r", "^SYSSTART", "rd", 0, false, 0},
-      {"ok", "delsms", "\r\nOK\r\n", "OK", "delsms", 10, false, 1},
-      {"ok ends a read", "rd", "\r\nOK\r\n", "OK", "", 10, false, 1},
-      {"ok after echo", "", "AT\r\r\nOK\r\n", "OK", "", 10, false, 1},
-      {"error alone", "rd", "\r\nERROR\r\n", "ERR", "", 10, true, 0},
-      {"error, bytes 0..1 unexamined", "delsms", "xyERROR\r\n", "ERR", "", 10, true, 0},
-      {"error inside a longer read", "rd", "\r\n+CMS: 1\r\n\r\nERROR\r\n", "", "rd", 0, false, 0},
-      {"empty slot with ok", "rd", "\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", "NO SMS", "", 10, true, 1},
-      {"empty slot without its CR LF", "", "\r\n+CMGR: 0,,0\r\r\n", "", "", 0, false, 0},
-      {"last line without controls", "rd",
+      {"start-up, byte 0 unexamined", Reading, "^SYSSTART\r\n", "START", Idle, 10, true, 0},
+      {"start-up cut short", Reading, "^SYSSTART\r", "^SYSSTART", Reading, 0, false, 0},
+      {"ok", DeleteQueued, "\r\nOK\r\n", "OK", DeleteQueued, 10, false, 1},
+      {"ok ends a read", Reading, "\r\nOK\r\n", "OK", Idle, 10, false, 1},
+      {"ok after echo", Idle, "AT\r\r\nOK\r\n", "OK", Idle, 10, false, 1},
+      {"error alone", Reading, "\r\nERROR\r\n", "ERR", Idle, 10, true, 0},
+      {"error, bytes 0..1 unexamined", DeleteQueued, "xyERROR\r\n", "ERR", Idle, 10, true, 0},
+      {"error inside a longer read", Reading, "\r\n+CMS: 1\r\n\r\nERROR\r\n", "", Reading, 0, false,
+       0},
+      {"empty slot with ok", Reading, "\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", "NO SMS", Idle, 10, true, 1},
+      {"empty slot without its CR LF", Idle, "\r\n+CMGR: 0,,0\r\r\n", "", Idle, 0, false, 0},
+      {"last line without controls", Reading,
        "ab\r\nc\x05"
        "d",
-       "cd", "rd", 0, false, 0},
-      {"cp1251 last line", "", "\r\n\xC4\xE0", "Да", "", 0, false, 0},
+       "cd", Reading, 0, false, 0},
+      {"cp1251 last line", Idle, "\r\n\xC4\xE0", "Да", Idle, 0, false, 0},
   };
   for (const auto& c : cases) {
     ModemRig t;
-    t.st.state.ModemRequest = c.request;
+    t.link.modem.ModemRequest = c.request;
     t.st.form.StatusBar1[4].Text = "old";
     t.Arrive(c.bytes);
     SCOPED_TRACE(c.name);
     EXPECT_EQ(t.Panel(4), c.panel4);
-    EXPECT_EQ(t.st.state.ModemRequest, c.request_after);
+    EXPECT_EQ(t.link.modem.ModemRequest, c.request_after);
     EXPECT_EQ(t.st.state.StatusClearCountdown, c.countdown);
     EXPECT_EQ(t.BufferClear(), c.cleared);
     EXPECT_EQ(t.st.state.ModemReady, c.ready);
@@ -69,7 +74,7 @@ TEST_F(ModemTest, ModemStartUpStartsASweep) {
   st.state.SmsScanSlot = 3;
   Arrive("\nSYSSTART\r\n+CMTI: \"SM\",2\r\n");  // the notice after it is lost
   EXPECT_EQ(st.state.SmsScanSlot, 9);
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
   EXPECT_EQ(Panel(4), "START");
 }
 
@@ -84,7 +89,7 @@ TEST_F(ModemTest, ModemPhoneBookEntryGoesToPanel5AndHidesTheOk) {
   Arrive("\r\n+CPBR: 1,\"+79123456789\",145,\"VESK\"\r\n\r\nOK\r\n");
   EXPECT_EQ(Panel(5), "Телефон №1 :+79123456789");
   EXPECT_TRUE(BufferClear());
-  EXPECT_EQ(st.state.ModemReady, 0);
+  EXPECT_FALSE(st.state.ModemReady);
   EXPECT_EQ(st.state.StatusClearCountdown, 0);
   Arrive("\r\n+CPBR: 1,\"+79123456789\",145\r\n");  // 40 bytes or fewer: not taken
   EXPECT_EQ(Panel(5), "Телефон №1 :+79123456789");
@@ -112,22 +117,22 @@ TEST_F(ModemTest, ModemOkHidesTheJobLamp) {
 TEST_F(ModemTest, ModemBytesBeyond200WaitForTheNextTick) {
   Arrive(std::string(220, 'a') + "\r\nOK\r\n");
   EXPECT_EQ(link.ModemRxCount, 200);
-  EXPECT_EQ(st.state.ModemReady, 0);
+  EXPECT_FALSE(st.state.ModemReady);
   EXPECT_EQ(Panel(4), std::string(200, 'a'));
   links::Timer2Timer(st, link);
   EXPECT_EQ(link.ModemRxCount, 26);
-  EXPECT_EQ(st.state.ModemReady, 1);
+  EXPECT_TRUE(st.state.ModemReady);
 
   const std::string line(120, 'b');
   Arrive("\r\n" + line + "\r\n" + line + "\r\n+CMTI: \"SM\",12\r\n");
   EXPECT_EQ(link.ModemRxCount, 124);  // up to the line end before byte 200
   links::Timer2Timer(st, link);
   EXPECT_EQ(st.state.SmsIndex, "12");
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::ReadQueued);
 }
 
 TEST_F(ModemTest, ModemErrorSetsTheCountToZero) {
-  st.state.ModemRequest = "rd";
+  link.modem.ModemRequest = links::ModemJob::Reading;
   Arrive("\r\nERROR\r\n");
   EXPECT_EQ(link.ModemRxCount, 0);
   links::DispatchModemJob(st, link);
@@ -137,7 +142,7 @@ TEST_F(ModemTest, ModemErrorSetsTheCountToZero) {
 TEST_F(ModemTest, ModemLongIdleReadIsCleared) {
   Arrive(std::string(51, 'x'));
   EXPECT_TRUE(BufferClear());
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = links::ModemJob::DeleteQueued;
   Arrive(std::string(51, 'x'));
   EXPECT_FALSE(BufferClear());
 }
@@ -161,7 +166,7 @@ TEST_F(ModemTest, ModemNoticeQueuesARead) {
     t.Arrive(c.bytes);
     SCOPED_TRACE(c.bytes);
     EXPECT_EQ(t.st.state.SmsIndex, c.index);
-    EXPECT_EQ(t.st.state.ModemRequest, "newsms");
+    EXPECT_EQ(t.link.modem.ModemRequest, links::ModemJob::ReadQueued);
     EXPECT_EQ(t.st.state.SmsScanSlot, 0);
     EXPECT_TRUE(t.st.form.Timer1.Enabled);
     EXPECT_EQ(t.Panel(4), "Входящее SMS");
@@ -175,58 +180,58 @@ TEST_F(ModemTest, ModemNoticeWithoutASlotDigitIsNoNotice) {
   const char noise[] = "\r\n+CMTI: \"SM\",\0\r\n";
   Arrive(std::string(noise, sizeof noise - 1));
   Arrive("\r\n+CMTI: \"SM\",x\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
   EXPECT_EQ(st.state.SmsIndex, "");
   EXPECT_FALSE(st.form.Timer1.Enabled);
 }
 
 // A notice waits behind the job in hand instead of replacing it.
 TEST_F(ModemTest, ModemNoticeWaitsBehindAPendingDelete) {
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = links::ModemJob::DeleteQueued;
   st.state.SmsIndex = "2";
   Arrive("\r\n+CMTI: \"SM\",6\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::DeleteQueued);
   EXPECT_EQ(st.state.SmsIndex, "2");
   links::DispatchModemJob(st, link);
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CMGD=2\r\n", "AT+CMGR=6\r\n"}));
-  EXPECT_EQ(st.state.ModemRequest, "rd");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Reading);
 }
 
 TEST_F(ModemTest, ModemNoticeIsLostBehindAClearingAnswer) {
-  st.state.ModemRequest = "rd";
+  link.modem.ModemRequest = links::ModemJob::Reading;
   Arrive("\r\n+CMGR: 0,,0\r\n\r\n+CMTI: \"SM\",4\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
   EXPECT_EQ(Panel(4), "NO SMS");
 }
 
 // ---- Job dispatch ----
 
 TEST_F(ModemTest, ModemDispatchSendsTheReadOfTheSlot) {
-  st.state.ModemRequest = "newsms";
+  link.modem.ModemRequest = links::ModemJob::ReadQueued;
   st.state.SmsIndex = "0";
   st.form.Image[27].Visible = true;
   link.ModemRxBuffer[0] = 'x';
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGR=1\r\n"});
   EXPECT_EQ(st.state.SmsIndex, "1");
-  EXPECT_EQ(st.state.ModemRequest, "rd");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Reading);
   EXPECT_EQ(Panel(3), "Read SMS 1");
   EXPECT_FALSE(st.form.Image[27].Visible);
   EXPECT_TRUE(st.form.Image[19].Visible);
   EXPECT_EQ(st.state.StatusClearCountdown, 10);
   EXPECT_TRUE(BufferClear());
 
-  links::DispatchModemJob(st, link);  // "rd" waits for the answer
+  links::DispatchModemJob(st, link);  // the read waits for the answer
   EXPECT_EQ(fakes.modem.writes.size(), 1u);
 }
 
 TEST_F(ModemTest, ModemDispatchSendsTheDelete) {
-  st.state.ModemRequest = "delsms";
+  link.modem.ModemRequest = links::ModemJob::DeleteQueued;
   st.state.SmsIndex = "5";
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGD=5\r\n"});
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
   EXPECT_EQ(Panel(3), "Delet SMS 5");
   EXPECT_TRUE(st.form.Image[19].Visible);
   links::DispatchModemJob(st, link);
@@ -236,19 +241,20 @@ TEST_F(ModemTest, ModemDispatchSendsTheDelete) {
 // A job command the line did not take is sent again at the next tick: a dropped
 // delete would leave an applied report to be applied and charged again.
 TEST_F(ModemTest, ModemJobCommandTheLineRefusedIsSentAgain) {
-  for (const std::string job : {"newsms", "delsms"}) {
+  for (const links::ModemJob job : {links::ModemJob::ReadQueued, links::ModemJob::DeleteQueued}) {
     ModemRig t;
-    t.st.state.ModemRequest = job;
+    t.link.modem.ModemRequest = job;
     t.st.state.SmsIndex = "4";
     t.fakes.modem.down = true;
     const std::string panel3 = t.Panel(3);
     links::DispatchModemJob(t.st, t.link);
-    EXPECT_EQ(t.st.state.ModemRequest, job);
+    EXPECT_EQ(t.link.modem.ModemRequest, job);
     EXPECT_EQ(t.Panel(3), panel3);
     t.fakes.modem.down = false;
     links::DispatchModemJob(t.st, t.link);
-    EXPECT_EQ(t.Writes(), std::vector<std::string>{(job == "newsms" ? "AT+CMGR=4" : "AT+CMGD=4") +
-                                                   std::string("\r\n")});
+    EXPECT_EQ(t.Writes(), std::vector<std::string>{
+                              (job == links::ModemJob::ReadQueued ? "AT+CMGR=4" : "AT+CMGD=4") +
+                              std::string("\r\n")});
   }
 }
 
@@ -258,13 +264,13 @@ TEST_F(ModemTest, ModemPromptHoldsEveryCommandUntilTheText) {
   monitor::Timer3Timer(st);  // start-up; the modem has not answered yet
   monitor::SendSmsCommand(st, "9123456789", monitor::SmsPrompt::Scheduled);
   fakes.modem.writes.clear();
-  st.state.ModemRequest = "newsms";
+  link.modem.ModemRequest = links::ModemJob::ReadQueued;
   st.state.SmsIndex = "3";
   Arrive("\r\nRING\r\n");
   links::DispatchModemJob(st, link);
   for (int pass = 0; pass < 30; ++pass) monitor::Timer3Timer(st);
   EXPECT_TRUE(fakes.modem.writes.empty());
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::ReadQueued);
   monitor::SendModemText(st, "+1R ");
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), (std::vector<std::string>{"+1R\x1A\x1B", "AT+CMGR=3\r\n"}));
@@ -274,35 +280,35 @@ TEST_F(ModemTest, ModemPromptHoldsEveryCommandUntilTheText) {
 
 TEST_F(ModemTest, SimSweepStartsAfter21IdleTicksAndReadsSlots9To1) {
   for (int i = 1; i <= 20; ++i) links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "");
-  EXPECT_EQ(st.state.SmsScanIdleTicks, 20);
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
+  EXPECT_EQ(link.modem.SmsScanIdleTicks, 20);
   links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::ReadQueued);
   EXPECT_EQ(st.state.SmsIndex, "9");
   EXPECT_EQ(st.state.SmsScanSlot, 8);
   EXPECT_TRUE(st.form.Timer1.Enabled);
   EXPECT_TRUE(st.form.Timer6.Enabled);
 
-  st.state.ModemRequest = "rd";  // the job before it still runs
+  link.modem.ModemRequest = links::ModemJob::Reading;  // the job before it still runs
   links::Timer6Timer(st, link);
   EXPECT_EQ(st.state.SmsScanSlot, 8);
   for (int slot = 8; slot >= 1; --slot) {
-    st.state.ModemRequest.clear();
+    link.modem.ModemRequest = links::ModemJob::Idle;
     links::Timer6Timer(st, link);
     EXPECT_EQ(st.state.SmsIndex, std::to_string(slot));
   }
   EXPECT_EQ(st.state.SmsScanSlot, 0);
-  st.state.ModemRequest.clear();
+  link.modem.ModemRequest = links::ModemJob::Idle;
   links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "");
-  EXPECT_EQ(st.state.SmsScanIdleTicks, 1);
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
+  EXPECT_EQ(link.modem.SmsScanIdleTicks, 1);
 }
 
 TEST_F(ModemTest, SimSweepWaitsForTheAlarmSchedule) {
   st.state.SmsScanSlot = 9;
   st.state.SmsSendProgress = 45;
   links::Timer6Timer(st, link);
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
   EXPECT_EQ(st.state.SmsScanSlot, 9);
   st.state.SmsSendProgress = 44;
   links::Timer6Timer(st, link);
@@ -347,8 +353,8 @@ TEST_F(ModemTest, SmsReadAndDeleteMenuQueueTheTypedSlot) {
   for (const auto& c : cases) {
     ModemRig t;
     t.st.state.SmsScanSlot = 5;
-    t.st.state.SmsScanIdleTicks = 7;
-    t.st.state.ModemRequest = "rd";
+    t.link.modem.SmsScanIdleTicks = 7;
+    t.link.modem.ModemRequest = links::ModemJob::Reading;
     t.link.ModemRxBuffer[0] = 'x';
     t.fakes.dialogs.text_answers.push_back(c.typed);
     c.click(t.st, t.link);
@@ -357,7 +363,7 @@ TEST_F(ModemTest, SmsReadAndDeleteMenuQueueTheTypedSlot) {
     EXPECT_EQ(t.fakes.dialogs.boxes[0].caption, c.caption);
     EXPECT_EQ(t.fakes.dialogs.boxes[0].text, " Введите номер SMS ");
     EXPECT_EQ(t.st.state.SmsScanSlot, 0);
-    EXPECT_EQ(t.st.state.SmsScanIdleTicks, 0);
+    EXPECT_EQ(t.link.modem.SmsScanIdleTicks, 0);
     EXPECT_TRUE(t.st.form.Timer1.Enabled);
     EXPECT_TRUE(t.BufferClear());
     EXPECT_TRUE(t.fakes.modem.writes.empty());
@@ -398,7 +404,8 @@ TEST_F(ModemTest, SmsPhoneBookWriteNeedsTenCharacters) {
 TEST_F(ModemTest, ModemRecogniserSurvivesRandomReads) {
   std::mt19937 rng(7310);
   const std::string alphabet = "\r\n+CMGRTIOKEROSYSTA:\",.01 >";
-  const std::string states[] = {"", "newsms", "rd", "delsms"};
+  const links::ModemJob states[] = {links::ModemJob::Idle, links::ModemJob::ReadQueued,
+                                    links::ModemJob::Reading, links::ModemJob::DeleteQueued};
   for (int i = 0; i < 4000; ++i) {
     const auto length = std::uniform_int_distribution<int>(0, 300)(rng);
     const bool bytes = rng() % 2 == 0;
@@ -410,7 +417,7 @@ TEST_F(ModemTest, ModemRecogniserSurvivesRandomReads) {
     link.ModemRxBuffer.fill(0);
     std::copy(s.begin(), s.end(), link.ModemRxBuffer.begin());
     link.ModemRxCount = length;
-    st.state.ModemRequest = states[i % 4];
+    link.modem.ModemRequest = states[i % 4];
     links::RecogniseModemAnswer(st, link);
     ASSERT_LE(link.ModemRxCount, 200);
   }

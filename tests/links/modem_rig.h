@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "links/link_state.h"
-#include "links/receive.h"
+#include "links/timer2_timer.h"
 #include "tests/support/fakes.h"
 
 namespace testing_support {

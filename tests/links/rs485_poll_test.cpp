@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "links/receive.h"
-#include "links/timer1.h"
+#include "links/timer1_timer.h"
+#include "links/timer2_timer.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -29,7 +29,7 @@ struct Rs485PollTest : ::testing::Test {
   monitor::Station st{fakes.Ports()};
   links::LinkState link;
 
-  void StartPolling() { st.state.Rs485State = "ПУСК"; }
+  void StartPolling() { st.state.Rs485State = monitor::Rs485Polling::Running; }
 
   // Runs one poll step and returns the frame it wrote, if any.
   std::optional<Bytes> Poll() {
@@ -61,7 +61,7 @@ TEST_F(Rs485PollTest, RequestFramesCarryTheChannelsOutputCommands) {
       {2, {1, 0}, {0xAA, 0x45, 0x02, 0x01, 0x48}, "45 02 01 48"},
       {3, {1, 1}, {0xAA, 0x45, 0x03, 0x03, 0x4B}, "45 03 03 4B"},
       {4, {0, 1}, {0xAA, 0x45, 0x04, 0x02, 0x4B}, "45 04 02 4B"},
-      {4, {7, 200}, {0xAA, 0x45, 0x04, 0x03, 0x4C}, "45 04 03 4C"},  // any non-zero is on
+      {4, {1, 1}, {0xAA, 0x45, 0x04, 0x03, 0x4C}, "45 04 03 4C"},
   };
   StartPolling();
   for (const Case& c : cases) {
@@ -105,10 +105,10 @@ TEST_F(Rs485PollTest, AddressesCycleThroughTheIdleFrame) {
 }
 
 TEST_F(Rs485PollTest, NoFrameIsBuiltUnlessPollingRuns) {
-  for (const char* state : {"", "СТОП", "ПУСК "}) {
+  for (const auto state : {monitor::Rs485Polling::NotStarted, monitor::Rs485Polling::Stopped}) {
     st.state.Rs485State = state;
     link.poll.PollAddress = 2;
-    EXPECT_EQ(Poll(), std::nullopt) << state;
+    EXPECT_EQ(Poll(), std::nullopt) << monitor::Rs485PollingText(state);
     EXPECT_EQ(link.poll.PollAddress, 2);
     EXPECT_EQ(st.state.LinkAge[3], 0);
     EXPECT_EQ(Panel(0), "Передано");
@@ -192,9 +192,9 @@ TEST_F(Rs485PollTest, AnAcceptedAnswerFillsTheSetOutputsAndAge) {
       {0x80, 0xFF, 0xFF, "1111111111111111", 0xFFFF, 1, 0},
   };
   for (const Case& c : cases) {
-    st.state.RxRs485.NewData = 0;
+    st.state.RxRs485.NewData = false;
     Receive(Answer(2, c.outputs, c.low, c.high));
-    EXPECT_EQ(st.state.RxRs485.NewData, 1);
+    EXPECT_TRUE(st.state.RxRs485.NewData);
     EXPECT_EQ(st.state.RxRs485.Bits, c.bits);
     EXPECT_EQ(st.state.RxRs485.Word, c.word);
     EXPECT_EQ(st.state.OutputState[2].P1, c.p1) << c.bits;
@@ -210,12 +210,12 @@ TEST_F(Rs485PollTest, TheDecoderReadsOnlyWithinTheBuffer) {
   link.Rs485RxCount = -1;
   links::DecodeRs485Answer(st, link);
   EXPECT_EQ(Panel(1), "Принято");
-  EXPECT_EQ(st.state.RxRs485.NewData, 0);
+  EXPECT_FALSE(st.state.RxRs485.NewData);
 
   link.Rs485RxCount = 1000;  // counts as the 31 bytes the buffer holds
   links::DecodeRs485Answer(st, link);
   EXPECT_EQ(Panel(1).size(), 3 * links::kRs485RxMax);
-  EXPECT_EQ(st.state.RxRs485.NewData, 1);
+  EXPECT_TRUE(st.state.RxRs485.NewData);
 }
 
 TEST_F(Rs485PollTest, Timer2NeedsTheWholeAnswerInOneRead) {
@@ -226,11 +226,11 @@ TEST_F(Rs485PollTest, Timer2NeedsTheWholeAnswerInOneRead) {
   links::Timer2Timer(st, link);
   links::Timer2Timer(st, link);
   EXPECT_EQ(Panel(1), "00 5C ");  // the tail alone fails the start-byte test
-  EXPECT_EQ(st.state.RxRs485.NewData, 0);
+  EXPECT_FALSE(st.state.RxRs485.NewData);
 
   fakes.rs485.arrivals.push_back(answer);
   links::Timer2Timer(st, link);
-  EXPECT_EQ(st.state.RxRs485.NewData, 1);
+  EXPECT_TRUE(st.state.RxRs485.NewData);
   EXPECT_EQ(st.state.RxRs485.Bits, "0010000000000000");
 }
 
@@ -293,7 +293,7 @@ TEST_F(Rs485PollTest, StartAsksAndPollsOnlyAfterOk) {
   for (const Case& c : cases) {
     fakes.dialogs.boxes.clear();
     fakes.dialogs.confirm_answers.assign(c.answers.begin(), c.answers.end());
-    st.state.Rs485State.clear();
+    st.state.Rs485State = monitor::Rs485Polling::NotStarted;
     st.state.LinkAge.fill(5);
     st.form.Timer1.Enabled = false;
     st.form.Edit20.Text = "3";
@@ -305,7 +305,9 @@ TEST_F(Rs485PollTest, StartAsksAndPollsOnlyAfterOk) {
     std::vector<std::string> texts;
     for (const auto& box : Confirms()) texts.push_back(box.text);
     EXPECT_EQ(texts, c.boxes) << c.name;
-    EXPECT_EQ(st.state.Rs485State, c.started ? "ПУСК" : "") << c.name;
+    EXPECT_EQ(st.state.Rs485State,
+              c.started ? monitor::Rs485Polling::Running : monitor::Rs485Polling::NotStarted)
+        << c.name;
     EXPECT_EQ(st.form.Timer1.Enabled, c.started) << c.name;
     for (int ch = 1; ch <= 4; ++ch) EXPECT_EQ(st.state.LinkAge[ch], 110) << c.name;
     EXPECT_EQ(st.state.LinkAge[5], 5) << c.name;
@@ -322,8 +324,8 @@ TEST_F(Rs485PollTest, StartOpensThePortsOnlyWhileTheyAreClosed) {
   st.form.Timer2.Enabled = false;
   fakes.dialogs.confirm_answers = {false};
   links::BitBtn20Click(st, link);  // opened before the operator is asked; Cancel keeps it
-  EXPECT_EQ(st.state.PortOpen, 1);
-  EXPECT_EQ(st.state.PortName, "com1");
+  EXPECT_TRUE(st.state.PortOpen);
+  EXPECT_EQ(st.core.PortName, "com1");
   EXPECT_EQ(fakes.rs485.open_calls, 1);
   EXPECT_TRUE(st.form.Timer2.Enabled);
 
@@ -336,9 +338,9 @@ TEST_F(Rs485PollTest, StartOpensThePortsOnlyWhileTheyAreClosed) {
 
 TEST_F(Rs485PollTest, StopEndsTheAlarmScheduleAndGreysTheFrames) {
   auto pending_alarm = [this] {
-    st.state.Rs485State = "ПУСК";
-    st.state.SmsAlarmArmed = 1;
-    st.state.SirenOn = 1;
+    st.state.Rs485State = monitor::Rs485Polling::Running;
+    st.state.SmsAlarmArmed = true;
+    st.state.SirenOn = true;
     st.state.SmsSendProgress = 40;
     st.state.SmsAlarmText = "ALARM ";
     st.form.Gauge1.Progress = 40;
@@ -350,9 +352,9 @@ TEST_F(Rs485PollTest, StopEndsTheAlarmScheduleAndGreysTheFrames) {
   pending_alarm();
   fakes.dialogs.confirm_answers = {false};
   links::BitBtn21Click(st, link);
-  EXPECT_EQ(st.state.Rs485State, "ПУСК");
-  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
-  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_EQ(st.state.Rs485State, monitor::Rs485Polling::Running);
+  EXPECT_TRUE(st.state.SmsAlarmArmed);
+  EXPECT_TRUE(st.state.SirenOn);
   EXPECT_TRUE(st.form.Image[20].Visible);
   EXPECT_EQ(st.state.LinkAge[1], 3);
 
@@ -361,9 +363,9 @@ TEST_F(Rs485PollTest, StopEndsTheAlarmScheduleAndGreysTheFrames) {
   EXPECT_EQ(Confirms()[1].text, "Прекратить опрос?");
   EXPECT_EQ(Confirms()[1].caption, "Управление передачей по RS485 ");
   EXPECT_EQ(Confirms()[1].icon, BoxIcon::Question);
-  EXPECT_EQ(st.state.Rs485State, "СТОП");
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
-  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_EQ(st.state.Rs485State, monitor::Rs485Polling::Stopped);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
+  EXPECT_FALSE(st.state.SirenOn);
   EXPECT_EQ(st.state.SmsSendProgress, 0);
   EXPECT_FALSE(st.form.Image[20].Visible);
   for (int c = 1; c <= 4; ++c) EXPECT_EQ(st.state.LinkAge[c], 120) << c;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "links/sms_sending.h"
+#include "links/timer5_timer.h"
 #include "tests/monitor/cycle_fixture.h"
 
 namespace {
@@ -18,11 +18,11 @@ struct AlarmScenarioTest : testing_support::CycleTest {
 TEST_F(AlarmScenarioTest, SignalComingOnSendsTheAlarmSmsToBothSupportPhones) {
   st.form.Edit2.Text = "9123456789";
   st.form.Edit19.Text = "9876543210";
-  st.state.ModemReady = 1;
+  st.state.ModemReady = true;
   ReceiveRs485(2, {5}, 0x0800);
   Pass();
   ASSERT_TRUE(st.form.Timer5.Enabled);
-  ASSERT_EQ(st.state.SmsAlarmArmed, 1);
+  ASSERT_TRUE(st.state.SmsAlarmArmed);
   const std::string event_lines = Archive();
 
   std::map<int, std::vector<std::string>> sends;
@@ -44,7 +44,7 @@ TEST_F(AlarmScenarioTest, SignalComingOnSendsTheAlarmSmsToBothSupportPhones) {
                 "05.03.2026 14:07:09 Отправлен SMS запрос на телефон поддержки : 9123456789\r\n"
                 "05.03.2026 14:07:09 Отправлен SMS запрос на телефон поддержки : 9876543210\r\n");
   EXPECT_EQ(Journal(6, 1), "");
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
   EXPECT_EQ(st.form.Gauge1.Progress, 0);
 }
 

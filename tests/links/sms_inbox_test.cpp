@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "links/modem_dialogue.h"
-#include "links/timer1.h"
+#include "links/modem_job.h"
+#include "links/timer1_timer.h"
 #include "monitor/main_cycle.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/links/modem_rig.h"
 
 namespace {
@@ -74,7 +74,7 @@ struct InboxRig : ModemRig {
     grid.Cells(2, 7) = "9123456707";
     grid.Cells(2, 12) = "9123456712";
     grid.Cells(2, 9) = "9123456712";
-    st.state.ModemRequest = "rd";
+    link.modem.ModemRequest = links::ModemJob::Reading;
     st.state.SmsIndex = "3";
     st.state.LinkAge.fill(20);
     st.state.RxGsm = {5, "0000000000000000", 0x1234, 0};
@@ -90,22 +90,23 @@ TEST_F(SmsInboxTest, SmsValidReportFromAKnownPhoneIsAppliedChargedAndDeleted) {
   EXPECT_EQ(st.state.RxGsm.Channel, 7);
   EXPECT_EQ(st.state.RxGsm.Bits, "10000000000000013");
   EXPECT_EQ(st.state.RxGsm.Word, 0x8001);
-  EXPECT_EQ(st.state.RxGsm.NewData, 1);
+  EXPECT_TRUE(st.state.RxGsm.NewData);
   EXPECT_EQ(st.state.LinkAge[7], 0);
-  EXPECT_EQ(st.state.SmsChargeHead, 1);
+  EXPECT_EQ(link.modem.SmsChargeHead, 1);
   EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
-  EXPECT_EQ(st.state.OutputState[7].P1, 1);
-  EXPECT_EQ(st.state.OutputState[7].P2, 1);
-  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_TRUE(st.state.OutputState[7].P1);
+  EXPECT_TRUE(st.state.OutputState[7].P2);
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::DeleteQueued);
   EXPECT_TRUE(st.form.Timer1.Enabled);
   EXPECT_TRUE(BufferClear());
 
-  st.state.ModemRequest = "rd";  // a second report goes on top, charged in the next slot
+  link.modem.ModemRequest =
+      links::ModemJob::Reading;  // a second report goes on top, charged in the next slot
   st.state.SmsIndex = "4";
   Arrive(ReadBack("+79123456707", ".0000000000000000"));
   EXPECT_EQ(st.form.ComboBox2.Items, (std::vector<std::string>{"4 9123456707", "3 9123456707"}));
   EXPECT_EQ(st.state.SmsChargeQueue[2], 7);
-  EXPECT_EQ(st.state.OutputState[7].P1, 0);
+  EXPECT_FALSE(st.state.OutputState[7].P1);
 }
 
 TEST_F(SmsInboxTest, SmsReadBackOutcomes) {
@@ -137,7 +138,8 @@ TEST_F(SmsInboxTest, SmsReadBackOutcomes) {
     EXPECT_EQ(t.st.form.ComboBox2.Items.size(), c.listed ? 1u : 0u);
     EXPECT_EQ(t.st.state.RxGsm.Channel, c.channel);
     EXPECT_EQ(t.st.state.RxGsm.NewData, c.new_data);
-    EXPECT_EQ(t.st.state.ModemRequest, "delsms");  // every message read back is deleted
+    EXPECT_EQ(t.link.modem.ModemRequest,
+              links::ModemJob::DeleteQueued);  // every message read back is deleted
     if (c.channel == 5) {  // nothing of an unaccepted report reaches the GSM record
       EXPECT_EQ(t.st.state.RxGsm.Word, 0x1234);
       EXPECT_EQ(t.st.state.RxGsm.Bits, "0000000000000000");
@@ -150,14 +152,14 @@ TEST_F(SmsInboxTest, SmsUnknownPhoneChargesNobody) {
   EXPECT_EQ(st.state.SmsChargeQueue[1], 0);
   EXPECT_EQ(st.state.LinkAge[0], 0);
   for (int c = 1; c <= 16; ++c) EXPECT_EQ(st.state.LinkAge[c], 20);
-  EXPECT_EQ(st.state.OutputState[0].P1, 1);
+  EXPECT_TRUE(st.state.OutputState[0].P1);
 }
 
 TEST_F(SmsInboxTest, SmsSecondSenderFieldCarriesNoReport) {
   Arrive(ReadBack("+79123456707", ".1111111111111111 \"+79123456712\",,"));
   EXPECT_EQ(st.form.ComboBox2.Items, (std::vector<std::string>{"3 9123456712", "3 9123456707"}));
   EXPECT_EQ(st.state.RxGsm.Channel, 0);
-  EXPECT_EQ(st.state.RxGsm.NewData, 0);
+  EXPECT_FALSE(st.state.RxGsm.NewData);
   EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
 }
 
@@ -172,13 +174,13 @@ TEST_F(SmsInboxTest, SmsEchoOfTheReadCommandIsNoReadBack) {
     InboxRig t;
     for (std::size_t i = 0; i + 1 < reads.size(); ++i) {
       t.Arrive(reads[i]);
-      EXPECT_EQ(t.st.state.ModemRequest, "rd");
+      EXPECT_EQ(t.link.modem.ModemRequest, links::ModemJob::Reading);
       EXPECT_TRUE(t.st.form.ComboBox2.Items.empty());
     }
     t.Arrive(reads.back());
     EXPECT_EQ(t.st.form.ComboBox2.Items, std::vector<std::string>{"3 9123456707"});
     EXPECT_EQ(t.st.state.SmsChargeQueue[1], 7);
-    EXPECT_EQ(t.st.state.ModemRequest, "delsms");
+    EXPECT_EQ(t.link.modem.ModemRequest, links::ModemJob::DeleteQueued);
   }
 }
 
@@ -189,15 +191,15 @@ TEST_F(SmsInboxTest, SmsReadBackInPiecesIsJudgedOnceWhenWhole) {
     SCOPED_TRACE(piece);
     InboxRig t;
     for (std::size_t at = 0; at < whole.size(); at += piece) {
-      EXPECT_EQ(t.st.state.ModemRequest, "rd");
+      EXPECT_EQ(t.link.modem.ModemRequest, links::ModemJob::Reading);
       t.Arrive(whole.substr(at, piece));
     }
     EXPECT_EQ(t.st.form.ComboBox2.Items.size(), 1u);
     EXPECT_EQ(t.st.state.RxGsm.Channel, 7);
     EXPECT_EQ(t.st.state.RxGsm.Word, 0x8001);
-    EXPECT_EQ(t.st.state.OutputState[7].P2, 1);
-    EXPECT_EQ(t.st.state.SmsChargeHead, 1);
-    EXPECT_EQ(t.st.state.ModemRequest, "delsms");
+    EXPECT_TRUE(t.st.state.OutputState[7].P2);
+    EXPECT_EQ(t.link.modem.SmsChargeHead, 1);
+    EXPECT_EQ(t.link.modem.ModemRequest, links::ModemJob::DeleteQueued);
   }
 }
 
@@ -220,23 +222,24 @@ TEST_F(SmsInboxTest, SmsLongReadBackAndANoticeInOneBurstAreBothHandled) {
 // empty, the job ends and nothing is deleted. A final result that follows another
 // command's answer is not the read's.
 TEST_F(SmsInboxTest, SmsReadEndsOnAFinalResultWithoutAMessage) {
+  using enum links::ModemJob;
   const struct {
     const char* bytes;
-    const char* request_after;
+    links::ModemJob request_after;
   } cases[] = {
-      {"\r\nOK\r\n", ""},
-      {"AT+CMGR=3\r\r\nOK\r\n", ""},
-      {"\r\n+CMS ERROR: 321\r\n", ""},
-      {"\r\nERROR\r\n", ""},
-      {"AT+CMGR=3\r\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", ""},
-      {"\r\n+CMGS: 12\r\n\r\nOK\r\n", "rd"},  // the result of an SMS sent before
-      {"AT+CMGR=3\r", "rd"},
+      {"\r\nOK\r\n", Idle},
+      {"AT+CMGR=3\r\r\nOK\r\n", Idle},
+      {"\r\n+CMS ERROR: 321\r\n", Idle},
+      {"\r\nERROR\r\n", Idle},
+      {"AT+CMGR=3\r\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", Idle},
+      {"\r\n+CMGS: 12\r\n\r\nOK\r\n", Reading},  // the result of an SMS sent before
+      {"AT+CMGR=3\r", Reading},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.bytes);
     InboxRig t;
     t.Arrive(c.bytes);
-    EXPECT_EQ(t.st.state.ModemRequest, c.request_after);
+    EXPECT_EQ(t.link.modem.ModemRequest, c.request_after);
     links::DispatchModemJob(t.st, t.link);
     EXPECT_TRUE(t.fakes.modem.writes.empty());
     EXPECT_TRUE(t.st.form.ComboBox2.Items.empty());
@@ -248,14 +251,14 @@ TEST_F(SmsInboxTest, SmsSenderFieldNearTheStartOfTheReadFails) {
   Arrive("\r\n+CMGR:\",,.1111111111111111\r\n\r\nOK\r\n");
   EXPECT_EQ(link.modem.SmsSender, "\r\n+CMGR:");
   EXPECT_TRUE(st.form.ComboBox2.Items.empty());
-  EXPECT_EQ(st.state.ModemRequest, "delsms");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::DeleteQueued);
 }
 
 TEST_F(SmsInboxTest, SmsReadBackOnlyInStateRd) {
-  st.state.ModemRequest = "";
+  link.modem.ModemRequest = links::ModemJob::Idle;
   Arrive(ReadBack("+79123456707", ".1111111111111111"));
   EXPECT_TRUE(st.form.ComboBox2.Items.empty());
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
 }
 
 // A new-message notice through Timer2, Timer1 and the main cycle.
@@ -271,7 +274,7 @@ struct SmsScenario : ::testing::Test, ModemRig {
 
 TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
   Arrive("\r\n+CMTI: \"SM\",3\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "newsms");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::ReadQueued);
   links::Timer1Timer(st, link);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGR=3\r\n");
 
@@ -281,15 +284,15 @@ TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
   EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 1)), "Вкл");
   EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 2)), "");
   EXPECT_EQ(signals.Cells(2, monitor::SignalRow(7, 16)), "Вкл");
-  EXPECT_EQ(st.state.ChannelStamp[7], 0x8001);
-  EXPECT_EQ(st.state.RxGsm.NewData, 0);
+  EXPECT_EQ(st.core.ChannelStamp[7], 0x8001);
+  EXPECT_FALSE(st.state.RxGsm.NewData);
   EXPECT_EQ(st.form.StringGrid3.Cells(3, 7), "98");
-  EXPECT_EQ(st.state.OutputState[7].P2, 1);
+  EXPECT_TRUE(st.state.OutputState[7].P2);
   EXPECT_EQ(st.form.ComboBox2.Items.front(), "3 9123456707");
 
   links::Timer1Timer(st, link);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGD=3\r\n");
-  EXPECT_EQ(st.state.ModemRequest, "");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
 }
 
 // Two notices in one read, a third while a delete is pending: every slot is read,

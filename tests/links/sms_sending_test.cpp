@@ -1,4 +1,4 @@
-#include "links/sms_sending.h"
+#include "links/timer5_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include "common/cp1251.h"
 #include "links/alarm_schedule.h"
 #include "links/control_sms.h"
+#include "links/manual_sms.h"
 #include "links/siren.h"
 #include "links/transliterate.h"
 #include "monitor/modem_output.h"
@@ -30,8 +31,8 @@ struct SmsRig {
   LinkState link;
 
   SmsRig() {
-    st.state.PortOpen = 1;
-    st.state.ArchiveFileName = "05032026.txt";
+    st.state.PortOpen = true;
+    st.core.ArchiveFileName = "05032026.txt";
     st.form.CheckBox[17].Checked = true;
   }
 
@@ -52,7 +53,7 @@ struct SmsRig {
   // number, and the number of the last tick.
   std::map<int, std::vector<std::string>> RunSchedule(int* last_tick = nullptr) {
     std::map<int, std::vector<std::string>> by_tick;
-    for (int tick = 1; tick <= 120 && st.state.SmsAlarmArmed == 1; ++tick) {
+    for (int tick = 1; tick <= 120 && st.state.SmsAlarmArmed; ++tick) {
       auto writes = TickWrites();
       if (!writes.empty()) by_tick[tick] = writes;
       if (last_tick != nullptr) *last_tick = tick;
@@ -61,13 +62,13 @@ struct SmsRig {
   }
 
   void Arm(const std::string& text) {
-    st.state.SmsAlarmArmed = 1;
+    st.state.SmsAlarmArmed = true;
     st.state.SmsAlarmText = text;
     st.form.StringGrid7.Cells(6, 1) = "SMS+";
   }
 
   std::string Archive() const {
-    return common::Cp1251ToUtf8(fakes.folder.Read(st.state.ArchiveFileName));
+    return common::Cp1251ToUtf8(fakes.folder.Read(st.core.ArchiveFileName));
   }
 };
 
@@ -104,7 +105,7 @@ TEST(SmsControlFormatTest, DigitIsP1PlusTwiceP2) {
   const struct {
     monitor::OutputPair out;
     const char* text;
-  } cases[] = {{{0, 0}, "+0R"}, {{1, 0}, "+1R"}, {{0, 1}, "+2R"}, {{1, 1}, "+3R"}, {{5, 7}, "+3R"}};
+  } cases[] = {{{0, 0}, "+0R"}, {{1, 0}, "+1R"}, {{0, 1}, "+2R"}, {{1, 1}, "+3R"}};
   for (const auto& c : cases) EXPECT_EQ(links::FormatControlSms(c.out), c.text);
 }
 
@@ -114,11 +115,11 @@ TEST_F(SmsTest, ControlSmsCommandOnTheCursorsTickTextOnTheNextThenCursorStartsAt
   st.state.OutputChanged[7] = {1, 0};
   st.state.SmsScanSlot = 6;
   EXPECT_TRUE(TickWrites().empty());                                    // cursor 5
-  EXPECT_TRUE(TickWrites().empty());                                    // 6
-  EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});  // 7
+  EXPECT_TRUE(TickWrites().empty());                                    // cursor 6
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});  // cursor 7
   EXPECT_EQ(st.form.StatusBar1[5].Text, "05.03.2026 14:07:09 Отправка SMS: 9123456789");
   EXPECT_EQ(st.state.SmsScanSlot, 0);
-  EXPECT_EQ(st.state.OutputChanged[7].P1, 0);
+  EXPECT_FALSE(st.state.OutputChanged[7].P1);
   EXPECT_EQ(st.state.ControlSmsText, "+1R");
 
   st.state.OutputCmd[7] = {1, 1};  // the digit was taken with the command
@@ -145,14 +146,14 @@ TEST_F(SmsTest, ControlSmsForAChannelWithoutA10CharacterPhoneIsDropped) {
 TEST_F(SmsTest, ControlSmsWaitsForAModemJobAndTheAlarmWhileTheCursorMoves) {
   st.state.ChannelPhone[5] = kPhone1;
   st.state.OutputChanged[5] = {1, 0};
-  st.state.ModemRequest = "rd";
+  link.modem.ModemRequest = links::ModemJob::Reading;
   for (int i = 0; i < 12; ++i) EXPECT_TRUE(TickWrites().empty());
   EXPECT_EQ(link.sms.GsmChannelCursor, 16);
-  st.state.ModemRequest.clear();
-  st.state.SmsAlarmArmed = 1;  // the modem is not ready: the schedule only counts
+  link.modem.ModemRequest = links::ModemJob::Idle;
+  st.state.SmsAlarmArmed = true;  // the modem is not ready: the schedule only counts
   for (int i = 0; i < 12; ++i) EXPECT_TRUE(TickWrites().empty());
-  EXPECT_EQ(st.state.OutputChanged[5].P1, 1);
-  st.state.SmsAlarmArmed = 0;
+  EXPECT_TRUE(st.state.OutputChanged[5].P1);
+  st.state.SmsAlarmArmed = false;
   st.state.SmsSendProgress = 0;
   EXPECT_EQ(TickWrites(), std::vector<std::string>{Command(kPhone1)});
 }
@@ -164,9 +165,9 @@ TEST_F(SmsTest, ControlTextGoesOutOnTheNextTickWhateverTheJobAndTheAlarm) {
   st.state.OutputCmd[5] = {0, 1};
   st.state.OutputChanged[5] = {0, 1};
   Tick();
-  st.state.ModemReady = 1;
+  st.state.ModemReady = true;
   Arm(" 01_01\n");
-  st.state.ModemRequest = "newsms";
+  link.modem.ModemRequest = links::ModemJob::ReadQueued;
   EXPECT_EQ(TickWrites(), std::vector<std::string>{Text("+2R")});
   EXPECT_EQ(st.state.SmsSendProgress, 1);
   EXPECT_TRUE(monitor::ModemTakesCommands(st));
@@ -177,7 +178,7 @@ TEST_F(SmsTest, ControlTextGoesOutOnTheNextTickWhateverTheJobAndTheAlarm) {
 TEST_F(SmsTest, AlarmScheduleServesBothPhonesAtTheirStepsAndEndsAt101) {
   st.form.Edit2.Text = kPhone1;
   st.form.Edit19.Text = kPhone2;
-  st.state.ModemReady = 1;
+  st.state.ModemReady = true;
   Arm(" Щит_1\n");
   link.ModemRxBuffer.fill('x');
   std::map<int, int> gauge;
@@ -208,7 +209,7 @@ TEST_F(SmsTest, AlarmScheduleServesBothPhonesAtTheirStepsAndEndsAt101) {
   EXPECT_EQ(gauge[1], 1);
   EXPECT_EQ(gauge[100], 100);
   EXPECT_EQ(gauge[101], 0);
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
   EXPECT_EQ(Archive(),
             "05.03.2026 14:07:09 Отправлен SMS запрос на телефон поддержки : 9123456789\r\n"
             "05.03.2026 14:07:09 Отправлен SMS запрос на телефон поддержки : 9876543210\r\n");
@@ -253,19 +254,19 @@ TEST_F(SmsTest, AlarmStepWhoseConditionsFailIsNotMadeUpLater) {
   st.form.Edit19.Text = kPhone2;
   Arm(" A\n");
   for (int tick = 1; tick <= 50; ++tick) EXPECT_TRUE(TickWrites().empty());
-  st.state.ModemReady = 1;  // ready after the command step: the text goes without it
+  st.state.ModemReady = true;  // ready after the command step: the text goes without it
   for (int tick = 51; tick <= 54; ++tick) EXPECT_TRUE(TickWrites().empty());
   EXPECT_EQ(TickWrites(), std::vector<std::string>{Text(" A")});
   st.form.Edit19.Text = "987654321";  // phone 2 unset from step 95 on: never served
   EXPECT_EQ(RunSchedule(), (std::map<int, std::vector<std::string>>{}));
   EXPECT_EQ(st.state.SmsAlarmText, " A\n");  // went out once, to phone 1: not repeated
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
 }
 
 TEST_F(SmsTest, EntryAddedAfterStep55GoesOnlyToPhone2AndAnEmptyTextSendsNothing) {
   st.form.Edit2.Text = kPhone1;
   st.form.Edit19.Text = kPhone2;
-  st.state.ModemReady = 1;
+  st.state.ModemReady = true;
   Arm(" A\n");
   for (int tick = 1; tick <= 70; ++tick) Tick();
   st.state.SmsAlarmText += " B\n";
@@ -283,16 +284,16 @@ TEST_F(SmsTest, EntryAddedAfterStep55GoesOnlyToPhone2AndAnEmptyTextSendsNothing)
 // schedule's end: they run a schedule of their own.
 TEST_F(SmsTest, EntryAddedAfterTheLastTextStepStartsTheScheduleAgain) {
   st.form.Edit2.Text = kPhone1;
-  st.state.ModemReady = 1;
+  st.state.ModemReady = true;
   Arm(" A\n");
   for (int tick = 1; tick <= 56; ++tick) Tick();  // 55 jumps to 99, 56 is step 100
   st.state.SmsAlarmText = " B\n";
   Tick();
-  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
+  EXPECT_TRUE(st.state.SmsAlarmArmed);
   EXPECT_EQ(st.state.SmsSendProgress, 0);
   EXPECT_EQ(RunSchedule(), (std::map<int, std::vector<std::string>>{{50, {Command(kPhone1)}},
                                                                     {55, {Text(" B")}}}));
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
 
   Arm(" C\n");  // phone 2 set but for the last text step: " D" reached nobody
   st.form.Edit19.Text = kPhone2;
@@ -300,13 +301,13 @@ TEST_F(SmsTest, EntryAddedAfterTheLastTextStepStartsTheScheduleAgain) {
   st.state.SmsAlarmText += " D\n";
   st.form.Edit19.Text.clear();
   for (int tick = 71; tick <= 101; ++tick) EXPECT_TRUE(TickWrites().empty());
-  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
+  EXPECT_TRUE(st.state.SmsAlarmArmed);
   EXPECT_EQ(RunSchedule().at(55), std::vector<std::string>{Text(" C\n D")});
 
-  st.state.ModemReady = 0;  // nothing went out in this run: the text is not carried on
+  st.state.ModemReady = false;  // nothing went out in this run: the text is not carried on
   Arm(" C\n");
   RunSchedule();
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
 }
 
 TEST_F(SmsTest, AlarmBodyTooLongForTheBufferIsCutAfterItsLastWholeEntry) {
@@ -325,7 +326,7 @@ TEST_F(SmsTest, AlarmSmsTheLineDroppedIsArchivedAsNotSent) {
     SCOPED_TRACE(down_at);
     SmsRig rig;
     rig.st.form.Edit2.Text = kPhone1;
-    rig.st.state.ModemReady = 1;
+    rig.st.state.ModemReady = true;
     rig.Arm(" A\n");
     for (int tick = 1; tick <= 57; ++tick) {
       rig.fakes.modem.down = tick == down_at;
@@ -333,17 +334,17 @@ TEST_F(SmsTest, AlarmSmsTheLineDroppedIsArchivedAsNotSent) {
     }
     EXPECT_EQ(rig.Archive(),
               "05.03.2026 14:07:09 Не отправлен SMS запрос на телефон поддержки : 9123456789\r\n");
-    EXPECT_EQ(rig.st.state.SmsAlarmArmed, 0);  // the schedule kept its ticks
+    EXPECT_FALSE(rig.st.state.SmsAlarmArmed);  // the schedule kept its ticks
   }
 }
 
 TEST_F(SmsTest, AnArchiveThatCannotBeWrittenHoldsTheLineAndTheTickGoesOn) {
   st.form.Edit2.Text = kPhone1;
-  st.state.ModemReady = 1;
-  st.state.ArchiveFileName = "missing/05032026.txt";
+  st.state.ModemReady = true;
+  st.core.ArchiveFileName = "missing/05032026.txt";
   Arm(" A\n");
   st.state.SmsSendProgress = 54;
-  st.state.SirenOn = 1;
+  st.state.SirenOn = true;
   Tick();
   EXPECT_EQ(fakes.modem.LastWrite(), Text(" A"));
   EXPECT_EQ(st.state.SmsSendProgress, 99);
@@ -359,18 +360,18 @@ TEST_F(SmsTest, AnArchiveThatCannotBeWrittenHoldsTheLineAndTheTickGoesOn) {
 // overdue, and the modem takes commands again.
 TEST_F(SmsTest, CancelAfterTheCommandToPhone1DropsItsTextAndSilencesTheSiren) {
   st.form.Edit2.Text = kPhone1;
-  st.state.ModemReady = 1;
-  st.state.SirenOn = 1;
+  st.state.ModemReady = true;
+  st.state.SirenOn = true;
   Arm(" A\n");
   for (int tick = 1; tick <= 52; ++tick) Tick();
   EXPECT_EQ(fakes.modem.LastWrite(), Command(kPhone1));
   st.state.SmsScanSlot = 4;
   st.state.ControlSmsText = "+3R";
   links::BitBtn17Click(st, link);
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
   EXPECT_EQ(st.form.Gauge1.Progress, 0);
   EXPECT_EQ(st.form.StringGrid7.Cells(6, 1), "");
-  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_FALSE(st.state.SirenOn);
   EXPECT_EQ(st.state.SmsScanSlot, 0);
   EXPECT_EQ(st.state.ControlSmsText, "+3R");
   st.state.ControlSmsText.clear();
@@ -389,7 +390,7 @@ TEST_F(SmsTest, CancelAfterTheCommandToPhone1DropsItsTextAndSilencesTheSiren) {
 // alarm line goes into it, and it is not taken for abandoned.
 TEST_F(SmsTest, AlarmLinesStayOutOfTheOperatorsOpenSms) {
   st.form.Edit2.Text = kPhone1;
-  st.state.ModemReady = 1;
+  st.state.ModemReady = true;
   Arm(" A\n");
   st.state.SmsSendProgress = 49;
   monitor::SendSmsCommand(st, kPhone2, monitor::SmsPrompt::Manual);
@@ -443,11 +444,11 @@ TEST_F(SmsTest, MediaPlayerButtonStopsThePlayerThenDoesItsOwnAction) {
 
 TEST_F(SmsTest, ManualSmsSendsCommandAndTextAndKeepsThemInTsms) {
   st.state.SmsScanSlot = 3;
-  st.state.SmsScanIdleTicks = 7;
+  link.modem.SmsScanIdleTicks = 7;
   fakes.dialogs.text_answers = {std::string(kPhone1), std::string("Привет всем")};
   links::SMS1Click(st, link);
   EXPECT_EQ(st.state.SmsScanSlot, 0);
-  EXPECT_EQ(st.state.SmsScanIdleTicks, 0);
+  EXPECT_EQ(link.modem.SmsScanIdleTicks, 0);
   ASSERT_EQ(fakes.modem.writes.size(), 2u);
   EXPECT_EQ(std::string(fakes.modem.writes[0].begin(), fakes.modem.writes[0].end()),
             Command(kPhone1));

@@ -26,24 +26,24 @@ TEST_F(CycleTest, StartUpKeepsAnExistingDayFile) {
 }
 
 TEST_F(CycleTest, AcknowledgementArchivesTheOperatorAsShownAndSilencesTheSiren) {
-  st.state.SirenOn = 1;
+  st.state.SirenOn = true;
   st.state.SmsScanSlot = 5;
-  st.state.SmsAlarmArmed = 1;
+  st.state.SmsAlarmArmed = true;
   monitor::BitBtn22Click(st);
   EXPECT_EQ(Archive(), "05.03.2026 14:07:09 Оператор     Сигнал принят !!! \r\n");
   EXPECT_EQ(st.form.StatusBar1[5].Text, "14:07:09 Сигнал принят!");
-  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_FALSE(st.state.SirenOn);
   EXPECT_EQ(st.state.SmsScanSlot, 0);
-  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
+  EXPECT_TRUE(st.state.SmsAlarmArmed);
 
   // An archive that cannot be written holds the line; the acknowledgement is done.
-  const auto archive = fakes.folder.path / st.state.ArchiveFileName;
+  const auto archive = fakes.folder.path / st.core.ArchiveFileName;
   std::filesystem::remove(archive);
   std::filesystem::create_directory(archive);
-  st.state.SirenOn = 1;
+  st.state.SirenOn = true;
   fakes.clock.now.second = 40;
   monitor::BitBtn22Click(st);
-  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_FALSE(st.state.SirenOn);
   EXPECT_EQ(st.form.StatusBar1[5].Text, "14:07:40 Сигнал принят!");
   ASSERT_EQ(st.faults.boxes.size(), 1u);
   EXPECT_EQ(st.faults.boxes[0].text, "File access denied.");
@@ -53,12 +53,12 @@ TEST_F(CycleTest, AcknowledgementArchivesTheOperatorAsShownAndSilencesTheSiren) 
 }
 
 TEST_F(CycleTest, SirenOffAsksFirst) {
-  st.state.SirenOn = 1;
+  st.state.SirenOn = true;
   fakes.dialogs.confirm_answers = {false, true};
   monitor::ToolButton10Click(st);
-  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_TRUE(st.state.SirenOn);
   monitor::ToolButton10Click(st);
-  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_FALSE(st.state.SirenOn);
   const auto asked = fakes.dialogs.OfKind("confirm");
   EXPECT_EQ(asked[0].text, "Отключить звуковой сигнал?");
   EXPECT_EQ(asked[0].caption, "Звуковой сигнал ");

@@ -7,7 +7,7 @@
 
 #include "common/cp1251.h"
 #include "monitor/main_cycle.h"
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace testing_support {
@@ -28,7 +28,7 @@ struct CycleTest : ::testing::Test {
   }
 
   std::string Archive() const {
-    return common::Cp1251ToUtf8(fakes.folder.Read(st.state.ArchiveFileName));
+    return common::Cp1251ToUtf8(fakes.folder.Read(st.core.ArchiveFileName));
   }
   std::string Journal(int col, int row) const { return st.form.StringGrid7.Cells(col, row); }
   std::string& Status(int row) { return st.form.StringGrid1.Cells(2, row); }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "tests/monitor/cycle_fixture.h"
@@ -21,11 +20,11 @@ TEST_F(CycleTest, ChannelsAreRedrawnOnlyWhenTheirStampChanges) {
   Pass();
   EXPECT_EQ(st.form.Shape[21].Brush, clBtnFace);  // typed by hand: the stamp did not change
 
-  st.state.ChannelStamp[2] = 7;
+  st.core.ChannelStamp[2] = 7;
   Pass();
   EXPECT_EQ(st.form.Shape[21].Brush, clRed);
   EXPECT_EQ(st.form.Shape[29].Brush, clGreen);
-  EXPECT_EQ(st.state.ShownStamp[2], 7);
+  EXPECT_EQ(st.core.ShownStamp[2], 7);
 
   ReceiveRs485(2, {}, 7);  // the same word again: no redraw, although the cells changed
   Pass();
@@ -68,8 +67,8 @@ TEST_F(CycleTest, LinkFramesFollowTheAgeWithTheirChannelsThreshold) {
 TEST_F(CycleTest, OutputBoxesCarryCommandsAndShowReports) {
   st.form.CheckBox[30].Checked = true;  // P1 of channel 7
   monitor::OutputCheckBoxClick(st, 30);
-  EXPECT_EQ(st.state.OutputChanged[7].P1, 1);
-  EXPECT_EQ(st.state.OutputCmd[7].P1, 1);  // at once, not only at the next pass
+  EXPECT_TRUE(st.state.OutputChanged[7].P1);
+  EXPECT_TRUE(st.state.OutputCmd[7].P1);  // at once, not only at the next pass
   EXPECT_FALSE(st.form.Timer5.Enabled);
   Pass();
   EXPECT_TRUE(st.form.Timer5.Enabled);
@@ -79,37 +78,37 @@ TEST_F(CycleTest, OutputBoxesCarryCommandsAndShowReports) {
   monitor::OutputCheckBoxClick(st, 21);
   st.state.OutputChanged[7] = {};
   Pass();
-  EXPECT_EQ(st.state.OutputChanged[2].P2, 1);
-  EXPECT_EQ(st.state.OutputCmd[2].P2, 1);
+  EXPECT_TRUE(st.state.OutputChanged[2].P2);
+  EXPECT_TRUE(st.state.OutputCmd[2].P2);
   EXPECT_FALSE(st.form.Timer5.Enabled);
 
-  st.state.OutputState[1].P1 = 1;
+  st.state.OutputState[1].P1 = true;
   Pass();
   EXPECT_EQ(st.form.CheckBox[18].Background, clRed);
   EXPECT_FALSE(st.form.CheckBox[18].Checked);
-  EXPECT_EQ(st.state.OutputCmd[1].P1, 0);
-  st.state.OutputState[1].P1 = 0;
+  EXPECT_FALSE(st.state.OutputCmd[1].P1);
+  st.state.OutputState[1].P1 = false;
   Pass();
   EXPECT_EQ(st.form.CheckBox[18].Background, clBtnFace);
 
   st.form.CheckBox[49].Checked = true;  // a box ticked without its click still reaches OutputCmd
   Pass();
-  EXPECT_EQ(st.state.OutputCmd[16].P2, 1);
+  EXPECT_TRUE(st.state.OutputCmd[16].P2);
 }
 
 // The pass calls the sync once: a second call must find nothing left to change,
 // whatever mix of pending changes, ticked boxes and reported outputs it meets.
 TEST_F(CycleTest, ASecondSyncOfTheOutputBoxesChangesNothing) {
-  st.state.OutputChanged[3].P1 = 1;  // pending on a channel that does not wake the timer
-  st.state.OutputChanged[9].P2 = 1;
+  st.state.OutputChanged[3].P1 = true;  // pending on a channel that does not wake the timer
+  st.state.OutputChanged[9].P2 = true;
   st.form.CheckBox[monitor::OutputBoxP1(4)].Checked = true;
   st.form.CheckBox[monitor::OutputBoxP2(16)].Checked = true;
-  st.state.OutputCmd[5].P1 = 1;  // commanded, its box since unticked
-  st.state.OutputState[4].P2 = 1;
-  st.state.OutputState[12].P1 = 1;
+  st.state.OutputCmd[5].P1 = true;  // commanded, its box since unticked
+  st.state.OutputState[4].P2 = true;
+  st.state.OutputState[12].P1 = true;
   monitor::SyncOutputCheckBoxes(st);
   const monitor::ConsoleForm form = st.form;
-  const auto flatten = [](const std::array<monitor::OutputPair, 17>& pairs) {
+  const auto flatten = [](const monitor::PerChannel<monitor::OutputPair>& pairs) {
     std::vector<int> flat;
     for (const auto& p : pairs) flat.insert(flat.end(), {p.P1, p.P2});
     return flat;

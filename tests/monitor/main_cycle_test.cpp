@@ -20,16 +20,16 @@ TEST_F(CycleTest, SignalFiveOfChannelTwoComingOnTakesTheWholeRoad) {
 
   EXPECT_EQ(Status(21), "Вкл");
   EXPECT_EQ(st.form.StringGrid1.Cells(3, 21), "14:07:30");
-  EXPECT_EQ(st.state.RxRs485.NewData, 0);
+  EXPECT_FALSE(st.state.RxRs485.NewData);
   EXPECT_EQ(st.form.Shape[21].Brush, monitor::clRed);
   EXPECT_EQ(st.form.Shape[22].Brush, monitor::clBtnFace);
   const std::vector<std::string> row = {
       "05.03.2026 14:07:30", "  ???  ", " ЦТП 2", "02_05", "20", "Вкл", "SMS+"};
   for (int col = 0; col < 7; ++col) EXPECT_EQ(Journal(col, 1), row[col]) << col;
   EXPECT_EQ(Archive(), "05.03.2026 14:07:30   ???  ,    ЦТП 2  02_05 Вкл    20\r\n");
-  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_TRUE(st.state.SirenOn);
   EXPECT_TRUE(st.form.Timer5.Enabled);
-  EXPECT_EQ(st.state.SmsAlarmArmed, 1);
+  EXPECT_TRUE(st.state.SmsAlarmArmed);
   EXPECT_EQ(st.state.SmsAlarmText, " 02_05\n");
   EXPECT_EQ(st.form.StatusBar1[5].Text, "14:07:30   02_05   20");
 
@@ -48,16 +48,16 @@ TEST_F(CycleTest, SignalFiveOfChannelTwoComingOnTakesTheWholeRoad) {
 TEST_F(CycleTest, WithoutSupportPhoneAnOnCancelsTheAlarmSmsButSoundsTheSiren) {
   st.form.Edit2.Text = "912345678";     // 9 characters: not set
   st.form.Edit19.Text = "91234567890";  // 11: not set
-  st.state.SmsAlarmArmed = 1;
+  st.state.SmsAlarmArmed = true;
   st.state.SmsSendProgress = 40;
   st.form.StringGrid7.Cells(6, 5) = "SMS+";
   ReceiveRs485(1, {1}, 1);
   Pass();
-  EXPECT_EQ(st.state.SmsAlarmArmed, 0);
+  EXPECT_FALSE(st.state.SmsAlarmArmed);
   EXPECT_EQ(st.state.SmsSendProgress, 0);
   EXPECT_EQ(Journal(6, 6), "");
   EXPECT_EQ(Journal(6, 1), "");
-  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_TRUE(st.state.SirenOn);
   EXPECT_TRUE(st.form.Timer5.Enabled);
 }
 
@@ -77,18 +77,18 @@ TEST_F(CycleTest, TypedStatusesAreJudgedByTheirFirstThreeCharacters) {
   Status(40) = "Вклю";
   Pass();
   EXPECT_EQ(Journal(5, 1), "Вкл");
-  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_TRUE(st.state.SirenOn);
 
-  st.state.SirenOn = 0;
+  st.state.SirenOn = false;
   Status(50) = " Вкл";
   Pass();
   EXPECT_EQ(Journal(5, 1), "Отк");
-  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_FALSE(st.state.SirenOn);
 
   Status(50) = "Вкл";  // from another non-empty text: an event without siren
   Pass();
   EXPECT_EQ(Journal(5, 1), "Вкл");
-  EXPECT_EQ(st.state.SirenOn, 0);
+  EXPECT_FALSE(st.state.SirenOn);
   EXPECT_EQ(Journal(6, 1), "SMS+");  // the armed alarm still gains the address
   EXPECT_EQ(st.state.SmsAlarmText, " 03_08\n 04_02\n");
 
@@ -116,24 +116,24 @@ TEST_F(CycleTest, AGsmSetOfNoChannelKeepsReapplyingTheRs485Set) {
   ReceiveRs485(3, {2}, 0x4000);
   st.state.RxGsm = {0, "00000000000000000", 0, 1};
   Pass();
-  EXPECT_EQ(st.state.RxGsm.NewData, 1);
+  EXPECT_TRUE(st.state.RxGsm.NewData);
   EXPECT_EQ(st.form.StringGrid1.Cells(3, 34), "14:07:09");
   fakes.clock.now.second = 40;
   Pass();
   EXPECT_EQ(st.form.StringGrid1.Cells(3, 34), "14:07:40");
-  EXPECT_EQ(st.state.RxGsm.NewData, 1);
-  EXPECT_EQ(st.state.RxRs485.NewData, 0);
+  EXPECT_TRUE(st.state.RxGsm.NewData);
+  EXPECT_FALSE(st.state.RxRs485.NewData);
 }
 
 TEST_F(CycleTest, GsmSetForThePlanChannelReachesThePlanGrid) {
-  st.state.PlanChannel = 5;  // channel 6
+  st.core.PlanChannel = 6;
   st.state.RxGsm = {6, "10000000000000011", 0x8001, 1};
   Pass();
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 1), "Вкл");
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 16), "Вкл");
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 2), "");
   EXPECT_EQ(st.form.Shape[96].Brush, monitor::clGreen);
-  EXPECT_EQ(st.state.ChannelStamp[6], 0x8001);
+  EXPECT_EQ(st.core.ChannelStamp[6], 0x8001);
 }
 
 TEST_F(CycleTest, MidnightMovesTheArchiveAndADeletedFileComesBack) {
@@ -142,7 +142,7 @@ TEST_F(CycleTest, MidnightMovesTheArchiveAndADeletedFileComesBack) {
   fakes.clock.now = {2026, 3, 6, 0, 0, 1, 0};
   Status(2) = "Вкл";
   Pass();
-  EXPECT_EQ(st.state.ArchiveFileName, "2026_03_06.txt");
+  EXPECT_EQ(st.core.ArchiveFileName, "2026_03_06.txt");
   EXPECT_EQ(fakes.folder.Read("2026_03_05.txt"), "");
   EXPECT_EQ(Archive().substr(0, 19), "06.03.2026 0:00:01 ");
   EXPECT_EQ(st.form.DateTimePicker1.DateTime.day, 6);
@@ -162,7 +162,7 @@ TEST_F(CycleTest, AFullDiskHoldsTheArchiveLinesAndTheCycleGoesOn) {
   Pass();
   EXPECT_EQ(Journal(3, 1), "01_10");
   EXPECT_EQ(Journal(3, 2), "01_09");
-  EXPECT_EQ(st.state.SirenOn, 1);
+  EXPECT_TRUE(st.state.SirenOn);
   EXPECT_TRUE(st.form.Timer3.Enabled);
   ASSERT_EQ(st.faults.boxes.size(), 1u);
   EXPECT_EQ(st.faults.boxes[0].text, "Disk full.");
@@ -200,14 +200,14 @@ TEST_F(CycleTest, SilentModemGetsAtEveryThirtiethPassButNotWhilePolling) {
   EXPECT_EQ(fakes.modem.writes.size(), 1u);
   EXPECT_EQ(st.form.StatusBar1[5].Text, "Выберите фамилию оператора из списка!");
 
-  st.state.Rs485State = "ПУСК";
+  st.state.Rs485State = monitor::Rs485Polling::Running;
   st.form.StatusBar1[5].Text.clear();
   for (int pass = 0; pass < 30; ++pass) Pass();
   EXPECT_EQ(fakes.modem.writes.size(), 1u);
   EXPECT_EQ(st.form.StatusBar1[5].Text, "Выберите фамилию оператора из списка!");
 
-  st.state.ModemReady = 1;
-  st.state.Rs485State.clear();
+  st.state.ModemReady = true;
+  st.state.Rs485State = monitor::Rs485Polling::NotStarted;
   for (int pass = 0; pass < 60; ++pass) Pass();
   EXPECT_EQ(fakes.modem.writes.size(), 1u);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 #include "tests/support/fakes.h"
 
 namespace {
@@ -19,15 +19,15 @@ struct ModemOutputTest : ::testing::Test {
   // The buffer up to and including its first 0 byte.
   std::vector<int> Message() const {
     std::vector<int> bytes;
-    for (std::uint8_t b : st.state.ModemTxBuffer) {
+    for (std::uint8_t b : st.core.ModemTxBuffer) {
       bytes.push_back(b);
       if (b == 0) break;
     }
     return bytes;
   }
   bool RestIsZero(std::size_t from) const {
-    for (std::size_t i = from; i < st.state.ModemTxBuffer.size(); ++i) {
-      if (st.state.ModemTxBuffer[i] != 0) return false;
+    for (std::size_t i = from; i < st.core.ModemTxBuffer.size(); ++i) {
+      if (st.core.ModemTxBuffer[i] != 0) return false;
     }
     return true;
   }
@@ -89,29 +89,29 @@ TEST_F(ModemOutputTest, SecondMessageLeavesNothingOfALongerFirst) {
 
 TEST_F(ModemOutputTest, OverLongTextsAreCutToTheBufferAndEmptyTextSendsNothing) {
   monitor::SendModemCommand(st, std::string(400, 'A'));
-  EXPECT_EQ(st.state.ModemTxBuffer[297], 'A');
-  EXPECT_EQ(st.state.ModemTxBuffer[298], 0x0D);
-  EXPECT_EQ(st.state.ModemTxBuffer[299], 0x0A);
-  EXPECT_EQ(st.state.ModemTxBuffer[300], 0x00);
+  EXPECT_EQ(st.core.ModemTxBuffer[297], 'A');
+  EXPECT_EQ(st.core.ModemTxBuffer[298], 0x0D);
+  EXPECT_EQ(st.core.ModemTxBuffer[299], 0x0A);
+  EXPECT_EQ(st.core.ModemTxBuffer[300], 0x00);
   EXPECT_EQ(fakes.modem.writes.back().size(), 300u);
 
   monitor::SendModemText(st, std::string(400, 'B'));
-  EXPECT_EQ(st.state.ModemTxBuffer[297], 'B');
-  EXPECT_EQ(st.state.ModemTxBuffer[298], 0x1A);
-  EXPECT_EQ(st.state.ModemTxBuffer[299], 0x1B);
-  EXPECT_EQ(st.state.ModemTxBuffer[300], 0x00);
+  EXPECT_EQ(st.core.ModemTxBuffer[297], 'B');
+  EXPECT_EQ(st.core.ModemTxBuffer[298], 0x1A);
+  EXPECT_EQ(st.core.ModemTxBuffer[299], 0x1B);
+  EXPECT_EQ(st.core.ModemTxBuffer[300], 0x00);
 
   const auto writes = fakes.modem.writes.size();
   monitor::SendModemText(st, "");
   EXPECT_EQ(fakes.modem.writes.size(), writes);
-  EXPECT_EQ(st.state.ModemTxBuffer[298], 0x1A);
+  EXPECT_EQ(st.core.ModemTxBuffer[298], 0x1A);
 }
 
 TEST_F(ModemOutputTest, FirstSendOpensThePortsOnceAndTheTickDoesNotReopen) {
   st.form.Timer2.Enabled = false;
   monitor::SendModemCommand(st, "AT");
-  EXPECT_EQ(st.state.PortOpen, 1);
-  EXPECT_EQ(st.state.PortName, "com1");
+  EXPECT_TRUE(st.state.PortOpen);
+  EXPECT_EQ(st.core.PortName, "com1");
   EXPECT_TRUE(st.form.Timer2.Enabled);
   EXPECT_EQ(fakes.modem.open_calls, 1);
   EXPECT_EQ(fakes.rs485.open_calls, 1);

@@ -1,4 +1,6 @@
 #include "monitor/plan_view.h"
+#include "monitor/demonstration.h"
+#include "monitor/timer4_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +34,7 @@ TEST(PlanStartUp, MissingPust1WritesAllSixteenDefaultsReplacingOthers) {
     EXPECT_FALSE(st.form.Image[k + 1].Visible);
   }
   EXPECT_FALSE(st.form.Timer4.Enabled);
-  EXPECT_FALSE(st.state.PlanShown);
+  EXPECT_FALSE(st.core.PlanShown);
   EXPECT_TRUE(fakes.picture.loads.empty());
 }
 
@@ -52,9 +54,9 @@ TEST(PlanStartUp, PresentPust1WritesNothingAndAMissingPlanFailsOnItsButton) {
   } catch (const common::PlatformError& e) {
     EXPECT_STREQ(e.what(), "File not found");
   }
-  EXPECT_EQ(st.state.PlanChannel, 4);
+  EXPECT_EQ(st.core.PlanChannel, 5);
   EXPECT_EQ(st.form.ActivePageIndex, 0);
-  EXPECT_FALSE(st.state.PlanShown);
+  EXPECT_FALSE(st.core.PlanShown);
   EXPECT_FALSE(st.form.Timer4.Enabled);
 }
 
@@ -64,7 +66,7 @@ TEST_F(CycleTest, OpeningAPlanFillsTheGridAndMarkersBlinkInOnePhase) {
   Status(40) = "x";    // any text counts as on
   monitor::ChannelButtonClick(st, 3);
   EXPECT_EQ(st.form.ActivePageIndex, 2);
-  EXPECT_EQ(st.state.PlanChannel, 2);
+  EXPECT_EQ(st.core.PlanChannel, 3);
   EXPECT_EQ(st.form.StringGrid2.Cells(1, 0), " ЦТП 3");
   EXPECT_EQ(st.form.StringGrid2.Cells(1, 1), "32");
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 1), "Вкл");
@@ -110,7 +112,7 @@ TEST_F(CycleTest, BadPlanFilesLeaveThePlanAsItWas) {
     }
     EXPECT_EQ(st.form.Image[2].Left, 999);
     EXPECT_EQ(st.form.StringGrid2.Cells(1, 0), " ЦТП 1");
-    EXPECT_EQ(st.state.PlanChannel, 3);
+    EXPECT_EQ(st.core.PlanChannel, 4);
   }
   std::string spaced = " 48\r\n-20\r\n" + DefaultPlanBytes().substr(8);
   fakes.folder.Write("pust4.txt", spaced + "9\r\n9\r\n");
@@ -122,7 +124,7 @@ TEST_F(CycleTest, BadPlanFilesLeaveThePlanAsItWas) {
 TEST_F(CycleTest, DemonstrationStartAsksForAnOperatorAndStepsEverySixthTick) {
   fakes.dialogs.confirm_answers = {false};
   monitor::N15Click(st);
-  EXPECT_FALSE(st.state.DemoRunning);
+  EXPECT_FALSE(st.core.DemoRunning);
   EXPECT_TRUE(st.form.FindMenuItem("N16")->Checked);
   EXPECT_EQ(fakes.dialogs.boxes.back().text, "Не выбрана фамилия оператора.Продолжить? ");
   EXPECT_EQ(fakes.dialogs.boxes.back().caption, "Демонстрационный режим ");
@@ -130,15 +132,15 @@ TEST_F(CycleTest, DemonstrationStartAsksForAnOperatorAndStepsEverySixthTick) {
   st.form.ComboBox1.Text = "Петров";
   monitor::N15Click(st);
   EXPECT_EQ(fakes.dialogs.boxes.size(), 1u);  // an operator is chosen: no question
-  EXPECT_TRUE(st.state.DemoRunning);
+  EXPECT_TRUE(st.core.DemoRunning);
   EXPECT_TRUE(st.form.FindMenuItem("N15")->Checked);
   EXPECT_FALSE(st.form.FindMenuItem("N16")->Checked);
-  EXPECT_EQ(st.state.PlanChannel, 15);
+  EXPECT_EQ(st.core.PlanChannel, 16);
   EXPECT_EQ(st.form.ActivePageIndex, 2);
 
   monitor::Timer4Timer(st);  // divider 0: the first step
   EXPECT_EQ(Status(241), "Вкл");
-  EXPECT_EQ(st.state.ChannelStamp[16], 1);
+  EXPECT_EQ(st.core.ChannelStamp[16], 1);
   EXPECT_EQ(st.state.LinkAge[16], 0);
   EXPECT_EQ(st.form.StringGrid2.Cells(2, 1), "Вкл");
   EXPECT_EQ(st.form.StringGrid1.Cells(3, 241), "");
@@ -148,7 +150,7 @@ TEST_F(CycleTest, DemonstrationStartAsksForAnOperatorAndStepsEverySixthTick) {
   EXPECT_EQ(Status(242), "Вкл");
 
   monitor::N16Click(st);
-  EXPECT_FALSE(st.state.DemoRunning);
+  EXPECT_FALSE(st.core.DemoRunning);
   EXPECT_TRUE(st.form.FindMenuItem("N16")->Checked);
   for (int tick = 0; tick < 12; ++tick) monitor::Timer4Timer(st);
   EXPECT_EQ(Status(243), "");

@@ -1,4 +1,7 @@
-#include "monitor/settings.h"
+#include "monitor/charge_sms_cost.h"
+#include "monitor/load_settings.h"
+#include "monitor/save_settings.h"
+#include "monitor/siren_switch.h"
 
 #include <gtest/gtest.h>
 

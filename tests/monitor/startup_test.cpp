@@ -1,4 +1,4 @@
-#include "monitor/startup.h"
+#include "monitor/timer3_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -57,7 +57,7 @@ TEST_F(StartUpTest, FirstTickInAnEmptyFolderWritesEveryDefaultAndSendsAt) {
   EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
   EXPECT_EQ(st.state.SmsIndex, "1");
   for (int c = 1; c <= 16; ++c) EXPECT_EQ(st.state.LinkAge[c], 20) << c;
-  EXPECT_EQ(st.state.InitDone, 1);
+  EXPECT_TRUE(st.core.InitDone);
   EXPECT_TRUE(st.form.Timer3.Enabled);
   EXPECT_TRUE(fakes.dialogs.boxes.empty());
   EXPECT_FALSE(st.form.MediaPlayer1.Open);
@@ -92,7 +92,7 @@ TEST_F(StartUpTest, LowBalanceMessageComesBeforeTheModemCommand) {
   EXPECT_EQ(writes_at_box, 0u);
   EXPECT_EQ(link_age_at_box, 0);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
-  EXPECT_EQ(station.state.InitDone, 1);
+  EXPECT_TRUE(station.core.InitDone);
 }
 
 // The desk starts whatever file fails; the error is shown once and the step is
@@ -104,7 +104,7 @@ struct FailedStepTest : StartUpTest {
     return texts;
   }
   void ExpectTheDeskStarted() {
-    EXPECT_EQ(st.state.InitDone, 1);
+    EXPECT_TRUE(st.core.InitDone);
     EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
     EXPECT_TRUE(st.form.Timer3.Enabled);
   }
@@ -167,7 +167,7 @@ TEST_F(FailedStepTest, FilesTakenUpAfterAPlanHasBeenShownLeaveThatPlanAlone) {
   EXPECT_EQ(st.form.StringGrid3.Cells(3, 1), "9000");
   EXPECT_EQ(st.form.StringGrid2.Cells(1, 0), " ЦТП 5");
   EXPECT_EQ(st.form.StringGrid2.Cells(1, 1), "64");
-  EXPECT_EQ(st.state.MarkerX[1], 1);
+  EXPECT_EQ(st.core.MarkerX[1], 1);
   EXPECT_EQ(st.form.StatusBar1[5].Text, "");
 }
 
@@ -179,13 +179,13 @@ TEST_F(FailedStepTest, AShortPlanFileIsTakenUpOnceMendedFromOutside) {
   ExpectTheDeskStarted();
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{"'' is not a valid integer value."});
   EXPECT_EQ(st.form.StatusBar1[5].Text, "'' is not a valid integer value.");
-  EXPECT_EQ(st.state.MarkerY[16], 0);
+  EXPECT_EQ(st.core.MarkerY[16], 0);
   EXPECT_FALSE(fakes.folder.Exists("pust2.txt"));  // no default written over the bad file
 
   fakes.folder.Write("pust1.txt", pust1 + "50\r\n");
   monitor::Timer3Timer(st);
-  EXPECT_EQ(st.state.MarkerX[1], 40);
-  EXPECT_EQ(st.state.MarkerY[16], 50);
+  EXPECT_EQ(st.core.MarkerX[1], 40);
+  EXPECT_EQ(st.core.MarkerY[16], 50);
   EXPECT_EQ(st.form.Image[17].Top, 50);
   EXPECT_EQ(st.form.StatusBar1[5].Text, "");
 }

@@ -22,10 +22,10 @@ struct ConsoleTest : ::testing::Test {
 
 TEST_F(ConsoleTest, StartUpRunsOnTheFirstMainCycleTick) {
   Advance(250);
-  EXPECT_EQ(console.state().InitDone, 0);
+  EXPECT_FALSE(console.station().core.InitDone);
   EXPECT_TRUE(fakes.modem.writes.empty());
   Advance(1);
-  EXPECT_EQ(console.state().InitDone, 1);
+  EXPECT_TRUE(console.station().core.InitDone);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n");
   EXPECT_TRUE(fakes.folder.Exists("tab1.txt"));
 }
@@ -63,7 +63,8 @@ TEST_F(ConsoleTest, AStartUpWithABadBalanceWatchesOnAndTakesUpTheMend) {
   console.form().StringGrid1.Cells(2, 21) = "Вкл";
   Advance(251);
   EXPECT_EQ(console.form().StringGrid7.Cells(3, 1), "02_05");
-  EXPECT_NE(fakes.folder.Read(console.state().ArchiveFileName).find("02_05"), std::string::npos);
+  EXPECT_NE(fakes.folder.Read(console.station().core.ArchiveFileName).find("02_05"),
+            std::string::npos);
 }
 
 TEST_F(ConsoleTest, AnErrorAfterACleanTickOpensTheBoxAgain) {
@@ -78,9 +79,9 @@ TEST_F(ConsoleTest, AnErrorAfterACleanTickOpensTheBoxAgain) {
 
   std::filesystem::remove(tab3);
   Advance(251);  // a clean tick
-  ASSERT_EQ(console.state().InitDone, 1);
+  ASSERT_TRUE(console.station().core.InitDone);
 
-  console.state().InitDone = 0;  // the next start-up fails again
+  console.station().core.InitDone = false;  // the next start-up fails again
   break_start_up();
   Advance(251);
   EXPECT_EQ(Informs().size(), 2u);

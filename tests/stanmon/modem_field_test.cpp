@@ -44,7 +44,7 @@ struct ModemField : ::testing::Test {
     return {"+7" + phone, "Obj." + signals};
   }
   std::string Archive() {
-    return common::Cp1251ToUtf8(fakes.folder.Read(console.state().ArchiveFileName));
+    return common::Cp1251ToUtf8(fakes.folder.Read(console.station().core.ArchiveFileName));
   }
   int ArchiveHolds(const std::string& text) {
     const std::string archive = Archive();
@@ -82,7 +82,7 @@ TEST_F(ModemField, AReadNeverAnsweredEndsAndTheSweepGoesOn) {
   time.Advance(120000);
   EXPECT_EQ(Reads(), (std::vector<std::string>{"9", "8", "7", "6", "5", "4", "3", "2", "1"}));
   EXPECT_EQ(modem.Count("AT+CMGD="), 0);
-  EXPECT_EQ(console.state().ModemRequest, "");
+  EXPECT_EQ(console.link().modem.ModemRequest, links::ModemJob::Idle);
 }
 
 // A line that drops while a read waits: the job ends, and the operator's output
@@ -97,7 +97,7 @@ TEST_F(ModemField, AReadLostWithTheLineEndsAndTheControlSmsGoesOn) {
   console.form().CheckBox[box].Checked = true;
   console.Click("CheckBox" + std::to_string(box));
   time.Advance(40000);
-  EXPECT_EQ(console.state().ModemRequest, "");
+  EXPECT_EQ(console.link().modem.ModemRequest, links::ModemJob::Idle);
   line.down = false;
   time.Advance(150000);
   EXPECT_EQ(modem.sent, (std::vector<SimModem::Sms>{{"+7" + std::string(kObject7), "+1R"}}));

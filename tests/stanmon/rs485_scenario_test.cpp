@@ -35,8 +35,8 @@ TEST(Rs485PollScenario, AnAnswerFromAddressTwoLightsRowTwentyOne) {
   EXPECT_EQ(console.form().StatusBar1[2].Text, "ПУСК");
 
   fakes.rs485.arrivals.push_back(Answer(2, 0x00, 0x10, 0x00));  // signal 5 on
-  for (int ms = 0; ms < 101 && console.state().RxRs485.NewData == 0; ++ms) time.Advance(1);
-  ASSERT_EQ(console.state().RxRs485.NewData, 1);
+  for (int ms = 0; ms < 101 && !console.state().RxRs485.NewData; ++ms) time.Advance(1);
+  ASSERT_TRUE(console.state().RxRs485.NewData);
   EXPECT_EQ(console.form().StatusBar1[1].Text, "55 02 00 10 00 67 ");
   EXPECT_EQ(console.form().StringGrid1.Cells(2, 21), "");
 
@@ -44,7 +44,7 @@ TEST(Rs485PollScenario, AnAnswerFromAddressTwoLightsRowTwentyOne) {
   EXPECT_EQ(console.form().StringGrid1.Cells(2, 21), "Вкл");
   EXPECT_EQ(console.form().Shape[21].Brush, monitor::clRed);
   EXPECT_EQ(console.form().GroupBox[2].Background, monitor::clYellow);
-  EXPECT_EQ(console.state().RxRs485.NewData, 0);
+  EXPECT_FALSE(console.state().RxRs485.NewData);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct Scenario : ::testing::Test {
   void SetUp() override { time.Advance(251); }  // start-up on the first main-cycle tick
 
   std::string Archive() {
-    return common::Cp1251ToUtf8(fakes.folder.Read(console.state().ArchiveFileName));
+    return common::Cp1251ToUtf8(fakes.folder.Read(console.station().core.ArchiveFileName));
   }
   int ArchiveLines() {
     const std::string text = Archive();
@@ -39,9 +39,9 @@ TEST_F(Scenario, AnRs485SetReachesTheScreenJournalAndArchiveOnTheNextPass) {
   EXPECT_EQ(console.form().Shape[21].Brush, monitor::clRed);
   EXPECT_EQ(console.form().StringGrid7.Cells(6, 1), "SMS+");
   EXPECT_EQ(ArchiveLines(), 1);
-  EXPECT_EQ(console.state().SirenOn, 1);
+  EXPECT_TRUE(console.state().SirenOn);
   EXPECT_TRUE(console.form().Timer5.Enabled);
-  EXPECT_EQ(console.state().SmsAlarmArmed, 1);
+  EXPECT_TRUE(console.state().SmsAlarmArmed);
 }
 
 TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
@@ -59,8 +59,8 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
     EXPECT_EQ(console.form().StringGrid7.Cells(3, 1),
               "16_" + std::string(signal < 10 ? "0" : "") + std::to_string(signal));
     if (step == 1) {
-      EXPECT_EQ(console.state().SmsAlarmArmed, 1);
-      EXPECT_EQ(console.state().SirenOn, 1);
+      EXPECT_TRUE(console.state().SmsAlarmArmed);
+      EXPECT_TRUE(console.state().SirenOn);
       EXPECT_TRUE(console.form().Timer5.Enabled);
       EXPECT_EQ(console.form().GroupBox[16].Background, monitor::clYellow);
       EXPECT_EQ(console.form().Shape[241].Brush, monitor::clRed);
@@ -76,7 +76,7 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
   time.Advance(6 * 401);
   EXPECT_EQ(Status(241), "Вкл");
 
-  console.state().ChannelStamp[16] = 7;  // a report for channel 16 moves the cursor
+  console.station().core.ChannelStamp[16] = 7;  // a report for channel 16 moves the cursor
   time.Advance(6 * 401);
   EXPECT_EQ(Status(248), "Вкл");
 }
@@ -86,7 +86,7 @@ TEST_F(Scenario, DemonstrationRunsThirtyTwoStepsThroughTheMainCycle) {
 // the archive holds every line of that minute, in order, with its event's time.
 TEST_F(Scenario, AnArchiveInTheWayForAMinuteLosesNoLineAndStopsNothing) {
   console.form().Edit2.Text = "9123456789";
-  const auto archive = fakes.folder.path / console.state().ArchiveFileName;
+  const auto archive = fakes.folder.path / console.station().core.ArchiveFileName;
   std::filesystem::remove(archive);
   std::filesystem::create_directory(archive);
   auto at = [&](int minute, int second) {
@@ -102,7 +102,7 @@ TEST_F(Scenario, AnArchiveInTheWayForAMinuteLosesNoLineAndStopsNothing) {
     at(8, 10);
     report(2, 5);  // a signal of 7 s
     time.Advance(7000);
-    EXPECT_EQ(console.state().SirenOn, 1);
+    EXPECT_TRUE(console.state().SirenOn);
     EXPECT_EQ(console.form().StringGrid7.Cells(6, 1), "SMS+");
     at(8, 17);
     report(2, 0);
@@ -118,7 +118,7 @@ TEST_F(Scenario, AnArchiveInTheWayForAMinuteLosesNoLineAndStopsNothing) {
   EXPECT_EQ(console.form().StringGrid7.Cells(3, 1), "03_01");
   EXPECT_EQ(console.form().StringGrid7.Cells(3, 3), "02_05");
   EXPECT_TRUE(console.form().Timer5.Enabled);
-  EXPECT_EQ(console.state().SmsAlarmArmed, 1);
+  EXPECT_TRUE(console.state().SmsAlarmArmed);
 
   at(9, 10);
   std::filesystem::remove(archive);

@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
   state.RxGsm = {7, "11000000000000110", 0xC006, 1};
   state.LinkAge[2] = 0;
   state.LinkAge[7] = 0;
-  state.OutputState[3].P1 = 1;
+  state.OutputState[3].P1 = true;
   time.Advance(pass_ms);
   if (!shots.Save(0, "mnemonic-events") || !shots.Save(4, "journal-events")) return 1;
 
@@ -126,8 +126,8 @@ int main(int argc, char** argv) {
   console.Click("N15");
   // A step every sixth tick from the first: seven signals on at the first picture.
   time.Advance(6 * 6 * blink_ms + blink_ms);
-  const char* first = state.MarkerBlinkOn ? "plan-demo-on" : "plan-demo-off";
-  const char* second = state.MarkerBlinkOn ? "plan-demo-off" : "plan-demo-on";
+  const char* first = console.station().core.MarkerBlinkOn ? "plan-demo-on" : "plan-demo-off";
+  const char* second = console.station().core.MarkerBlinkOn ? "plan-demo-off" : "plan-demo-on";
   if (!shots.Save(2, first)) return 1;
   time.Advance(blink_ms);
   if (!shots.Save(2, second)) return 1;

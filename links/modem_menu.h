@@ -1,5 +1,4 @@
-// The modem dialogue: the response recogniser, the one pending modem job, the SIM
-// sweep, and the commands of the "Модем" and "Сервис" menus.
+// The modem commands of the "Модем" and "Сервис" menus.
 #pragma once
 
 #include "links/link_state.h"
@@ -7,19 +6,12 @@
 
 namespace links {
 
-// Timer1's job dispatch.
-void DispatchModemJob(monitor::Station& st, LinkState& link);
-// Timer2's modem steps on a read of at least one byte: the recogniser, the
-// new-message scan, the SMS read-back, the closing steps.
-void RecogniseModemAnswer(monitor::Station& st, LinkState& link);
-// Timer6: the SIM inbox sweep.
-void Timer6Timer(monitor::Station& st, LinkState& link);
-
-// Menu commands.
+// "Сервис": read a slot, delete a slot, read and write phone-book entry 1.
 void SMS2Click(monitor::Station& st, LinkState& link);
 void SMS3Click(monitor::Station& st, LinkState& link);
 void N17Click(monitor::Station& st, LinkState& link);
 void N18Click(monitor::Station& st, LinkState& link);
+// "Модем": "AT", echo off, reset, sweep the SIM, a command typed by the operator.
 void AT1Click(monitor::Station& st, LinkState& link);
 void N7Click(monitor::Station& st, LinkState& link);
 void N8Click(monitor::Station& st, LinkState& link);

@@ -1,8 +1,8 @@
-#include "links/receive.h"
+#include "links/timer2_timer.h"
 
 #include <algorithm>
 
-#include "links/modem_dialogue.h"
+#include "links/modem_recogniser.h"
 #include "links/rs485_poll.h"
 
 namespace links {
