@@ -34,12 +34,12 @@ struct LampPlace {
   QRgb color;
 };
 
-// Modem answered, modem busy, modem not ready, RS485 poll.
+// Image18, the modem-not-ready lamp, has no role in the core: it is only shown.
 constexpr LampPlace kLamps[] = {
-    {27, 2, qRgb(20, 190, 40)},
-    {19, 19, qRgb(250, 200, 0)},
+    {monitor::kModemAnsweredLamp, 2, qRgb(20, 190, 40)},
+    {monitor::kJobLamp, 19, qRgb(250, 200, 0)},
     {18, 36, qRgb(220, 30, 30)},
-    {20, 53, qRgb(40, 110, 240)},
+    {monitor::kPollLamp, 53, qRgb(40, 110, 240)},
 };
 
 QString ControlName(const char* kind, int number) {
