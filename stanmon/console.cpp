@@ -110,7 +110,7 @@ void Console::RunTick(TimerSlot& slot) {
     slot.timer->Enabled = true;
     const bool repeated = slot.error == *error;
     slot.error = *error;
-    station_.form.StatusBar1[5].Text = common::ErrorBoxText(slot.error);
+    station_.form.StatusBar1[monitor::kEventPanel].Text = common::ErrorBoxText(slot.error);
     if (!repeated) ShowErrorBox(slot.error);
   } else {
     const bool quiet = slot.left_form_alone && slot.left_form_alone() && slot.error.empty();
@@ -136,7 +136,7 @@ void Console::ShowLineNotice(const LineNotice& notice) {
   for (const auto& [line, down_text] : lines_down_) {
     if (line != notice.line) text += "; " + down_text;
   }
-  station_.form.StatusBar1[5].Text = text;
+  station_.form.StatusBar1[monitor::kEventPanel].Text = text;
   since_asked_ = SinceAsked::kMore;
 }
 
