@@ -83,10 +83,6 @@ namespace {
 using monitor::ConsoleForm;
 using monitor::TStringGrid;
 
-// Image1 is the plan's background, Image2..Image17 its markers; the images after
-// them are the tool bar's lamps.
-constexpr std::size_t kLastPlanImage = 17;
-
 // Brings the members of the shown copy up to date with the form, comparing each
 // once; true when any of them differed.
 template <typename... Members>
@@ -139,7 +135,8 @@ void MainWindow::Render() {
     return changed(grid);
   };
   // Members that more than one part shows. Of the images, the plan's background
-  // and markers blink, and the rest, the tool bar's lamps, change with every poll.
+  // (Image1) and markers (up to Image17) blink, and the rest, the tool bar's lamps,
+  // change with every poll.
   constexpr std::size_t kLastPlanImage = monitor::MarkerImage(monitor::kSignalsPerChannel);
   const bool plan_images =
       TakeChangedElements(form.Image, shown_->Image, 0, kLastPlanImage) || first;
