@@ -12,7 +12,7 @@
 #include <QFileDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,15 +39,13 @@ std::vector<std::string> ArchiveLines(int count) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
-    return 2;
-  }
+  std::optional<testing_support::DialogShots> found =
+      testing_support::ShotsFromArguments(argc, argv);
+  if (!found) return 2;
+  testing_support::DialogShots& shots = *found;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   stanmon::SetUpLook(app);
-  testing_support::DialogShots shots{QDir(QString::fromLocal8Bit(argv[1]))};
-  if (!shots.folder.mkpath(".")) return 1;
 
   testing_support::TempFolder work;
   for (const char* name : {"2026_03_04.txt", "2026_03_05.txt", "tab1.txt", "pust.txt", "pust2.txt",

@@ -4,7 +4,7 @@
 // "pust.txt". Not a test.
 #include <QApplication>
 #include <QDir>
-#include <cstdio>
+#include <optional>
 
 #include "common/qt/qt_dialogs.h"
 #include "stanplan/designer_app.h"
@@ -14,15 +14,13 @@
 #include "tests/support/modal.h"
 
 int main(int argc, char** argv) {
-  if (argc < 2) {
-    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
-    return 2;
-  }
+  std::optional<testing_support::DialogShots> found =
+      testing_support::ShotsFromArguments(argc, argv);
+  if (!found) return 2;
+  testing_support::DialogShots& shots = *found;
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   stanplan::SetUpLook(app);
-  testing_support::DialogShots shots{QDir(QString::fromLocal8Bit(argv[1]))};
-  if (!shots.folder.mkpath(".")) return 1;
 
   testing_support::TempFolder work;
   for (const char* name :

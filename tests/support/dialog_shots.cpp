@@ -13,6 +13,16 @@ void DialogShots::Save(QWidget& dialog, const QString& name) {
   std::printf("%s\n", qPrintable(file));
 }
 
+std::optional<DialogShots> ShotsFromArguments(int argc, char** argv) {
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s <folder>\n", argv[0]);
+    return std::nullopt;
+  }
+  DialogShots shots{QDir(QString::fromLocal8Bit(argv[1]))};
+  if (!shots.folder.mkpath(".")) return std::nullopt;
+  return shots;
+}
+
 void DialogShots::SaveAndClose(QWidget& dialog, const QString& name) {
   Save(dialog, name);
   dialog.close();

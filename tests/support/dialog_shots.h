@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -18,5 +19,9 @@ struct DialogShots {
   // Saves it, then closes it.
   void SaveAndClose(QWidget& dialog, const QString& name);
 };
+
+// The folder of pictures named on the command line, made if missing; nothing,
+// after saying how to call the program, when it is not named or cannot be made.
+std::optional<DialogShots> ShotsFromArguments(int argc, char** argv);
 
 }  // namespace testing_support
