@@ -17,6 +17,12 @@ struct SerialLine {
   // Takes up to max bytes that have arrived, without waiting. 0 when nothing
   // arrived or the read failed.
   virtual std::size_t Read(std::uint8_t* into, std::size_t max) = 0;
+  // How long the line has brought nothing, in milliseconds, once every byte that
+  // arrived has been read; 0 while bytes wait to be read.
+  virtual std::int64_t SilentMs() = 0;
+  // Changes whenever the line is opened anew (an adapter pulled out and put back):
+  // what was written under one session never reaches the device of another.
+  virtual std::uint32_t Session() const = 0;
 };
 
 }  // namespace common

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "common/cp1251.h"
 #include "links/modem_rx.h"
@@ -106,20 +107,29 @@ void ShowLastLine(monitor::Station& st, const LinkState& link, std::int32_t n) {
   if (!line.empty()) st.form.StatusBar1[monitor::kModemInPanel].Text = common::Cp1251ToUtf8(line);
 }
 
-// "+CMTI: "<mem>",<slot>: queues a read of that slot. Every notice of the read
-// is queued in turn, and the slots are read in the order of their notices.
-void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n) {
-  auto& copy = link.modem.ModemRxCopy;
+// The slots of the new-message notices in a read, "+CMTI: "<mem>",<slot>, in
+// order. Looked for in the read as it came, before any answer test clears it, so
+// that no notice is lost whatever else its read holds.
+std::vector<std::string> FindNotices(const std::uint8_t* read, std::int32_t n) {
+  std::vector<std::string> slots;
   for (std::int32_t j = 0; j + 13 <= n; ++j) {
-    std::uint8_t* w = copy.data() + j;
+    const std::uint8_t* w = read + j;
     if (!BytesAre(w, "+CMTI: ") || w[7] != '"' || w[10] != '"' || w[11] != ',') continue;
     if (!IsDigit(w[12])) continue;  // line noise, not a slot number
     std::string slot(1, static_cast<char>(w[12]));
-    st.state.SmsScanSlot = 0;
     if (IsDigit(w[13])) slot += static_cast<char>(w[13]);
+    slots.push_back(slot);
+  }
+  return slots;
+}
+
+// Queues a read of each notified slot; the slots are read in the order of their
+// notices.
+void QueueNotices(monitor::Station& st, LinkState& link, const std::vector<std::string>& slots) {
+  for (const std::string& slot : slots) {
+    st.state.SmsScanSlot = 0;
     QueueNotifiedSlot(st, link.modem, slot);
     st.form.Timer1.Enabled = true;
-    std::fill_n(w, 14, std::uint8_t{' '});
     ClearModemRxBuffer(link);
     SetPanel4(st, "Входящее SMS", true);
   }
@@ -129,7 +139,12 @@ void ScanNewMessageNotices(monitor::Station& st, LinkState& link, std::int32_t n
 
 void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   st.form.StatusBar1[monitor::kModemInPanel].Text.clear();
-  std::int32_t n = std::min(link.ModemRxCount, kModemExamineMax);
+  const std::int32_t read = std::min(link.ModemRxCount, kModemExamineMax);
+  std::int32_t n = read;
+  auto& copy = link.modem.ModemRxCopy;
+  std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
+  copy[static_cast<std::size_t>(n)] = 0;
+  const std::vector<std::string> notices = FindNotices(copy.data(), n);
   TestStartUp(st, link, n);
   TestPrompt(st, link, n);
   TestPhoneBookEntry(st, link, n);
@@ -139,11 +154,8 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   TestEmptySlot(st, link, n);
   link.ModemRxCount = n;
   ShowLastLine(st, link, n);
-  auto& copy = link.modem.ModemRxCopy;
-  std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
-  copy[static_cast<std::size_t>(n)] = 0;
-  ScanNewMessageNotices(st, link, n);
-  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, n);
+  QueueNotices(st, link, notices);
+  if (link.modem.ModemRequest == ModemJob::Reading) CollectReadAnswer(st, link, read);
   if (link.modem.ModemRequest == ModemJob::Idle && n > kLongIdleRead) ClearModemRxBuffer(link);
 }
 

@@ -54,6 +54,13 @@ void Drop(ModemState& modem, std::size_t n) {
   bytes[static_cast<std::size_t>(modem.ReadAnswerCount)] = 0;
 }
 
+// A line the modem puts out by itself, between the lines of an answer: a
+// new-message notice or a call. It is no part of the answer.
+bool Unsolicited(std::string_view line) {
+  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  return line.find("+CMTI:") != std::string_view::npos || line == "RING" || line == "NO CARRIER";
+}
+
 void EndReadJob(LinkState& link) {
   link.modem.ModemRequest = ModemJob::Idle;
   StartReadAnswer(link);
@@ -87,15 +94,21 @@ void StartReadAnswer(LinkState& link) {
 
 void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
   ModemState& modem = link.modem;
-  const auto* read = modem.ModemRxCopy.data();
-  // A read that an answer test cleared holds nothing for the answer.
-  if (std::all_of(read, read + n, [](std::uint8_t b) { return b == 0; })) return;
-  if (modem.ReadAnswerCount + n > static_cast<std::int32_t>(kReadAnswerMax)) {
-    EndReadJob(link);  // no answer to the read of one message is this long
-    return;
+  const std::string_view read(reinterpret_cast<const char*>(modem.ModemRxCopy.data()),
+                              static_cast<std::size_t>(n));
+  for (std::size_t from = 0; from < read.size();) {
+    const std::size_t lf = read.find('\n', from);
+    const std::size_t end = lf == std::string_view::npos ? read.size() : lf + 1;
+    const std::string_view line = read.substr(from, end - from);
+    from = end;
+    if (Unsolicited(line)) continue;
+    if (modem.ReadAnswerCount + line.size() > kReadAnswerMax) {
+      EndReadJob(link);  // no answer to the read of one message is this long
+      return;
+    }
+    std::copy(line.begin(), line.end(), modem.ReadAnswer.begin() + modem.ReadAnswerCount);
+    modem.ReadAnswerCount += static_cast<std::int32_t>(line.size());
   }
-  std::copy_n(read, n, modem.ReadAnswer.begin() + modem.ReadAnswerCount);
-  modem.ReadAnswerCount += n;
   modem.ReadAnswer[static_cast<std::size_t>(modem.ReadAnswerCount)] = 0;
 
   for (;;) {

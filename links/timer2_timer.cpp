@@ -8,10 +8,34 @@
 namespace links {
 namespace {
 
+// The modem never pauses this long inside a line: bytes after the last line feed
+// that have waited so long with the line silent are all the line there is.
+constexpr std::int64_t kUnfinishedLineMs = 200;
+
+// Whether the bytes after the last line feed may be examined now: the text prompt,
+// after which the modem waits, or a line that no more bytes will follow.
+bool TailComplete(const std::uint8_t* tail, std::int32_t size, std::int64_t silent_ms) {
+  if (size == 0) return true;
+  if (silent_ms == 0) return false;  // the rest of the line is still arriving
+  return tail[0] == '>' || silent_ms >= kUnfinishedLineMs;
+}
+
+// How many of the waiting bytes this tick examines: whole lines, at most as many
+// as the recogniser looks at, so that no line is ever examined in two halves.
+// A run of more than that without a line feed is examined in pieces.
+std::int32_t ExaminedPart(const std::uint8_t* bytes, std::int32_t count, common::SerialLine& line) {
+  const std::int32_t limit = std::min(count, kModemExamineMax);
+  std::int32_t whole = limit;
+  while (whole > 0 && bytes[whole - 1] != '\n') --whole;
+  if (count <= kModemExamineMax &&
+      TailComplete(bytes + whole, count - whole, whole == count ? 0 : line.SilentMs())) {
+    return count;
+  }
+  return whole > 0 || count < kModemExamineMax ? whole : limit;
+}
+
 // This tick's modem read: the bytes that waited from the last tick, then what has
-// arrived, at most as many as the recogniser examines. A longer run is cut after
-// its last line feed within that many, so that no answer line is split; the rest
-// waits for the next tick.
+// arrived; the part not examined waits for the next tick.
 void TakeModemRead(monitor::Station& st, LinkState& link) {
   auto& waiting = link.ModemRxWaiting;
   auto& count = link.ModemRxWaitingCount;
@@ -19,15 +43,7 @@ void TakeModemRead(monitor::Station& st, LinkState& link) {
   if (room > 0) {
     count += static_cast<std::int32_t>(st.ports.modem.Read(waiting.data() + count, room));
   }
-  std::int32_t take = std::min(count, kModemExamineMax);
-  if (count > kModemExamineMax) {
-    for (std::int32_t end = take; end > 0; --end) {
-      if (waiting[static_cast<std::size_t>(end - 1)] == '\n') {
-        take = end;
-        break;
-      }
-    }
-  }
+  const std::int32_t take = count == 0 ? 0 : ExaminedPart(waiting.data(), count, st.ports.modem);
   std::copy_n(waiting.begin(), take, link.ModemRxBuffer.begin());
   link.ModemRxBuffer[static_cast<std::size_t>(take)] = 0;
   link.ModemRxCount = take;

@@ -63,6 +63,11 @@ std::size_t QtSerialLine::Read(std::uint8_t* into, std::size_t max) {
   return arrived_.Take(into, max, now);
 }
 
+std::int64_t QtSerialLine::SilentMs() {
+  if (state_ != State::kOpen) return 0;
+  return arrived_.SilentMs(clock_.elapsed());
+}
+
 void QtSerialLine::TryOpen() {
   if (state_ == State::kOpen) return;
   if (!port_.open(QIODevice::ReadWrite)) {
@@ -77,6 +82,7 @@ void QtSerialLine::TryOpen() {
   port_.setStopBits(QSerialPort::OneStop);
   port_.setFlowControl(QSerialPort::NoFlowControl);
   state_ = State::kOpen;
+  ++session_;
   reopen_timer_.stop();
   if (reported_) Notice(settings_.label + " " + settings_.device + " открыт", false);
   reported_ = false;

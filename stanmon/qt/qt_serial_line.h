@@ -10,9 +10,9 @@
 #include <functional>
 #include <string>
 
+#include "common/quiet_buffer.h"
 #include "common/serial_line.h"
 #include "stanmon/line_notice.h"
-#include "stanmon/qt/serial_quiet_buffer.h"
 #include "stanmon/qt/serial_settings.h"
 
 namespace stanmon {
@@ -32,6 +32,9 @@ class QtSerialLine : public QObject, public common::SerialLine {
   // Bytes are handed over once the line has been quiet for quiet_ms; 0 while down.
   // A read also notices a device path that has vanished, at most 2 s late.
   std::size_t Read(std::uint8_t* into, std::size_t max) override;
+  std::int64_t SilentMs() override;
+  // Counts the openings that succeeded.
+  std::uint32_t Session() const override { return session_; }
 
  private:
   enum class State { kIdle, kOpen, kDown };
@@ -50,8 +53,9 @@ class QtSerialLine : public QObject, public common::SerialLine {
   QSerialPort port_;
   QTimer reopen_timer_;
   QElapsedTimer clock_;
-  QuietBuffer arrived_;
+  common::QuietBuffer arrived_;
   State state_ = State::kIdle;
+  std::uint32_t session_ = 0;
   bool reported_ = false;           // the current outage has been told
   qint64 presence_checked_ms_ = 0;  // when the device path was last looked at
 };

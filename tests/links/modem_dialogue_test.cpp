@@ -72,7 +72,7 @@ TEST_F(ModemTest, ModemRecogniserAnswersAtTheirBytePositions) {
 
 TEST_F(ModemTest, ModemStartUpStartsASweep) {
   st.state.SmsScanSlot = 3;
-  Arrive("\nSYSSTART\r\n+CMTI: \"SM\",2\r\n");  // the notice after it is lost
+  Arrive("\nSYSSTART\r\n");
   EXPECT_EQ(st.state.SmsScanSlot, 9);
   EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
   EXPECT_EQ(Panel(4), "START");
@@ -198,11 +198,56 @@ TEST_F(ModemTest, ModemNoticeWaitsBehindAPendingDelete) {
   EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Reading);
 }
 
-TEST_F(ModemTest, ModemNoticeIsLostBehindAClearingAnswer) {
-  link.modem.ModemRequest = links::ModemJob::Reading;
-  Arrive("\r\n+CMGR: 0,,0\r\n\r\n+CMTI: \"SM\",4\r\n");
-  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
-  EXPECT_EQ(Panel(4), "NO SMS");
+// An answer test that clears the read (the start-up message, a phone-book entry,
+// a call, an empty slot) still leaves the notice in it queued.
+TEST_F(ModemTest, ModemNoticeIsQueuedWhateverElseItsReadHolds) {
+  const struct {
+    const char* name;
+    std::string before;
+  } cases[] = {
+      {"start-up", "\nSYSSTART\r\n"},
+      {"phone-book entry", "\r\n+CPBR: 1,\"+79123456789\",145,\"VESK\"\r\n"},
+      {"call", "\r\nRING\r\n"},
+      {"empty slot", "\r\n+CMGR: 0,,0\r\n\r\nOK\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ModemRig t;
+    t.Arrive(c.before + "\r\n+CMTI: \"SM\",4\r\n");
+    EXPECT_EQ(t.Panel(4), "Входящее SMS");
+    t.fakes.modem.writes.clear();
+    t.Arrive("\r\nOK\r\n");  // the answer to the reset after a call
+    links::DispatchModemJob(t.st, t.link);
+    EXPECT_EQ(t.Writes(), std::vector<std::string>{"AT+CMGR=4\r\n"});
+  }
+}
+
+// However the modem's bytes are cut, a line is examined whole: the rest of a
+// line that has begun waits for its line feed.
+TEST_F(ModemTest, ModemLineCutByTheLineWaitsForItsEnd) {
+  fakes.modem.silent_ms = 0;  // the line is still bringing bytes
+  Arrive("\r\n+CMTI: \"SM");
+  EXPECT_EQ(link.ModemRxCount, 2);
+  Arrive("\",26\r\n\r\n+CM");
+  EXPECT_EQ(st.state.SmsIndex, "26");
+  EXPECT_EQ(link.ModemRxWaitingCount, 3);
+  fakes.modem.silent_ms = 20;  // quiet for a moment: the unfinished line still waits
+  links::Timer2Timer(st, link);
+  EXPECT_EQ(link.ModemRxWaitingCount, 3);
+  Arrive("TI: \"SM\",27\r\n");
+  links::DispatchModemJob(st, link);
+  Arrive("\r\n+CMGR: 0,,0\r\n\r\nOK\r\n");
+  links::DispatchModemJob(st, link);
+  EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CMGR=26\r\n", "AT+CMGR=27\r\n"}));
+
+  ModemRig prompt;  // the prompt is a line of its own: the modem waits after it
+  prompt.fakes.modem.silent_ms = 20;
+  prompt.Arrive("AT+CMGS=+79123456789\r\r\n> ");
+  EXPECT_EQ(prompt.link.ModemRxWaitingCount, 0);
+  ModemRig silent;  // a line no more bytes follow is examined as it stands
+  silent.fakes.modem.silent_ms = 200;
+  silent.Arrive("\r\n+CMTI: \"SM\",3");
+  EXPECT_EQ(silent.st.state.SmsIndex, "3");
 }
 
 // ---- Job dispatch ----

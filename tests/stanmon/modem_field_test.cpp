@@ -20,14 +20,16 @@ using testing_support::SimModem;
 constexpr const char* kObject7 = "9123456707";
 constexpr const char* kObject9 = "9123456709";
 
-struct ModemField : ::testing::Test {
+// The console on a simulated modem, started: "AT" answered, objects 7 and 9
+// with their phones and balances, an SMS price of 2.
+struct FieldDesk {
   testing_support::FakePorts fakes;
   SimModem modem;
   testing_support::SimModemLine line{modem};
   stanmon::Console console{fakes.PortsWithModem(line)};
   common::VirtualTime time{console.timers()};
 
-  void SetUp() override {
+  FieldDesk() {
     line.now = [this] { return time.Now(); };
     time.Advance(251 + 500);  // start-up: "AT", answered
     for (const char* phone : {kObject7, kObject9}) {
@@ -63,6 +65,8 @@ struct ModemField : ::testing::Test {
   }
 };
 
+struct ModemField : ::testing::Test, FieldDesk {};
+
 TEST_F(ModemField, EchoOnAndALateAnswer_TheReportIsArchivedChargedAndDeletedOnce) {
   modem.answer_delay_ms = 300;
   modem.Deliver("3", Report(kObject7, "1000000000000000"), time.Now());
@@ -72,6 +76,39 @@ TEST_F(ModemField, EchoOnAndALateAnswer_TheReportIsArchivedChargedAndDeletedOnce
   EXPECT_TRUE(modem.slots.empty());
   EXPECT_EQ(ArchiveHolds("07_01 Вкл"), 1);
   EXPECT_EQ(console.form().StringGrid3.Cells(3, 7), "98");
+}
+
+// A modem flushing its stored notices sends them as one stream at line speed,
+// which the line hands over in pieces however it is cut: every notified slot is
+// read, applied, charged and deleted once.
+TEST_F(ModemField, NoticesStreamedAtLineSpeedAreEachReadOnce) {
+  const struct {
+    std::size_t piece;  // bytes a piece
+    int gap_ms;         // between pieces
+  } cuts[] = {{10, 10}, {17, 13}, {1, 1}, {64, 60}};
+  for (const auto& cut : cuts) {
+    SCOPED_TRACE(std::to_string(cut.piece) + " bytes every " + std::to_string(cut.gap_ms) + " ms");
+    FieldDesk field;
+    std::string stream;
+    for (int slot = 10; slot <= 49; ++slot) {
+      const char* phone = slot % 2 == 0 ? kObject7 : kObject9;
+      field.modem.slots[std::to_string(slot)] = Report(phone, "1000000000000000");
+      stream += "\r\n+CMTI: \"SM\"," + std::to_string(slot) + "\r\n";
+    }
+    std::int64_t at = field.time.Now();
+    for (std::size_t from = 0; from < stream.size(); from += cut.piece, at += cut.gap_ms) {
+      field.modem.Say(stream.substr(from, cut.piece), at);
+    }
+    field.time.Advance(200000);
+    for (int slot = 10; slot <= 49; ++slot) {
+      SCOPED_TRACE(slot);
+      EXPECT_EQ(field.modem.Count("AT+CMGR=" + std::to_string(slot)), 1);
+      EXPECT_EQ(field.modem.Count("AT+CMGD=" + std::to_string(slot)), 1);
+    }
+    EXPECT_TRUE(field.modem.slots.empty());
+    EXPECT_EQ(field.console.form().StringGrid3.Cells(3, 7), "60");
+    EXPECT_EQ(field.console.form().StringGrid3.Cells(3, 9), "60");
+  }
 }
 
 // A modem that never answers slot 9: its read ends by itself and the sweep goes

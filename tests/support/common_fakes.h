@@ -61,9 +61,15 @@ struct FakeSerialLine : common::SerialLine {
   std::vector<std::vector<std::uint8_t>> writes;   // every write the line took
   std::deque<std::vector<std::uint8_t>> arrivals;  // one entry per Read
 
+  // Each arrival is a whole read after which the device fell silent this long.
+  std::int64_t silent_ms = 3'600'000;
+  std::uint32_t session = 1;  // bumped by a test: the line was opened anew
+
   void Open() override { ++open_calls; }
   bool Write(const std::uint8_t* data, std::size_t count) override;
   std::size_t Read(std::uint8_t* into, std::size_t max) override;
+  std::int64_t SilentMs() override { return arrivals.empty() ? silent_ms : 0; }
+  std::uint32_t Session() const override { return session; }
 
   // The last write as text.
   std::string LastWrite() const;

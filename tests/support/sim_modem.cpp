@@ -72,8 +72,14 @@ void SimModem::Say(const std::string& bytes, std::int64_t at_ms) {
 
 std::string SimModem::Output(std::int64_t now_ms) {
   std::string out;
+  for (const Piece& piece : OutputPieces(now_ms)) out += piece.bytes;
+  return out;
+}
+
+std::vector<SimModem::Piece> SimModem::OutputPieces(std::int64_t now_ms) {
+  std::vector<Piece> out;
   const auto end = due_.upper_bound(now_ms);
-  for (auto it = due_.begin(); it != end; ++it) out += it->second;
+  for (auto it = due_.begin(); it != end; ++it) out.push_back({it->first, it->second});
   due_.erase(due_.begin(), end);
   return out;
 }
@@ -117,14 +123,24 @@ bool SimModemLine::Write(const std::uint8_t* data, std::size_t count) {
   return true;
 }
 
+void SimModemLine::TakeArrived() {
+  for (const auto& piece : modem.OutputPieces(now())) {
+    if (down) continue;
+    arrived.Append(reinterpret_cast<const std::uint8_t*>(piece.bytes.data()), piece.bytes.size(),
+                   piece.at_ms);
+  }
+  if (down) arrived.Clear();
+}
+
 std::size_t SimModemLine::Read(std::uint8_t* into, std::size_t max) {
-  const std::string arrived = modem.Output(now());
+  TakeArrived();
   if (down) return 0;
-  arrived_ += arrived;
-  const std::size_t count = std::min(max, arrived_.size());
-  std::copy_n(arrived_.begin(), count, into);
-  arrived_.erase(0, count);
-  return count;
+  return arrived.Take(into, max, now());
+}
+
+std::int64_t SimModemLine::SilentMs() {
+  TakeArrived();
+  return down ? 0 : arrived.SilentMs(now());
 }
 
 }  // namespace testing_support

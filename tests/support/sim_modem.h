@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/quiet_buffer.h"
 #include "common/serial_line.h"
 
 namespace testing_support {
@@ -47,6 +48,12 @@ class SimModem {
   void Say(const std::string& bytes, std::int64_t at_ms);
   // What the modem has put on the line by now, oldest first; taken.
   std::string Output(std::int64_t now_ms);
+  struct Piece {
+    std::int64_t at_ms;
+    std::string bytes;
+  };
+  // The same, piece by piece with the moment each went out.
+  std::vector<Piece> OutputPieces(std::int64_t now_ms);
 
   bool InPrompt() const { return in_prompt_; }
   // How many command lines began with this text.
@@ -68,20 +75,26 @@ inline void PrintTo(const SimModem::Sms& sms, std::ostream* os) {
 }
 
 // The modem line of a console core in tests: the simulated modem behind it, at
-// the time `now` gives. While `down`, nothing goes either way.
+// the time `now` gives, handed over as the console's serial line does, once the
+// line has been quiet for a few character times. While `down`, nothing goes
+// either way; what the modem says meanwhile is lost.
 struct SimModemLine : common::SerialLine {
-  explicit SimModemLine(SimModem& m) : modem(m) {}
+  explicit SimModemLine(SimModem& m) : modem(m) { arrived.quiet_ms = 20; }
 
   SimModem& modem;
   std::function<std::int64_t()> now = [] { return std::int64_t{0}; };
   bool down = false;
+  std::uint32_t session = 1;
+  common::QuietBuffer arrived;
 
   void Open() override {}
   bool Write(const std::uint8_t* data, std::size_t count) override;
   std::size_t Read(std::uint8_t* into, std::size_t max) override;
+  std::int64_t SilentMs() override;
+  std::uint32_t Session() const override { return session; }
 
  private:
-  std::string arrived_;
+  void TakeArrived();
 };
 
 }  // namespace testing_support

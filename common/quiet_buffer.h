@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace stanmon {
+namespace common {
 
 struct QuietBuffer {
   std::int64_t quiet_ms = 5;
@@ -32,6 +32,11 @@ struct QuietBuffer {
     return count;
   }
 
+  // How long nothing has arrived, once every byte has been taken; 0 while bytes wait.
+  std::int64_t SilentMs(std::int64_t now_ms) const {
+    return bytes.empty() ? std::max<std::int64_t>(now_ms - last_arrival_ms, 1) : 0;
+  }
+
   // Drops all but the newest max bytes.
   void KeepNewest(std::size_t max) {
     if (bytes.size() > max)
@@ -41,4 +46,4 @@ struct QuietBuffer {
   void Clear() { bytes.clear(); }
 };
 
-}  // namespace stanmon
+}  // namespace common
