@@ -47,6 +47,10 @@ void SimulatedModem::Answer(const std::string& command) {
     line_.Write("\r\n> ");
     return;
   }
+  if (command == "AT+CSQ") {
+    line_.Write("\r\n+CSQ: 17,99\r\n\r\nOK\r\n");
+    return;
+  }
   line_.Write("\r\nOK\r\n");
 }
 

@@ -1,13 +1,12 @@
 #include "links/alarm_schedule.h"
 
-#include <utility>
-
 #include "common/clock.h"
 #include "common/text.h"
 #include "links/transliterate.h"
 #include "monitor/alarm_sms.h"
 #include "monitor/archive_lines.h"
 #include "monitor/journal.h"
+#include "monitor/modem_gate.h"
 #include "monitor/modem_output.h"
 #include "monitor/phone_number.h"
 
@@ -18,26 +17,24 @@ std::string Now(monitor::Station& st) {
   return common::FormatDateTime(st.ports.clock.Now());
 }
 
-// Neither line goes into an SMS of the operator's that waits for its text; like
-// any step whose conditions fail, it is not made up later.
+// The command never goes into another SMS that waits for its text; like any step
+// whose conditions fail, it is not made up later.
 void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& phone) {
   link.ModemRxBuffer.fill(0);
-  link.sms.AlarmCommandLost = !monitor::ModemTakesCommands(st) ||
-                              !monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled);
+  if (monitor::ModemTakesCommands(st)) monitor::SendSmsCommand(st, phone, monitor::SmsOwner::Alarm);
   st.form.StatusBar1[monitor::kModemOutPanel].Text = phone;
 }
 
-// True when the SMS went out whole: its command line and now its text.
+// True when the text went out after the prompt of its own command.
 bool SendAlarmText(monitor::Station& st, LinkState& link) {
-  const bool command_lost = std::exchange(link.sms.AlarmCommandLost, false);
-  if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) return false;
-  const bool taken = monitor::SendModemText(st, AlarmSmsBody(st.state.SmsAlarmText));
+  const monitor::SmsText sent = monitor::SendSmsText(st, monitor::SmsOwner::Alarm,
+                                                     AlarmSmsBody(st.state.SmsAlarmText), false);
   link.sms.AlarmTextSent = true;
   link.sms.AlarmTextSentSize = st.state.SmsAlarmText.size();
-  return taken && !command_lost;
+  return sent == monitor::SmsText::Sent;
 }
 
-// Only an SMS whose bytes the line took is recorded as sent.
+// Only an SMS the modem took after its prompt is recorded as sent.
 std::string AlarmArchiveLine(monitor::Station& st, bool sent, const std::string& phone) {
   return sent ? monitor::AlarmSmsLine(Now(st), phone)
               : monitor::AlarmSmsNotSentLine(Now(st), phone);
@@ -95,7 +92,6 @@ void RunAlarmSchedule(monitor::Station& st, LinkState& link) {
   if (++s.SmsSendProgress == 1) {
     link.sms.AlarmTextSent = false;  // a run starts
     link.sms.AlarmTextSentSize = 0;
-    link.sms.AlarmCommandLost = false;
   }
   if (s.ModemReady) {
     if (monitor::PhoneSet(phone1) && !s.SmsAlarmText.empty()) ServePhone1(st, link, phone1, phone2);

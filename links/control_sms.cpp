@@ -1,7 +1,7 @@
 #include "links/control_sms.h"
 
 #include "common/clock.h"
-#include "monitor/modem_output.h"
+#include "monitor/modem_gate.h"
 #include "monitor/phone_number.h"
 
 namespace links {
@@ -18,9 +18,16 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
   if (!monitor::IsGsmChannel(sms.GsmChannelCursor))
     sms.GsmChannelCursor = monitor::kFirstGsmChannel;
   // The modem waits for the text of the command sent on the last tick: it goes out
-  // now, whatever the job and the alarm, or the next command would go into it.
+  // after its prompt, whatever the job and the alarm, or the next command would
+  // go into it; while the prompt is still to come, nothing else goes.
   if (!s.ControlSmsText.empty()) {
-    monitor::SendModemText(st, s.ControlSmsText + " ");
+    const monitor::SmsText sent =
+        monitor::SendSmsText(st, monitor::SmsOwner::Control, s.ControlSmsText + " ", true);
+    if (sent == monitor::SmsText::Waiting) return;
+    if (sent == monitor::SmsText::NotSent) {
+      st.form.StatusBar1[monitor::kEventPanel].Text = common::FormatDateTime(st.ports.clock.Now()) +
+                                                      " Не отправлено SMS: " + sms.ControlSmsPhone;
+    }
     s.ControlSmsText.clear();
     sms.GsmChannelCursor = 0;
   }
@@ -34,8 +41,9 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
   const std::string& phone = s.ChannelPhone[c];
   if (monitor::PhoneSet(phone)) {
     // A command the line did not take stays pending for the cursor's next visit.
-    if (!monitor::SendSmsCommand(st, phone, monitor::SmsPrompt::Scheduled)) return;
+    if (!monitor::SendSmsCommand(st, phone, monitor::SmsOwner::Control)) return;
     s.ControlSmsText = FormatControlSms(s.OutputCmd[c]);
+    sms.ControlSmsPhone = phone;
     st.form.StatusBar1[monitor::kEventPanel].Text =
         common::FormatDateTime(st.ports.clock.Now()) + " Отправка SMS: " + phone;
     s.SmsScanSlot = 0;

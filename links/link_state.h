@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "links/held_commands.h"
 #include "links/modem_state.h"
 #include "links/rs485_poll_state.h"
 #include "links/sms_send_state.h"
@@ -24,9 +25,14 @@ struct LinkState {
   std::array<std::uint8_t, kModemRxMax> ModemRxWaiting{};
   std::int32_t ModemRxWaitingCount = 0;
 
+  // The modem half of this receive tick wrote to the modem, or met a line opened
+  // anew, though it read nothing.
+  bool ModemTickActed = false;
+
   PollState poll;
   ModemState modem;
   SmsSendState sms;
+  HeldCommands held;
 };
 
 }  // namespace links

@@ -1,10 +1,37 @@
 #include "links/manual_sms.h"
 
+#include <utility>
+
 #include "common/line_file.h"
+#include "links/held_commands.h"
+#include "monitor/modem_gate.h"
 #include "monitor/modem_output.h"
 #include "monitor/phone_number.h"
 
 namespace links {
+namespace {
+
+void ShowOutcome(monitor::Station& st, const ManualSms& sms, bool sent) {
+  st.form.StatusBar1[monitor::kEventPanel].Text =
+      (sent ? " Отправка SMS " : " Не отправлено SMS ") + sms.number;
+}
+
+// The text step: the text goes after its own prompt, or waits for it.
+void SendText(monitor::Station& st, LinkState& link, ManualSms sms) {
+  switch (monitor::SendSmsText(st, monitor::SmsOwner::Manual, *sms.text, true)) {
+    case monitor::SmsText::Sent:
+      ShowOutcome(st, sms, true);
+      break;
+    case monitor::SmsText::NotSent:
+      ShowOutcome(st, sms, false);
+      break;
+    case monitor::SmsText::Waiting:
+      link.sms.ManualInFlight = std::move(sms);
+      break;
+  }
+}
+
+}  // namespace
 
 void SMS1Click(monitor::Station& st, LinkState& link) {
   link.modem.SmsScanIdleTicks = 0;
@@ -21,17 +48,44 @@ void SMS1Click(monitor::Station& st, LinkState& link) {
       st.ports.dialogs.Input("Отправка SMS шаг 1", "Введите 10 значный номер", number);
   if (!typed_number || !monitor::PhoneSet(*typed_number)) return;
   number = *typed_number;
-  monitor::SendSmsCommand(st, number, monitor::SmsPrompt::Manual);
+  SendOperatorCommand(st, link, {"AT+CMGS=+7" + number, false, ManualSms{number, std::nullopt}});
   const auto typed_text =
       st.ports.dialogs.Input("Отправка SMS шаг 2", "Введите текст сообщения ", text);
   if (typed_text) {
     text = *typed_text;
-    monitor::SendModemText(st, text + " ");
-  } else if (st.state.ModemPrompt == monitor::SmsPrompt::Manual) {
-    monitor::CloseSmsPrompt(st);  // no text comes: the modem must not wait for one
+    if (ManualSms* held = HeldManualSms(link)) {
+      held->text = text + " ";  // it follows its command, which still waits
+    } else {
+      SendText(st, link, {number, text + " "});
+    }
+  } else {
+    if (HeldManualSms(link) != nullptr) {
+      DropHeldManualSms(link);
+    } else if (st.state.gate.owner == monitor::SmsOwner::Manual) {
+      monitor::CloseSmsPrompt(st);  // no text comes: the modem must not wait for one
+    }
+    st.form.StatusBar1[monitor::kEventPanel].Text = " Отправка SMS " + number;
   }
-  st.form.StatusBar1[monitor::kEventPanel].Text = " Отправка SMS " + number;
   common::WriteLineFile(file, {number, text});
+}
+
+bool StartManualSms(monitor::Station& st, LinkState& link, ManualSms sms) {
+  const bool taken = monitor::SendSmsCommand(st, sms.number, monitor::SmsOwner::Manual);
+  if (!sms.text) return taken;
+  if (taken) {
+    link.sms.ManualInFlight = std::move(sms);
+  } else {
+    ShowOutcome(st, sms, false);
+  }
+  return taken;
+}
+
+void SendManualSmsText(monitor::Station& st, LinkState& link) {
+  if (!link.sms.ManualInFlight) return;
+  ManualSms sms = std::move(*link.sms.ManualInFlight);
+  link.sms.ManualInFlight.reset();
+  SendText(st, link, std::move(sms));
+  link.ModemTickActed = link.ModemTickActed || !link.sms.ManualInFlight;
 }
 
 }  // namespace links

@@ -1,13 +1,19 @@
 #include "links/modem_menu.h"
 
 #include <string>
+#include <utility>
 
+#include "links/held_commands.h"
 #include "links/modem_rx.h"
-#include "monitor/modem_output.h"
 #include "monitor/phone_number.h"
 
 namespace links {
 namespace {
+
+// A menu's command line.
+HeldCommand Line(std::string text, bool clears_receive_buffer = false) {
+  return {std::move(text), clears_receive_buffer, std::nullopt};
+}
 
 // A command typed by the operator ends a running sweep and restarts the idle count.
 void StopSweep(monitor::Station& st, LinkState& link) {
@@ -15,14 +21,22 @@ void StopSweep(monitor::Station& st, LinkState& link) {
   st.state.SmsScanSlot = 0;
 }
 
-// "Читать SMS" and "Удалить SMS": asks for the slot (Cancel gives "1") and queues the job.
+// "Читать SMS" and "Удалить SMS": asks for the slot (Cancel gives "1") and queues
+// the job in place of the one pending. A delete in hand is done first: dropped,
+// it would leave a report already applied to be read and charged again.
 void QueueSlotJob(monitor::Station& st, LinkState& link, const std::string& caption, ModemJob job) {
   StopSweep(st, link);
   const std::string slot =
       st.ports.dialogs.Input(caption, " Введите номер SMS ", "1").value_or("1");
   ClearModemRxBuffer(link);
-  st.state.SmsIndex = slot;
-  link.modem.ModemRequest = job;
+  ModemState& modem = link.modem;
+  if (modem.ModemRequest == ModemJob::DeleteQueued || modem.ModemRequest == ModemJob::Deleting) {
+    modem.menu = {job, slot};
+  } else {
+    st.state.SmsIndex = slot;
+    modem.ModemRequest = job;
+    modem.DeleteTries = 0;
+  }
   st.form.Timer1.Enabled = true;
 }
 
@@ -36,8 +50,8 @@ void SMS3Click(monitor::Station& st, LinkState& link) {
   QueueSlotJob(st, link, "Удаление SMS", ModemJob::DeleteQueued);
 }
 
-void N17Click(monitor::Station& st, LinkState&) {
-  monitor::SendModemCommand(st, "AT+CPBR=1");
+void N17Click(monitor::Station& st, LinkState& link) {
+  SendOperatorCommand(st, link, Line("AT+CPBR=1"));
 }
 
 // Writes the typed number as SIM phone-book entry 1, international, named VESK.
@@ -49,20 +63,19 @@ void N18Click(monitor::Station& st, LinkState& link) {
     st.ports.dialogs.Inform("Введите 10 значный номер", "Ошибка ввода", common::BoxIcon::Error);
     return;
   }
-  monitor::SendModemCommand(st, "AT+CPBW=1,\"+7" + *number + "\",145,\"VESK\"");
+  SendOperatorCommand(st, link, Line("AT+CPBW=1,\"+7" + *number + "\",145,\"VESK\""));
 }
 
-void AT1Click(monitor::Station& st, LinkState&) {
-  monitor::SendModemCommand(st, "AT");
+void AT1Click(monitor::Station& st, LinkState& link) {
+  SendOperatorCommand(st, link, Line("AT"));
 }
 
-void N7Click(monitor::Station& st, LinkState&) {
-  monitor::SendModemCommand(st, "ATE0");
+void N7Click(monitor::Station& st, LinkState& link) {
+  SendOperatorCommand(st, link, Line("ATE0"));
 }
 
 void N8Click(monitor::Station& st, LinkState& link) {
-  monitor::SendModemCommand(st, "ATZ");
-  ClearModemRxBuffer(link);
+  SendOperatorCommand(st, link, Line("ATZ", true));
 }
 
 void ReadSMS1Click(monitor::Station& st, LinkState&) {
@@ -73,7 +86,7 @@ void ReadSMS1Click(monitor::Station& st, LinkState&) {
 void N19Click(monitor::Station& st, LinkState& link) {
   StopSweep(st, link);
   const auto text = st.ports.dialogs.Input("Передать команду", " введите фразу", "");
-  monitor::SendModemCommand(st, text.value_or(""));
+  SendOperatorCommand(st, link, Line(text.value_or("")));
 }
 
 }  // namespace links

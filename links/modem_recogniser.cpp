@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/cp1251.h"
+#include "links/modem_job.h"
 #include "links/modem_rx.h"
 #include "links/read_answer.h"
+#include "monitor/modem_gate.h"
 #include "monitor/modem_output.h"
 
 namespace links {
@@ -23,12 +26,24 @@ void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
   if (countdown) st.state.StatusClearCountdown = monitor::kStatusClearTicks;
 }
 
-// The modem's start-up message: a sweep of the SIM follows.
+// The modem's start-up message: at bytes 1..8 of a read, or a line of its own
+// wherever it stands, since it may come right behind other lines.
+bool StartUpMessage(const std::uint8_t* read, std::int32_t n) {
+  if (n >= 11 && BytesAre(read + 1, "SYSSTART") && read[9] == CR && read[10] == LF) return true;
+  const std::string_view bytes(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));
+  return bytes.find("\n^SYSSTART\r\n") != std::string_view::npos;
+}
+
+// After the start-up message a sweep of the SIM follows. The restarted modem has
+// forgotten what it was given: an SMS waiting for its text is void, a read in
+// hand is read again, a delete goes again.
 void TestStartUp(monitor::Station& st, LinkState& link, std::int32_t n) {
-  const auto* b = link.ModemRxBuffer.data();
-  if (n < 11 || !BytesAre(b + 1, "SYSSTART") || b[9] != CR || b[10] != LF) return;
+  if (!StartUpMessage(link.ModemRxBuffer.data(), n)) return;
   SetPanel4(st, "START", true);
-  link.modem.ModemRequest = ModemJob::Idle;
+  monitor::NoteModemRestart(st);
+  JobLostItsAnswer(st, link);
+  ModemJob& job = link.modem.ModemRequest;
+  if (job == ModemJob::ReadQueued) job = ModemJob::Idle;
   ClearModemRxBuffer(link);
   st.state.SmsScanSlot = kSweepFirstSlot;
 }
@@ -71,17 +86,18 @@ void TestOk(monitor::Station& st, LinkState& link, std::int32_t n) {
   SetPanel4(st, "OK", true);
 }
 
-// A read of exactly the final result "ERROR": the pending job is dropped.
+// A read of exactly the final result "ERROR": the read in hand ends unjudged.
+// It answers no job still to go out, so such a job stays.
 void TestError(monitor::Station& st, LinkState& link, std::int32_t& n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n != 9 || !BytesAre(b + 2, "ERROR\r\n")) return;
   n = 0;
   ClearModemRxBuffer(link);
   SetPanel4(st, "ERR", true);
-  link.modem.ModemRequest = ModemJob::Idle;
+  if (link.modem.ModemRequest == ModemJob::Reading) EndReadUnjudged(st, link);
 }
 
-// The answer to reading an empty SIM slot: the job is dropped, nothing is deleted.
+// The answer to reading an empty SIM slot: the read ends, nothing is deleted.
 void TestEmptySlot(monitor::Station& st, LinkState& link, std::int32_t n) {
   const auto* b = link.ModemRxBuffer.data();
   if (n <= 14 || b[0] != CR || b[1] != LF || !BytesAre(b + 2, "+CMGR: 0,,0") || b[13] != CR ||
@@ -90,7 +106,7 @@ void TestEmptySlot(monitor::Station& st, LinkState& link, std::int32_t n) {
   }
   SetPanel4(st, "NO SMS", true);
   ClearModemRxBuffer(link);
-  link.modem.ModemRequest = ModemJob::Idle;
+  if (link.modem.ModemRequest == ModemJob::Reading) EndReadOfEmptySlot(st, link);
 }
 
 // The text after the last LF, without control bytes; empty leaves panel 4 alone.
@@ -105,6 +121,34 @@ void ShowLastLine(monitor::Station& st, const LinkState& link, std::int32_t n) {
     }
   }
   if (!line.empty()) st.form.StatusBar1[monitor::kModemInPanel].Text = common::Cp1251ToUtf8(line);
+}
+
+// What the lines of a read tell the modem gate and the job in hand: final
+// results, the text prompt, the probe's answer. Every line counts, whatever the
+// answer tests below make of the read.
+bool IsFinalResult(std::string_view line) {
+  return line == "OK" || line == "ERROR" || line.starts_with("+CMS ERROR:") ||
+         line.starts_with("+CME ERROR:");
+}
+
+void NoteModemLines(monitor::Station& st, LinkState& link, const std::uint8_t* read,
+                    std::int32_t n) {
+  const std::string_view bytes(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));
+  for (std::size_t from = 0; from < bytes.size();) {
+    const std::size_t lf = bytes.find('\n', from);
+    const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf + 1;
+    std::string_view line = bytes.substr(from, end - from);
+    from = end;
+    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    if (line.starts_with('>')) {
+      monitor::NotePrompt(st);
+    } else if (line.starts_with(monitor::kProbeAnswer)) {
+      monitor::NoteProbeAnswer(st);
+    } else if (IsFinalResult(line)) {
+      monitor::NoteFinalResult(st);
+      DeleteAnswered(st, link, line == "OK");
+    }
+  }
 }
 
 // The slots of the new-message notices in a read, "+CMTI: "<mem>",<slot>, in
@@ -145,6 +189,7 @@ void RecogniseModemAnswer(monitor::Station& st, LinkState& link) {
   std::copy_n(link.ModemRxBuffer.begin(), n, copy.begin());
   copy[static_cast<std::size_t>(n)] = 0;
   const std::vector<std::string> notices = FindNotices(copy.data(), n);
+  NoteModemLines(st, link, copy.data(), n);
   TestStartUp(st, link, n);
   TestPrompt(st, link, n);
   TestPhoneBookEntry(st, link, n);

@@ -23,9 +23,16 @@ inline constexpr std::int32_t kSweepIdleTicks = 20;
 // The one pending modem job, on SIM slot SmsIndex.
 enum class ModemJob {
   Idle,
-  ReadQueued,    // "AT+CMGR=" goes out at the next Timer1 tick
+  ReadQueued,    // "AT+CMGR=" goes out at the next Timer1 tick the modem is in step
   Reading,       // the read command went out; its answer is awaited
-  DeleteQueued,  // "AT+CMGD=" goes out at the next Timer1 tick
+  DeleteQueued,  // "AT+CMGD=" goes out at the next Timer1 tick the modem is in step
+  Deleting,      // the delete command went out; its answer is awaited
+};
+
+// A read or a delete the operator asked for from the menu.
+struct MenuJob {
+  ModemJob job = ModemJob::Idle;  // Idle: none waits
+  std::string slot;
 };
 
 // What status panel 3 shows, before the slot, as a queued job's command goes out.
@@ -37,6 +44,7 @@ constexpr std::string_view ModemJobPanelText(ModemJob job) {
       return "Delet SMS ";
     case ModemJob::Idle:
     case ModemJob::Reading:
+    case ModemJob::Deleting:
       break;
   }
   return "";
@@ -51,11 +59,13 @@ struct ModemState {
   std::string SmsSender;          // ten digits of the last sender field examined
   bool SmsSenderInvalid = false;  // verdict on that field
   bool SmsReportValid = false;    // verdict of the last report decoding
-  NotifiedSlots notified;         // slots of notices still to be read, in order
+  NotifiedSlots notified;         // slots of notices not yet read whole, in order
+  // The operator's read or delete, waiting for a delete in hand to be done.
+  MenuJob menu;
+  std::int32_t DeleteTries = 0;  // times the delete in hand went out without being done
   // What the modem has sent since the read command went out, then a 0 byte.
   std::array<std::uint8_t, kReadAnswerMax + 1> ReadAnswer{};
   std::int32_t ReadAnswerCount = 0;
-  std::int32_t ReadWaitTicks = 0;  // Timer6 ticks the read has waited for its answer
 };
 
 }  // namespace links

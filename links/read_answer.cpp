@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <string_view>
 
+#include "links/modem_job.h"
 #include "links/modem_rx.h"
 #include "links/sms_inbox.h"
+#include "monitor/modem_gate.h"
 
 namespace links {
 namespace {
-
-constexpr std::int32_t kUnansweredReadTicks = 2;  // Timer6 ticks: 5 to 10 s after the command
 
 std::string_view Collected(const ModemState& modem) {
   return {reinterpret_cast<const char*>(modem.ReadAnswer.data()),
@@ -61,11 +61,6 @@ bool Unsolicited(std::string_view line) {
   return line.find("+CMTI:") != std::string_view::npos || line == "RING" || line == "NO CARRIER";
 }
 
-void EndReadJob(LinkState& link) {
-  link.modem.ModemRequest = ModemJob::Idle;
-  StartReadAnswer(link);
-}
-
 // The message, from the CR LF before "+CMGR:" to its final result, goes to the
 // read-back step. The empty-slot answer behind an echo ends the job as it does
 // at the start of a read.
@@ -74,14 +69,29 @@ void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_
   if (Collected(modem).substr(header).starts_with("+CMGR: 0,,0\r\n")) {
     st.form.StatusBar1[monitor::kModemInPanel].Text = "NO SMS";
     st.state.StatusClearCountdown = monitor::kStatusClearTicks;
-    EndReadJob(link);
+    EndReadOfEmptySlot(st, link);
     return;
   }
   modem.ReadAnswerCount = static_cast<std::int32_t>(end);
   modem.ReadAnswer[end] = 0;
   Drop(modem, header >= 2 ? header - 2 : 0);
+  NotifiedSlotRead(st, modem);
   ReadBackSms(st, link, modem.ReadAnswer.data(), modem.ReadAnswerCount);
   StartReadAnswer(link);
+}
+
+// A final result with no message before it. "+CMS ERROR: 321" (no message at
+// that index) says the slot is empty; so does a bare OK, but only when it is
+// surely this read's: should any later command still owe its answer, the read
+// may have been lost and the OK be that command's.
+void JudgeBareResult(monitor::Station& st, LinkState& link, std::string_view final) {
+  const bool empty = final == "\r\nOK\r\n" ? st.state.gate.answers_due == 0
+                                           : final.starts_with("\r\n+CMS ERROR: 321\r\n");
+  if (empty) {
+    EndReadOfEmptySlot(st, link);
+  } else {
+    EndReadUnjudged(st, link);
+  }
 }
 
 }  // namespace
@@ -89,7 +99,6 @@ void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_
 void StartReadAnswer(LinkState& link) {
   link.modem.ReadAnswerCount = 0;
   link.modem.ReadAnswer[0] = 0;
-  link.modem.ReadWaitTicks = 0;
 }
 
 void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
@@ -103,7 +112,7 @@ void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
     from = end;
     if (Unsolicited(line)) continue;
     if (modem.ReadAnswerCount + line.size() > kReadAnswerMax) {
-      EndReadJob(link);  // no answer to the read of one message is this long
+      EndReadUnjudged(st, link);  // no answer to the read of one message is this long
       return;
     }
     std::copy(line.begin(), line.end(), modem.ReadAnswer.begin() + modem.ReadAnswerCount);
@@ -131,14 +140,15 @@ void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
       Drop(modem, final.end);
       continue;
     }
-    EndReadJob(link);  // the slot holds no message
+    JudgeBareResult(st, link, bytes.substr(final.begin, final.end - final.begin));
     return;
   }
 }
 
-void EndUnansweredRead(LinkState& link) {
-  if (link.modem.ModemRequest != ModemJob::Reading) return;
-  if (++link.modem.ReadWaitTicks >= kUnansweredReadTicks) EndReadJob(link);
+void EndReadOfEmptySlot(monitor::Station& st, LinkState& link) {
+  link.modem.ModemRequest = ModemJob::Idle;
+  StartReadAnswer(link);
+  NotifiedSlotRead(st, link.modem);
 }
 
 }  // namespace links

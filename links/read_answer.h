@@ -12,13 +12,15 @@ namespace links {
 // The read command has gone out: what arrives from now on is collected afresh.
 void StartReadAnswer(LinkState& link);
 
-// Adds this tick's read (ModemRxCopy, n bytes) while the job is Reading. Once the
-// modem's final result has come, a message before it is judged by the read-back
-// step; a final result with no message ends the job, and nothing is deleted.
+// Adds this tick's read (ModemRxCopy, n bytes) while the job is Reading, leaving
+// out the lines the modem puts out by itself. Once the read's final result has
+// come, a message before it is judged by the read-back step; the modem saying the
+// slot is empty ends the job, and nothing is deleted; an error, or an answer that
+// may not be this read's, ends it unjudged.
 void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n);
 
-// Timer6: a read the modem has not answered by the second tick after it went out
-// ends; nothing is deleted, and the sweep and the control SMS go on.
-void EndUnansweredRead(LinkState& link);
+// The modem said the slot of the read in hand is empty: the job ends, and
+// nothing is deleted.
+void EndReadOfEmptySlot(monitor::Station& st, LinkState& link);
 
 }  // namespace links

@@ -111,6 +111,7 @@ void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read
   // Left in its slot, an applied report would be applied and charged again at its
   // next read, and any other would hold back the sweep and the control SMS.
   link.modem.ModemRequest = ModemJob::DeleteQueued;
+  link.modem.DeleteTries = 0;
   st.form.Timer1.Enabled = true;
   ClearModemRxBuffer(link);
 }

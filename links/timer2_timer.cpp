@@ -2,8 +2,12 @@
 
 #include <algorithm>
 
+#include "links/held_commands.h"
+#include "links/manual_sms.h"
+#include "links/modem_job.h"
 #include "links/modem_recogniser.h"
 #include "links/rs485_poll.h"
+#include "monitor/modem_gate.h"
 
 namespace links {
 namespace {
@@ -58,8 +62,14 @@ void Timer2Timer(monitor::Station& st, LinkState& link) {
   link.Rs485RxCount = static_cast<std::int32_t>(
       st.ports.rs485.Read(link.Rs485RxBuffer.data(), link.Rs485RxBuffer.size()));
   if (link.Rs485RxCount > 0) DecodeRs485Answer(st, link);
+  // A line opened anew since the last write may carry another modem, or the same
+  // one with what it owed lost.
+  link.ModemTickActed = monitor::NoteLineSession(st);
+  if (link.ModemTickActed) JobLostItsAnswer(st, link);
   TakeModemRead(st, link);
   if (link.ModemRxCount > 0) RecogniseModemAnswer(st, link);
+  SendManualSmsText(st, link);
+  SendHeldCommand(st, link);
   st.form.Timer2.Enabled = true;
 }
 

@@ -3,7 +3,7 @@
 #include "links/alarm_schedule.h"
 #include "links/control_sms.h"
 #include "links/siren.h"
-#include "monitor/modem_output.h"
+#include "monitor/modem_gate.h"
 
 namespace links {
 namespace {
@@ -14,8 +14,9 @@ namespace {
 constexpr std::int32_t kScheduledPromptTicks = kPhone1TextStep - kPhone1CommandStep;
 
 void CloseAbandonedPrompt(monitor::Station& st) {
-  if (st.state.ModemPrompt != monitor::SmsPrompt::Scheduled) return;
-  if (st.state.ModemPromptTicks++ >= kScheduledPromptTicks) monitor::CloseSmsPrompt(st);
+  monitor::ModemGate& gate = st.state.gate;
+  if (gate.owner != monitor::SmsOwner::Control && gate.owner != monitor::SmsOwner::Alarm) return;
+  if (gate.prompt_ticks++ >= kScheduledPromptTicks) monitor::CloseSmsPrompt(st);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #include "links/timer6_timer.h"
 
 #include "links/alarm_schedule.h"
-#include "links/read_answer.h"
+#include "links/modem_job.h"
+#include "monitor/modem_gate.h"
 
 namespace links {
 
@@ -9,7 +10,7 @@ void Timer6Timer(monitor::Station& st, LinkState& link) {
   auto& s = st.state;
   ModemState& modem = link.modem;
   st.form.Timer6.Enabled = false;
-  EndUnansweredRead(link);
+  if (monitor::GiveUpOwedAnswers(st)) JobLostItsAnswer(st, link);
   if (modem.ModemRequest == ModemJob::Idle && s.SmsScanSlot == 0) {
     ++modem.SmsScanIdleTicks;
   } else {

@@ -6,8 +6,9 @@
 
 namespace links {
 
-// Ends a read the modem has left unanswered, starts a sweep after a long idle
-// spell, and queues the read of the sweep's next slot while the modem is free.
+// Gives up answers the modem has owed too long (the job in hand ends without its
+// answer), starts a sweep after a long idle spell, and queues the read of the
+// sweep's next slot while the modem is free.
 void Timer6Timer(monitor::Station& st, LinkState& link);
 
 }  // namespace links

@@ -7,6 +7,7 @@
 #include "monitor/charge_sms_cost.h"
 #include "monitor/daily_archive.h"
 #include "monitor/indicators.h"
+#include "monitor/modem_gate.h"
 #include "monitor/modem_output.h"
 #include "monitor/received_signals.h"
 #include "monitor/signal_event.h"

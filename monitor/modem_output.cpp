@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/cp1251.h"
+#include "monitor/modem_gate.h"
 
 namespace monitor {
 namespace {
@@ -35,7 +36,10 @@ bool SendModemCommand(Station& st, std::string_view text) {
   bytes.resize(std::min(bytes.size(), kMaxModemCommand));
   bytes += "\r\n";
   const bool taken = HandOver(st, bytes);
-  if (taken) st.form.StatusBar1[kModemOutPanel].Text = "-->M";
+  if (taken) {
+    NoteCommandWritten(st);
+    st.form.StatusBar1[kModemOutPanel].Text = "-->M";
+  }
   st.form.StatusBar1[kModemInPanel].Text = "";
   return taken;
 }
@@ -48,26 +52,9 @@ bool SendModemText(Station& st, std::string_view text) {
   bytes.back() = '\x1A';
   bytes += '\x1B';
   const bool taken = HandOver(st, bytes);
-  st.state.ModemPrompt = SmsPrompt::Closed;
   if (taken) st.form.StatusBar1[kModemOutPanel].Text = "TEXT->M";
   st.form.StatusBar1[kModemInPanel].Text = "";
   return taken;
-}
-
-bool SendSmsCommand(Station& st, std::string_view phone, SmsPrompt owner) {
-  if (!SendModemCommand(st, "AT+CMGS=+7" + std::string(phone))) return false;
-  st.state.ModemPrompt = owner;
-  st.state.ModemPromptTicks = 0;
-  return true;
-}
-
-bool ModemTakesCommands(const Station& st) {
-  return st.state.ModemPrompt == SmsPrompt::Closed;
-}
-
-void CloseSmsPrompt(Station& st) {
-  HandOver(st, "\x1B");
-  st.state.ModemPrompt = SmsPrompt::Closed;
 }
 
 }  // namespace monitor

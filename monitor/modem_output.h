@@ -16,7 +16,8 @@ void OpenPorts(Station& st);
 
 // Puts one AT command line + CR LF into ModemTxBuffer and hands it to the modem line.
 // A command over 298 characters is cut to 298. False when the line did not take
-// it; panel 3 then does not claim it went out.
+// it; panel 3 then does not claim it went out. Whether it may go now is the
+// modem gate's to say (monitor/modem_gate.h).
 bool SendModemCommand(Station& st, std::string_view text);
 
 // Puts an SMS body into ModemTxBuffer with its last character replaced by Ctrl-Z,
@@ -24,16 +25,5 @@ bool SendModemCommand(Station& st, std::string_view text);
 // 299; an empty text has no last character to drop and sends nothing. False when
 // nothing went out.
 bool SendModemText(Station& st, std::string_view text);
-
-// Sends "AT+CMGS=+7" + phone; the modem then waits for the text, and ModemPrompt
-// names who sent the command. False when the line did not take it.
-bool SendSmsCommand(Station& st, std::string_view phone, SmsPrompt owner);
-
-// Whether a command may go out now: not while the modem waits for an SMS text,
-// for it would take the command into the message.
-bool ModemTakesCommands(const Station& st);
-
-// Closes a prompt whose text will not come: ESC makes the modem drop the message.
-void CloseSmsPrompt(Station& st);
 
 }  // namespace monitor

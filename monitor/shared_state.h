@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "monitor/modem_gate.h"
 #include "monitor/numbering.h"
 
 namespace monitor {
@@ -51,14 +52,6 @@ inline constexpr int kSmsChargeRing = 16;  // the slots of SmsChargeQueue that a
 // panels 3 and 4; the main cycle clears them on the ninth pass after (about 2.3 s).
 inline constexpr std::int32_t kStatusClearTicks = 10;
 
-// Who has the modem in its SMS text prompt: "AT+CMGS=" went out and its text has
-// not. Until the Ctrl-Z the modem takes every byte as message text.
-enum class SmsPrompt {
-  Closed,
-  Scheduled,  // a control or alarm SMS of Timer5, whose text follows a few ticks later
-  Manual,     // the operator's SMS, whose text follows when its input box closes
-};
-
 // What the console's core and its field side hand each other. Each side keeps
 // the rest of its state to itself: monitor::CoreState and links::LinkState.
 struct SharedState {
@@ -96,8 +89,7 @@ struct SharedState {
 
   bool PortOpen = false;  // the ports have been opened (never closed again)
   std::int32_t TxWrittenCount = 0;
-  SmsPrompt ModemPrompt = SmsPrompt::Closed;
-  std::int32_t ModemPromptTicks = 0;  // Timer5 ticks a scheduled prompt has been open
+  ModemGate gate;  // what the modem owes and waits for: what may be written to it now
 
   std::string ControlSmsText;
 };

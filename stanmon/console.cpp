@@ -34,8 +34,11 @@ Console::Console(monitor::ConsolePorts ports)
           }),
       station_(std::move(ports)) {
   monitor::ConsoleForm& f = station_.form;
-  // A receive tick that took no bytes from either line leaves the form as it was.
-  const auto took_nothing = [this] { return link_.Rs485RxCount == 0 && link_.ModemRxCount == 0; };
+  // A receive tick that took no bytes from either line, and wrote nothing, leaves
+  // the form as it was.
+  const auto took_nothing = [this] {
+    return link_.Rs485RxCount == 0 && link_.ModemRxCount == 0 && !link_.ModemTickActed;
+  };
   timer_slots_ = {{
       {&f.Timer1, [this] { links::Timer1Timer(station_, link_); }, {}, {}},
       {&f.Timer2, [this] { links::Timer2Timer(station_, link_); }, took_nothing, {}},

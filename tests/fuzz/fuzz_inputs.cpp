@@ -81,14 +81,19 @@ void FeedRs485Answer(const std::uint8_t* data, std::size_t size) {
 
 void FeedModemAnswer(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return;
-  static constexpr std::array<links::ModemJob, 4> kJobs = {
+  static constexpr std::array<links::ModemJob, 5> kJobs = {
       links::ModemJob::Idle, links::ModemJob::ReadQueued, links::ModemJob::Reading,
-      links::ModemJob::DeleteQueued};
-  static constexpr std::array<monitor::SmsPrompt, 3> kPrompts = {
-      monitor::SmsPrompt::Closed, monitor::SmsPrompt::Scheduled, monitor::SmsPrompt::Manual};
+      links::ModemJob::DeleteQueued, links::ModemJob::Deleting};
+  static constexpr std::array<monitor::SmsOwner, 4> kOwners = {
+      monitor::SmsOwner::None, monitor::SmsOwner::Control, monitor::SmsOwner::Alarm,
+      monitor::SmsOwner::Manual};
   Rig& r = Rig::ForNextInput();
   r.link.modem.ModemRequest = kJobs[data[0] % kJobs.size()];
-  r.st.state.ModemPrompt = kPrompts[data[0] / kJobs.size() % kPrompts.size()];
+  monitor::ModemGate& gate = r.st.state.gate;
+  gate.owner = kOwners[data[0] / kJobs.size() % kOwners.size()];
+  gate.answers_due = data[0] / (kJobs.size() * kOwners.size()) % 3;
+  gate.in_step = data[0] % 2 == 0;
+  gate.probing = !gate.in_step && data[0] % 3 == 0;
   for (std::size_t from = 1;;) {
     std::size_t to = from;
     while (to < size && data[to] != 0xFF) ++to;

@@ -44,7 +44,14 @@ TEST_F(ModemTest, ModemRecogniserAnswersAtTheirBytePositions) {
       {"ok ends a read", Reading, "\r\nOK\r\n", "OK", Idle, 10, false, 1},
       {"ok after echo", Idle, "AT\r\r\nOK\r\n", "OK", Idle, 10, false, 1},
       {"error alone", Reading, "\r\nERROR\r\n", "ERR", Idle, 10, true, 0},
-      {"error, bytes 0..1 unexamined", DeleteQueued, "xyERROR\r\n", "ERR", Idle, 10, true, 0},
+      {"error, bytes 0..1 unexamined", Reading, "xyERROR\r\n", "ERR", Idle, 10, true, 0},
+      // An answer belongs to no job still to go out: the job stays.
+      {"error before a delete goes", DeleteQueued, "\r\nERROR\r\n", "ERR", DeleteQueued, 10, true,
+       0},
+      {"error to a delete", Deleting, "\r\nERROR\r\n", "ERR", DeleteQueued, 10, true, 0},
+      {"ok to a delete", Deleting, "\r\nOK\r\n", "OK", Idle, 10, false, 1},
+      {"empty slot before a read goes", ReadQueued, "\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", "NO SMS",
+       ReadQueued, 10, true, 1},
       {"error inside a longer read", Reading, "\r\n+CMS: 1\r\n\r\nERROR\r\n", "", Reading, 0, false,
        0},
       {"empty slot with ok", Reading, "\r\n+CMGR: 0,,0\r\n\r\nOK\r\n", "NO SMS", Idle, 10, true, 1},
@@ -193,6 +200,8 @@ TEST_F(ModemTest, ModemNoticeWaitsBehindAPendingDelete) {
   EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::DeleteQueued);
   EXPECT_EQ(st.state.SmsIndex, "2");
   links::DispatchModemJob(st, link);
+  links::DispatchModemJob(st, link);  // the read waits for the delete's answer
+  Arrive("\r\nOK\r\n");
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CMGD=2\r\n", "AT+CMGR=6\r\n"}));
   EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Reading);
@@ -276,11 +285,13 @@ TEST_F(ModemTest, ModemDispatchSendsTheDelete) {
   st.state.SmsIndex = "5";
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), std::vector<std::string>{"AT+CMGD=5\r\n"});
-  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Deleting);
   EXPECT_EQ(Panel(3), "Delet SMS 5");
   EXPECT_TRUE(st.form.Image[19].Visible);
   links::DispatchModemJob(st, link);
   EXPECT_EQ(fakes.modem.writes.size(), 1u);
+  Arrive("\r\nOK\r\n");
+  EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
 }
 
 // A job command the line did not take is sent again at the next tick: a dropped
@@ -306,8 +317,11 @@ TEST_F(ModemTest, ModemJobCommandTheLineRefusedIsSentAgain) {
 // While the modem waits for an SMS text it takes every byte into it: the job, the
 // reset after a call and the repeated "AT" all wait for the text.
 TEST_F(ModemTest, ModemPromptHoldsEveryCommandUntilTheText) {
-  monitor::Timer3Timer(st);  // start-up; the modem has not answered yet
-  monitor::SendSmsCommand(st, "9123456789", monitor::SmsPrompt::Scheduled);
+  fakes.modem.down = true;
+  monitor::Timer3Timer(st);  // start-up; the modem has not answered its "AT"
+  fakes.modem.down = false;
+  monitor::SendSmsCommand(st, "9123456789", monitor::SmsOwner::Control);
+  Arrive("\r\n> ");
   fakes.modem.writes.clear();
   link.modem.ModemRequest = links::ModemJob::ReadQueued;
   st.state.SmsIndex = "3";
@@ -316,7 +330,10 @@ TEST_F(ModemTest, ModemPromptHoldsEveryCommandUntilTheText) {
   for (int pass = 0; pass < 30; ++pass) monitor::Timer3Timer(st);
   EXPECT_TRUE(fakes.modem.writes.empty());
   EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::ReadQueued);
-  monitor::SendModemText(st, "+1R ");
+  EXPECT_EQ(monitor::SendSmsText(st, monitor::SmsOwner::Control, "+1R ", false),
+            monitor::SmsText::Sent);
+  links::DispatchModemJob(st, link);  // the modem is still sending the SMS
+  Arrive("\r\n+CMGS: 1\r\n\r\nOK\r\n");
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), (std::vector<std::string>{"+1R\x1A\x1B", "AT+CMGR=3\r\n"}));
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "links/timer2_timer.h"
 #include "links/timer5_timer.h"
 #include "tests/monitor/cycle_fixture.h"
 
@@ -13,6 +14,12 @@ namespace {
 
 struct AlarmScenarioTest : testing_support::CycleTest {
   links::LinkState link;
+
+  // One receive tick that reads these bytes from the modem line.
+  void Receive(const std::string& bytes) {
+    fakes.modem.arrivals.emplace_back(bytes.begin(), bytes.end());
+    links::Timer2Timer(st, link);
+  }
 };
 
 TEST_F(AlarmScenarioTest, SignalComingOnSendsTheAlarmSmsToBothSupportPhones) {
@@ -32,6 +39,9 @@ TEST_F(AlarmScenarioTest, SignalComingOnSendsTheAlarmSmsToBothSupportPhones) {
     links::Timer5Timer(st, link);
     for (std::size_t i = before; i < fakes.modem.writes.size(); ++i) {
       sends[tick].emplace_back(fakes.modem.writes[i].begin(), fakes.modem.writes[i].end());
+      // The modem's prompt, then its answer to the SMS it sent.
+      const std::string& sent = sends[tick].back();
+      Receive(sent.starts_with("AT+CMGS=") ? "\r\n> " : "\r\n+CMGS: 7\r\n\r\nOK\r\n");
     }
   }
   const std::map<int, std::vector<std::string>> expected = {{50, {"AT+CMGS=+79123456789\r\n"}},

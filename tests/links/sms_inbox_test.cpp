@@ -214,6 +214,7 @@ TEST_F(SmsInboxTest, SmsLongReadBackAndANoticeInOneBurstAreBothHandled) {
   EXPECT_EQ(st.form.ComboBox2.Items, std::vector<std::string>{"3 9123456707"});
   EXPECT_EQ(st.state.SmsChargeQueue[1], 7);
   links::DispatchModemJob(st, link);
+  Arrive("\r\nOK\r\n");
   links::DispatchModemJob(st, link);
   EXPECT_EQ(Writes(), (std::vector<std::string>{"AT+CMGD=3\r\n", "AT+CMGR=12\r\n"}));
 }
@@ -264,7 +265,8 @@ TEST_F(SmsInboxTest, SmsReadBackOnlyInStateRd) {
 // A new-message notice through Timer2, Timer1 and the main cycle.
 struct SmsScenario : ::testing::Test, ModemRig {
   void SetUp() override {
-    monitor::Timer3Timer(st);  // start-up
+    monitor::Timer3Timer(st);  // start-up: "AT", answered
+    Arrive("\r\nOK\r\n");
     st.form.StringGrid3.Cells(2, 7) = "9123456707";
     st.state.ChannelPhone[7] = "9123456707";
     st.form.StringGrid3.Cells(3, 7) = "100";
@@ -292,6 +294,7 @@ TEST_F(SmsScenario, SmsNoticeToReadBackToScreenAndDelete) {
 
   links::Timer1Timer(st, link);
   EXPECT_EQ(fakes.modem.LastWrite(), "AT+CMGD=3\r\n");
+  Arrive("\r\nOK\r\n");
   EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::Idle);
 }
 
@@ -315,6 +318,7 @@ TEST_F(SmsScenario, SmsEveryNotifiedSlotIsReadAppliedChargedAndDeletedOnce) {
       const std::string w(fakes.modem.writes[i].begin(), fakes.modem.writes[i].end());
       sent.push_back(w);
       if (w.rfind("AT+CMGR=", 0) == 0) Arrive(sim.at(w.substr(8, w.size() - 10)));
+      if (w.rfind("AT+CMGD=", 0) == 0) Arrive("\r\nOK\r\n");
     }
     if (!also_arriving.empty()) Arrive(also_arriving);
     monitor::Timer3Timer(st);

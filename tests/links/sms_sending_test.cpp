@@ -12,6 +12,7 @@
 #include "links/control_sms.h"
 #include "links/manual_sms.h"
 #include "links/siren.h"
+#include "links/timer2_timer.h"
 #include "links/transliterate.h"
 #include "monitor/modem_output.h"
 #include "tests/support/fakes.h"
@@ -36,17 +37,37 @@ struct SmsRig {
     st.form.CheckBox[17].Checked = true;
   }
 
-  void Tick() { links::Timer5Timer(st, link); }
+  // The modem gives its prompt to every "AT+CMGS=" and sends every SMS at once,
+  // answering a tick's writes before the next tick.
+  bool modem_answers = true;
+
+  void Tick() { TickWrites(); }
 
   // The modem writes of the next tick, as text.
   std::vector<std::string> TickWrites() {
+    if (modem_answers) {
+      for (std::size_t i = answered_; i < fakes.modem.writes.size(); ++i) {
+        Answer(std::string(fakes.modem.writes[i].begin(), fakes.modem.writes[i].end()));
+      }
+    }
     const std::size_t before = fakes.modem.writes.size();
-    Tick();
+    links::Timer5Timer(st, link);
     std::vector<std::string> out;
     for (std::size_t i = before; i < fakes.modem.writes.size(); ++i) {
       out.emplace_back(fakes.modem.writes[i].begin(), fakes.modem.writes[i].end());
     }
+    answered_ = before;
     return out;
+  }
+
+  // What the modem says to one write, in a receive tick after it.
+  void Answer(const std::string& written) {
+    if (written.starts_with("AT+CMGS=")) Arrive("\r\n> ");
+    if (written.ends_with("\x1A\x1B")) Arrive("\r\n+CMGS: 1\r\n\r\nOK\r\n");
+  }
+  void Arrive(const std::string& bytes) {
+    fakes.modem.arrivals.emplace_back(bytes.begin(), bytes.end());
+    links::Timer2Timer(st, link);
   }
 
   // Runs ticks until the schedule is idle again (at most 120): the writes by tick
@@ -70,6 +91,9 @@ struct SmsRig {
   std::string Archive() const {
     return common::Cp1251ToUtf8(fakes.folder.Read(st.core.ArchiveFileName));
   }
+
+ private:
+  std::size_t answered_ = 0;  // writes before this one have been answered
 };
 
 struct SmsTest : ::testing::Test, SmsRig {};
@@ -254,9 +278,13 @@ TEST_F(SmsTest, AlarmStepWhoseConditionsFailIsNotMadeUpLater) {
   st.form.Edit19.Text = kPhone2;
   Arm(" A\n");
   for (int tick = 1; tick <= 50; ++tick) EXPECT_TRUE(TickWrites().empty());
-  st.state.ModemReady = true;  // ready after the command step: the text goes without it
+  // Ready after the command step: the text, with no command before it, would be
+  // typed in as a command line; ESC goes instead, and the archive says so.
+  st.state.ModemReady = true;
   for (int tick = 51; tick <= 54; ++tick) EXPECT_TRUE(TickWrites().empty());
-  EXPECT_EQ(TickWrites(), std::vector<std::string>{Text(" A")});
+  EXPECT_EQ(TickWrites(), std::vector<std::string>{"\x1B"});
+  EXPECT_EQ(Archive(),
+            "05.03.2026 14:07:09 Не отправлен SMS запрос на телефон поддержки : 9123456789\r\n");
   st.form.Edit19.Text = "987654321";  // phone 2 unset from step 95 on: never served
   EXPECT_EQ(RunSchedule(), (std::map<int, std::vector<std::string>>{}));
   EXPECT_EQ(st.state.SmsAlarmText, " A\n");  // went out once, to phone 1: not repeated
@@ -343,9 +371,9 @@ TEST_F(SmsTest, AnArchiveThatCannotBeWrittenHoldsTheLineAndTheTickGoesOn) {
   st.state.ModemReady = true;
   st.core.ArchiveFileName = "missing/05032026.txt";
   Arm(" A\n");
-  st.state.SmsSendProgress = 54;
+  st.state.SmsSendProgress = 49;
   st.state.SirenOn = true;
-  Tick();
+  for (int tick = 50; tick <= 55; ++tick) Tick();
   EXPECT_EQ(fakes.modem.LastWrite(), Text(" A"));
   EXPECT_EQ(st.state.SmsSendProgress, 99);
   EXPECT_EQ(st.state.SmsAlarmText, "");
@@ -393,9 +421,9 @@ TEST_F(SmsTest, AlarmLinesStayOutOfTheOperatorsOpenSms) {
   st.state.ModemReady = true;
   Arm(" A\n");
   st.state.SmsSendProgress = 49;
-  monitor::SendSmsCommand(st, kPhone2, monitor::SmsPrompt::Manual);
+  monitor::SendSmsCommand(st, kPhone2, monitor::SmsOwner::Manual);
   for (int tick = 50; tick <= 56; ++tick) EXPECT_TRUE(TickWrites().empty()) << tick;
-  EXPECT_EQ(st.state.ModemPrompt, monitor::SmsPrompt::Manual);
+  EXPECT_EQ(st.state.gate.owner, monitor::SmsOwner::Manual);
 }
 
 // --- Siren ---
@@ -446,6 +474,10 @@ TEST_F(SmsTest, ManualSmsSendsCommandAndTextAndKeepsThemInTsms) {
   st.state.SmsScanSlot = 3;
   link.modem.SmsScanIdleTicks = 7;
   fakes.dialogs.text_answers = {std::string(kPhone1), std::string("Привет всем")};
+  fakes.dialogs.while_next_box_open = [&] {
+    // While the text is typed, the modem gives the prompt for the number.
+    fakes.dialogs.while_next_box_open = [&] { Arrive("\r\n> "); };
+  };
   links::SMS1Click(st, link);
   EXPECT_EQ(st.state.SmsScanSlot, 0);
   EXPECT_EQ(link.modem.SmsScanIdleTicks, 0);

@@ -6,64 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "common/cp1251.h"
-#include "common/timer_bank.h"
 #include "monitor/console_form.h"
-#include "stanmon/console.h"
-#include "tests/support/fakes.h"
-#include "tests/support/sim_modem.h"
+#include "tests/stanmon/field_desk.h"
 
 namespace {
 
+using testing_support::FieldDesk;
+using testing_support::kObject7;
+using testing_support::kObject9;
 using testing_support::SimModem;
-
-constexpr const char* kObject7 = "9123456707";
-constexpr const char* kObject9 = "9123456709";
-
-// The console on a simulated modem, started: "AT" answered, objects 7 and 9
-// with their phones and balances, an SMS price of 2.
-struct FieldDesk {
-  testing_support::FakePorts fakes;
-  SimModem modem;
-  testing_support::SimModemLine line{modem};
-  stanmon::Console console{fakes.PortsWithModem(line)};
-  common::VirtualTime time{console.timers()};
-
-  FieldDesk() {
-    line.now = [this] { return time.Now(); };
-    time.Advance(251 + 500);  // start-up: "AT", answered
-    for (const char* phone : {kObject7, kObject9}) {
-      const int channel = phone == kObject7 ? 7 : 9;
-      console.form().StringGrid3.Cells(2, channel) = phone;
-      console.form().StringGrid3.Cells(3, channel) = "100";
-      console.state().ChannelPhone[channel] = phone;
-    }
-    console.form().Edit1.Text = "2";  // the SMS price
-  }
-
-  // A report from an object: its 16 signals after the dot.
-  static SimModem::Message Report(const std::string& phone, const std::string& signals) {
-    return {"+7" + phone, "Obj." + signals};
-  }
-  std::string Archive() {
-    return common::Cp1251ToUtf8(fakes.folder.Read(console.station().core.ArchiveFileName));
-  }
-  int ArchiveHolds(const std::string& text) {
-    const std::string archive = Archive();
-    int count = 0;
-    for (auto at = archive.find(text); at != std::string::npos; at = archive.find(text, at + 1)) {
-      ++count;
-    }
-    return count;
-  }
-  std::vector<std::string> Reads() const {
-    std::vector<std::string> reads;
-    for (const auto& c : modem.commands) {
-      if (c.starts_with("AT+CMGR=")) reads.push_back(c.substr(8));
-    }
-    return reads;
-  }
-};
 
 struct ModemField : ::testing::Test, FieldDesk {};
 
@@ -122,8 +73,9 @@ TEST_F(ModemField, AReadNeverAnsweredEndsAndTheSweepGoesOn) {
   EXPECT_EQ(console.link().modem.ModemRequest, links::ModemJob::Idle);
 }
 
-// A line that drops while a read waits: the job ends, and the operator's output
-// command goes out once the line is back; the unread message is found again.
+// A line that drops while a read waits: the read ends and waits to be asked
+// again; once the line is back the message is read, and the operator's output
+// command goes out after it.
 TEST_F(ModemField, AReadLostWithTheLineEndsAndTheControlSmsGoesOn) {
   modem.answer_delay_ms = 300;
   modem.Deliver("4", Report(kObject9, "0000000000000001"), time.Now());
@@ -134,7 +86,8 @@ TEST_F(ModemField, AReadLostWithTheLineEndsAndTheControlSmsGoesOn) {
   console.form().CheckBox[box].Checked = true;
   console.Click("CheckBox" + std::to_string(box));
   time.Advance(40000);
-  EXPECT_EQ(console.link().modem.ModemRequest, links::ModemJob::Idle);
+  EXPECT_EQ(console.link().modem.ModemRequest, links::ModemJob::ReadQueued);
+  EXPECT_EQ(console.state().SmsIndex, "4");
   line.down = false;
   time.Advance(150000);
   EXPECT_EQ(modem.sent, (std::vector<SimModem::Sms>{{"+7" + std::string(kObject7), "+1R"}}));
@@ -192,6 +145,143 @@ TEST_F(ModemField, NothingGoesIntoAnOpenSmsPrompt) {
     EXPECT_LT(sms, at("AT+CMGR=" + slot)) << "read before the text of the SMS it followed";
   }
   EXPECT_EQ(console.form().StringGrid3.Cells(3, 9), "94");
+}
+
+// A SIM busy for a moment holds every answer from the read of slot 3 on for 9 s,
+// while a notice for slot 4 waits. The read of 3 is given up, but its late answer
+// is never taken for slot 4's: each report is applied, charged and deleted once.
+TEST_F(ModemField, ALateAnswerIsNeverTakenForAnotherSlots) {
+  modem.Deliver("3", Report(kObject7, "1000000000000000"), time.Now());
+  modem.Deliver("4", Report(kObject9, "0100000000000000"), time.Now());
+  modem.on_command = [&](const std::string& line, std::int64_t now) {
+    if (line == "AT+CMGR=3") modem.hold_answers_until_ms = now + 9000;
+  };
+  time.Advance(200000);
+  for (const char* slot : {"3", "4"}) {
+    SCOPED_TRACE(slot);
+    EXPECT_EQ(modem.Count(std::string("AT+CMGD=") + slot), 1);
+  }
+  EXPECT_TRUE(modem.slots.empty());
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 7), "98");
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 9), "98");
+  EXPECT_EQ(ArchiveHolds("07_01 Вкл"), 1);
+  EXPECT_EQ(ArchiveHolds("09_02 Вкл"), 1);
+}
+
+// A read that ends without a judged answer is asked again, up to three reads,
+// after which the slot is left on the SIM and the operator told once.
+TEST_F(ModemField, AReadCutShortIsReadAgain) {
+  const struct {
+    const char* name;
+    std::function<void(FieldDesk&)> modem;  // how the modem is set up
+    std::function<void(FieldDesk&)> fault;  // just after the first read went out
+    int reads;                              // of slot 12
+    bool read_whole;
+  } cases[] = {
+      {"a call, and the answer with it", [](FieldDesk& d) { d.modem.answer_delay_ms = 300; },
+       [](FieldDesk& d) { d.modem.Say("\r\nRING\r\n", d.time.Now() + 290); }, 1, true},
+      {"the header, then silence", [](FieldDesk& d) { d.modem.half_answers["12"] = 1; },
+       [](FieldDesk&) {}, 2, true},
+      {"a restart", [](FieldDesk& d) { d.modem.answer_delay_ms = 2000; },
+       [](FieldDesk& d) {
+         d.time.Advance(1000);
+         d.modem.Restart(d.time.Now());
+         d.modem.answer_delay_ms = 0;
+       },
+       2, true},
+      {"never answered", [](FieldDesk& d) { d.modem.unanswered_slots = {"12"}; }, [](FieldDesk&) {},
+       3, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FieldDesk desk;
+    desk.modem.slots["12"] = Report(kObject7, "1000000000000000");
+    c.modem(desk);
+    desk.modem.Say("\r\n+CMTI: \"SM\",12\r\n", desk.time.Now());
+    ASSERT_TRUE(desk.AdvanceUntil([&] { return desk.modem.Count("AT+CMGR=12") > 0; }, 5000));
+    c.fault(desk);
+    desk.time.Advance(120000);
+    EXPECT_EQ(desk.modem.Count("AT+CMGR=12"), c.reads);
+    EXPECT_EQ(desk.modem.Count("AT+CMGD=12"), c.read_whole ? 1 : 0);
+    EXPECT_EQ(desk.console.form().StringGrid3.Cells(3, 7), c.read_whole ? "98" : "100");
+    EXPECT_EQ(desk.Panel5().ends_with(" Не прочитано SMS 12"), !c.read_whole);
+    EXPECT_EQ(desk.console.link().modem.notified.count, 0u);
+  }
+}
+
+// The text of an SMS goes only after its own prompt, on the line as it is now:
+// with the adapter pulled out and another modem behind it, or the command
+// refused, ESC goes instead and the SMS is recorded or shown as not sent.
+TEST_F(ModemField, AnSmsTheModemDidNotTakeIsNotRecordedAsSent) {
+  enum class Kind { Alarm, Control, Manual };
+  enum class Fault { LineReplaced, Refused };
+  const struct {
+    const char* name;
+    Kind kind;
+    Fault fault;
+    std::string not_sent;  // the archive line, or the end of status panel 5
+  } cases[] = {
+      {"alarm, line replaced", Kind::Alarm, Fault::LineReplaced,
+       "Не отправлен SMS запрос на телефон поддержки : 9123456780"},
+      {"alarm, refused", Kind::Alarm, Fault::Refused,
+       "Не отправлен SMS запрос на телефон поддержки : 9123456780"},
+      {"control, line replaced", Kind::Control, Fault::LineReplaced,
+       " Не отправлено SMS: 9123456707"},
+      {"control, refused", Kind::Control, Fault::Refused, " Не отправлено SMS: 9123456707"},
+      {"operator's, line replaced", Kind::Manual, Fault::LineReplaced,
+       " Не отправлено SMS 9005556677"},
+      {"operator's, refused", Kind::Manual, Fault::Refused, " Не отправлено SMS 9005556677"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FieldDesk desk;
+    desk.modem.refuse_sms = c.fault == Fault::Refused;
+    const auto fault = [&] {
+      if (c.fault == Fault::LineReplaced) {
+        desk.time.Advance(c.kind == Kind::Control ? 500 : 1000);
+        desk.ReplugAfter(c.kind == Kind::Control ? 1000 : 3000);
+      }
+    };
+    const auto command_went = [&] { return desk.modem.Count("AT+CMGS=") > 0; };
+    switch (c.kind) {
+      case Kind::Alarm:
+        desk.console.form().Edit2.Text = "9123456780";
+        desk.SignalComesOn();
+        ASSERT_TRUE(desk.AdvanceUntil(command_went, 130000));
+        fault();
+        desk.time.Advance(20000);
+        EXPECT_EQ(desk.ArchiveHolds(c.not_sent), 1);
+        EXPECT_EQ(desk.ArchiveHolds(" Отправлен SMS"), 0);
+        break;
+      case Kind::Control: {
+        const int box = monitor::OutputBoxP1(7);
+        desk.console.form().CheckBox[box].Checked = true;
+        desk.console.Click("CheckBox" + std::to_string(box));
+        ASSERT_TRUE(desk.AdvanceUntil(command_went, 40000));
+        fault();
+        desk.time.Advance(10000);
+        EXPECT_TRUE(desk.Panel5().ends_with(c.not_sent)) << desk.Panel5();
+        break;
+      }
+      case Kind::Manual:
+        desk.fakes.dialogs.text_answers = {std::string("9005556677"), std::string("hello")};
+        desk.fakes.dialogs.while_next_box_open = [&] {
+          desk.fakes.dialogs.while_next_box_open = [&] {
+            desk.time.Advance(200);  // the prompt, or the refusal
+            fault();
+          };
+        };
+        desk.console.Click("SMS1");
+        desk.time.Advance(10000);
+        EXPECT_EQ(desk.Panel5(), c.not_sent);
+        break;
+    }
+    EXPECT_TRUE(desk.modem.sent.empty());
+    EXPECT_FALSE(desk.modem.InPrompt());
+    for (const std::string& command : desk.modem.commands) {
+      EXPECT_TRUE(command.starts_with("AT")) << "typed in as a command: " << command;
+    }
+  }
 }
 
 }  // namespace

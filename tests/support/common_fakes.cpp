@@ -43,6 +43,7 @@ std::optional<std::string> ScriptedDialogs::Input(const std::string& caption,
                                                   const std::string& prompt,
                                                   const std::string& /*default_text*/) {
   boxes.push_back({"input", prompt, caption, common::BoxIcon::None, ""});
+  KeepOpen();
   return NextText();
 }
 

@@ -33,9 +33,9 @@ struct ScriptedDialogs : common::Dialogs {
   std::vector<Box> boxes;
   std::deque<bool> confirm_answers;
   std::deque<std::optional<std::string>> text_answers;  // input and file dialogs
-  // Runs while the next message box is open, as the box's event loop keeps the
-  // timers going (advance the virtual time here); a box opened meanwhile does not
-  // run it again.
+  // Runs while the next message or input box is open, as the box's event loop
+  // keeps the timers going (advance the virtual time here); a box opened meanwhile
+  // does not run it again.
   std::function<void()> while_next_box_open;
 
   bool Confirm(const std::string& text, const std::string& caption, common::BoxIcon icon) override;

@@ -91,24 +91,52 @@ int SimModem::Count(std::string_view command_start) const {
 }
 
 void SimModem::Answer(const std::string& bytes, std::int64_t now_ms) {
-  due_.emplace(now_ms + answer_delay_ms, bytes);
+  answered_until_ = std::max({now_ms + answer_delay_ms, hold_answers_until_ms, answered_until_});
+  due_.emplace(answered_until_, bytes);
+}
+
+void SimModem::Restart(std::int64_t now_ms) {
+  Forget();
+  Say("^SYSSTART\r\n", now_ms);
+}
+
+void SimModem::Forget() {
+  due_.clear();
+  answered_until_ = 0;
+  line_.clear();
+  after_cr_ = false;
+  in_prompt_ = false;
+  echo = true;
 }
 
 void SimModem::Command(const std::string& line, std::int64_t now_ms) {
   commands.push_back(line);
+  if (on_command) on_command(line, now_ms);
   if (line == "AT") {
     Answer("\r\nOK\r\n", now_ms);
+  } else if (line == "AT+CSQ") {
+    Answer("\r\n+CSQ: 17,99\r\n\r\nOK\r\n", now_ms);
   } else if (line == "ATE0" || line == "ATE1" || line == "ATZ") {
     echo = line != "ATE0";
     Answer("\r\nOK\r\n", now_ms);
   } else if (const auto read = After(line, "AT+CMGR=")) {
     if (unanswered_slots.count(*read) != 0) return;
     const auto found = slots.find(*read);
-    Answer(found != slots.end() ? ReadAnswer(found->second) : EmptySlotAnswer(empty_slot), now_ms);
+    std::string answer =
+        found != slots.end() ? ReadAnswer(found->second) : EmptySlotAnswer(empty_slot);
+    if (auto half = half_answers.find(*read); half != half_answers.end() && half->second > 0) {
+      --half->second;
+      answer.resize(answer.find('\n', 2) + 1);
+    }
+    Answer(answer, now_ms);
   } else if (const auto deleted = After(line, "AT+CMGD=")) {
     slots.erase(*deleted);
     Answer("\r\nOK\r\n", now_ms);
   } else if (const auto number = After(line, "AT+CMGS=")) {
+    if (refuse_sms) {
+      Answer("\r\n+CMS ERROR: 304\r\n", now_ms);
+      return;
+    }
     in_prompt_ = true;
     prompt_ = {*number, ""};
     Answer("\r\n> ", now_ms);

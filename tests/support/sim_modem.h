@@ -1,7 +1,7 @@
 // A GSM modem as a field installation meets it, for tests: it echoes what it is
-// sent (the LF after a command's CR excepted) while its echo is on, answers after
-// a delay, keeps messages in SIM slots,
-// and takes every byte after "AT+CMGS=" as message text up to the Ctrl-Z.
+// sent (the LF after a command's CR excepted) while its echo is on, answers its
+// commands in order after a delay, keeps messages in SIM slots, and takes every
+// byte after its prompt for "AT+CMGS=" as message text up to the Ctrl-Z.
 #pragma once
 
 #include <cstdint>
@@ -36,6 +36,13 @@ class SimModem {
   std::int64_t answer_delay_ms = 0;
   EmptySlot empty_slot = EmptySlot::BareOk;
   std::set<std::string> unanswered_slots;  // reads of these slots get no answer at all
+  // Reads of these slots get their answer's first line and nothing more, this many times.
+  std::map<std::string, int> half_answers;
+  // A SIM busy for a moment: no answer goes out before this.
+  std::int64_t hold_answers_until_ms = 0;
+  bool refuse_sms = false;  // "AT+CMGS=" is answered "+CMS ERROR: 304", with no prompt
+  // Called with every command line as it comes, before it is answered.
+  std::function<void(const std::string& line, std::int64_t now_ms)> on_command;
   std::map<std::string, Message> slots;
   std::vector<std::string> commands;  // every command line, in order
   std::vector<Sms> sent;              // every SMS sent
@@ -55,6 +62,11 @@ class SimModem {
   // The same, piece by piece with the moment each went out.
   std::vector<Piece> OutputPieces(std::int64_t now_ms);
 
+  // The modem restarts: it forgets what it was given and says so.
+  void Restart(std::int64_t now_ms);
+  // Another modem on the line: nothing of this one's dialogue goes on.
+  void Forget();
+
   bool InPrompt() const { return in_prompt_; }
   // How many command lines began with this text.
   int Count(std::string_view command_start) const;
@@ -68,6 +80,7 @@ class SimModem {
   bool in_prompt_ = false;
   Sms prompt_;
   std::multimap<std::int64_t, std::string> due_;  // bytes by the moment they go out
+  std::int64_t answered_until_ = 0;               // the last answer's moment: none overtakes it
 };
 
 inline void PrintTo(const SimModem::Sms& sms, std::ostream* os) {

@@ -1,0 +1,94 @@
+// What may be written to the modem now: the one place that decides.
+//
+// The modem answers its command lines one at a time and in order, each with a
+// final result (OK, ERROR, +CMS ERROR, +CME ERROR). After "AT+CMGS=" it gives its
+// prompt and takes every byte as message text until the Ctrl-Z; nothing else may
+// go to it meanwhile. An answer names no command, so a SIM job (a read or a
+// delete, whose answer is judged) goes only while the modem owes no answer and is
+// known to be in step: once an owed answer was given up, it may still come late,
+// and a probe with an answer of its own must come back first.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace monitor {
+
+struct Station;
+
+// The SMS that has the modem's text prompt: its "AT+CMGS=" went out, its text not yet.
+enum class SmsOwner {
+  None,
+  Control,  // a control SMS of Timer5, whose text follows on a later tick
+  Alarm,    // the alarm SMS to a support phone, whose text follows a few ticks later
+  Manual,   // the operator's SMS, whose text follows when its input box closes
+};
+
+// What the modem has said so far to that "AT+CMGS=".
+enum class PromptAnswer {
+  Awaited,  // nothing yet
+  Given,    // its prompt, on the line as it was when the command went out
+  Refused,  // a final result instead, or no answer in time: no text may go
+};
+
+// The probe that tells the line is in step again: its answer line is its own.
+inline constexpr std::string_view kProbeCommand = "AT+CSQ";
+inline constexpr std::string_view kProbeAnswer = "+CSQ:";
+// Timer6 ticks (5 to 10 s) an owed answer is waited for before it is given up.
+inline constexpr std::int32_t kAnswerWaitTicks = 2;
+
+struct ModemGate {
+  SmsOwner owner = SmsOwner::None;
+  PromptAnswer prompt = PromptAnswer::Awaited;
+  std::uint32_t prompt_session = 0;  // the line's session the owner's command went out on
+  std::int32_t prompt_ticks = 0;     // Timer5 ticks a Control or Alarm prompt has been open
+  std::int32_t answers_due = 0;      // final results owed for the command lines written
+  std::int32_t wait_ticks = 0;       // Timer6 ticks they have been owed with none coming
+  bool in_step = true;               // false once an owed answer was given up
+  bool probing = false;              // the probe went out, its answer has not come
+  bool probe_answered = false;       // the probe's own answer line has come
+  std::uint32_t session = 0;         // the line's session at the last write; 0 before any
+};
+
+// What became of an SMS text at its step.
+enum class SmsText {
+  Sent,     // it went out after its own prompt
+  Waiting,  // its prompt has not come yet; asked again later
+  NotSent,  // ESC went instead, or nothing when another SMS has the prompt
+};
+
+// A command line may go: the modem waits for no SMS text.
+bool ModemTakesCommands(const Station& st);
+// A SIM job may go: the modem waits for no SMS text, owes no answer and is in step.
+bool ModemInStep(const Station& st);
+// The line is out of step and no probe is on its way: one should go.
+bool ModemNeedsProbe(const Station& st);
+// Sends the probe.
+void SendProbe(Station& st);
+
+// Sends "AT+CMGS=+7" + phone for this SMS, which then has the prompt. False when
+// the line did not take it.
+bool SendSmsCommand(Station& st, std::string_view phone, SmsOwner owner);
+// The text step of the SMS: the text goes only after its own prompt, on the line
+// as it was when its command went out. Otherwise ESC goes instead, unless another
+// SMS has the prompt; with may_wait an awaited prompt is waited for.
+SmsText SendSmsText(Station& st, SmsOwner owner, std::string_view text, bool may_wait);
+// Closes the prompt with ESC: the modem drops the message.
+void CloseSmsPrompt(Station& st);
+
+// What the modem said, as the receive tick recognises it.
+void NoteCommandWritten(Station& st);
+// A final result: OK, ERROR, +CMS ERROR or +CME ERROR.
+void NoteFinalResult(Station& st);
+void NotePrompt(Station& st);
+void NoteProbeAnswer(Station& st);
+// The modem restarted: it owes nothing and is in step; an SMS waiting for its
+// text is void and its prompt closed.
+void NoteModemRestart(Station& st);
+// True once, when the line has been opened anew since the last write: whatever
+// the modem owed is lost with it, and it is no longer known to be in step.
+bool NoteLineSession(Station& st);
+// Timer6: true when owed answers have now waited too long and are given up.
+bool GiveUpOwedAnswers(Station& st);
+
+}  // namespace monitor
