@@ -58,7 +58,14 @@ void AppendLine(const std::filesystem::path& path, std::string_view line);
 // is refused at once, as above. Throws PlatformError.
 void CreateEmptyFile(const std::filesystem::path& path);
 
-// Whether a file of that name exists (a folder does not count).
+// Whether a regular file of that name exists, a symbolic link followed (a
+// folder, a pipe or a device does not count).
 bool FileExists(const std::filesystem::path& path);
+
+// Whether anything but a folder stands at that name, a symbolic link followed.
+// A reader asks this to tell a missing file from one it cannot read: a pipe or a
+// device counts, so it is refused as unreadable, never taken for missing and
+// replaced by defaults.
+bool NonFolderExists(const std::filesystem::path& path);
 
 }  // namespace common

@@ -288,16 +288,26 @@ TEST_F(LineFileOnDisk, CreateEmptyFileCreatesOrEmpties) {
   EXPECT_EQ(Bytes(file), "");
 }
 
-TEST_F(LineFileOnDisk, FileExistsOnlyForFiles) {
+TEST_F(LineFileOnDisk, FileExistsOnlyForFilesAndAPipeOrADeviceIsNoMissingFile) {
   Put(Path("file"), "x");
   fs::create_directory(Path("folder"));
   fs::create_symlink(Path("file"), Path("link"));
   fs::create_symlink(Path("gone"), Path("dangling"));
-  EXPECT_TRUE(FileExists(Path("file")));
-  EXPECT_TRUE(FileExists(Path("link")));
-  EXPECT_FALSE(FileExists(Path("folder")));
-  EXPECT_FALSE(FileExists(Path("dangling")));
-  EXPECT_FALSE(FileExists(Path("missing")));
+  testing_support::MakePipe(Path("pipe"));
+  fs::create_symlink("/dev/zero", Path("device"));
+  struct Case {
+    const char* name;
+    bool file, non_folder;
+  };
+  const Case cases[] = {
+      {"file", true, true},       {"link", true, true},      {"folder", false, false},
+      {"dangling", false, false}, {"missing", false, false}, {"pipe", false, true},
+      {"device", false, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FileExists(Path(c.name)), c.file) << c.name;
+    EXPECT_EQ(NonFolderExists(Path(c.name)), c.non_folder) << c.name;
+  }
 }
 
 // A pipe's reader would wait in open() for a writer, a device's would read what it
