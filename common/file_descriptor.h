@@ -1,17 +1,15 @@
-// An open file descriptor of the line-file routines, closed when it goes.
+// File descriptors of the line-file routines: closed when they go, and opened
+// without waiting, whatever stands at the name.
 #pragma once
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <filesystem>
-
-#include "common/platform_error.h"
 
 namespace common {
 
-// A file descriptor closed on scope exit unless Close() took it.
+// A file descriptor closed on scope exit unless Close() or Release() took it.
 struct Fd {
   int fd = -1;
   explicit Fd(int value) : fd(value) {}
@@ -26,17 +24,22 @@ struct Fd {
     fd = -1;
     return result == 0;
   }
+  // Hands the descriptor over; it is no longer closed here.
+  int Release() {
+    const int value = fd;
+    fd = -1;
+    return value;
+  }
 };
 
-// Opens a file (a new one with mode 0644 less the umask); throws PlatformError.
-inline int OpenOrThrow(const std::filesystem::path& path, int flags) {
-  constexpr mode_t kNewFileMode = 0644;
-  int fd;
-  do {
-    fd = ::open(path.c_str(), flags | O_CLOEXEC, kNewFileMode);
-  } while (fd < 0 && errno == EINTR);
-  if (fd < 0) throw FileErrorFromErrno(errno);
-  return fd;
-}
+// Opens a file (a new one with mode 0644 less the umask), never waiting: a pipe
+// that no one reads, opened for writing, is refused at once ("File access
+// denied") instead of holding the desk until a reader comes. Throws PlatformError.
+int OpenOrThrow(const std::filesystem::path& path, int flags);
+
+// Opens a regular file, or the one a symbolic link names, for reading. Anything
+// else (a pipe, a socket, a device, a folder) is refused with "File access
+// denied", and a device is not even opened. Throws PlatformError.
+int OpenFileForReading(const std::filesystem::path& path);
 
 }  // namespace common

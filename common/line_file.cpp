@@ -71,14 +71,14 @@ LineFile Finish(LineCutter& cut) {
 // Feeds a file's bytes to the cutter until it is done, the file ends, or
 // max_bytes have been read.
 LineFile Read(const std::filesystem::path& path, LineCutter cut, std::size_t max_bytes) {
-  Fd file(OpenOrThrow(path, O_RDONLY));
+  Fd file(OpenFileForReading(path));
   char buffer[65536];
   std::size_t read = 0;
   while (!cut.done && read < max_bytes) {
     const ssize_t n = ::read(file.fd, buffer, std::min(sizeof buffer, max_bytes - read));
     if (n < 0) {
       if (errno == EINTR) continue;
-      throw FileErrorFromErrno(errno);  // e.g. EISDIR for a folder
+      throw FileErrorFromErrno(errno);
     }
     if (n == 0) break;
     read += static_cast<std::size_t>(n);
@@ -243,6 +243,11 @@ void CreateEmptyFile(const std::filesystem::path& path) {
 bool FileExists(const std::filesystem::path& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool NonFolderExists(const std::filesystem::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 }  // namespace common

@@ -28,7 +28,9 @@ LineFile SplitLines(std::string_view bytes);
 // Encodes lines to Windows-1251, each followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
 
-// Reads a whole line file. Throws PlatformError (for example "File not found").
+// Reads a whole line file. Only a regular file is read, or the one a symbolic
+// link names: a pipe, a socket or a device is refused at once ("File access
+// denied"), as a folder is. Throws PlatformError (for example "File not found").
 LineFile ReadLineFile(const std::filesystem::path& path);
 
 // What a reader of a settings or plan file takes, whatever the file holds: no
@@ -39,7 +41,7 @@ inline constexpr std::size_t kAllLines = static_cast<std::size_t>(-1);
 
 // Reads a settings or plan file as far as its first max_lines lines (kAllLines:
 // all), each cut to kMaxSettingLineBytes, and no further than kMaxSettingFileBytes
-// into the file. Throws PlatformError.
+// into the file. Only a regular file is read, as above. Throws PlatformError.
 LineFile ReadLineFile(const std::filesystem::path& path, std::size_t max_lines);
 
 // Replaces a file's content with these lines, through a temporary file in the
@@ -48,13 +50,22 @@ LineFile ReadLineFile(const std::filesystem::path& path, std::size_t max_lines);
 // may not write is refused ("File access denied"). Throws PlatformError.
 void WriteLineFile(const std::filesystem::path& path, const std::vector<std::string>& lines);
 
-// Appends one line and CR LF: open for appending, write, flush, close. Throws PlatformError.
+// Appends one line and CR LF: open for appending, write, flush, close. A pipe
+// that no one reads is refused at once ("File access denied"). Throws PlatformError.
 void AppendLine(const std::filesystem::path& path, std::string_view line);
 
-// Creates an empty file (or empties an existing one). Throws PlatformError.
+// Creates an empty file (or empties an existing one); a pipe that no one reads
+// is refused at once, as above. Throws PlatformError.
 void CreateEmptyFile(const std::filesystem::path& path);
 
-// Whether a file of that name exists (a folder does not count).
+// Whether a regular file of that name exists, a symbolic link followed (a
+// folder, a pipe or a device does not count).
 bool FileExists(const std::filesystem::path& path);
+
+// Whether anything but a folder stands at that name, a symbolic link followed.
+// A reader asks this to tell a missing file from one it cannot read: a pipe or a
+// device counts, so it is refused as unreadable, never taken for missing and
+// replaced by defaults.
+bool NonFolderExists(const std::filesystem::path& path);
 
 }  // namespace common

@@ -19,13 +19,14 @@ void WriteGridHeadings(TStringGrid& grid) {
 
 void LoadStartPicture(Desk& d) {
   const auto path = d.File(kStartPictureFile);
-  if (common::FileExists(path))
+  if (common::NonFolderExists(path))
     d.form.Image[kBackgroundImage].Picture = d.ports.picture.Load(path.string());
 }
 
 void CreateMissingSettingsFile(Desk& d) {
   const auto path = d.File(kWorkingSettingsFile);
-  if (!common::FileExists(path)) common::WritePlanSettingsFile(path, common::DefaultPlanMarkers());
+  if (!common::NonFolderExists(path))
+    common::WritePlanSettingsFile(path, common::DefaultPlanMarkers());
 }
 
 // An empty line, and so a line beyond the end of a shorter file, reads as "1".

@@ -20,10 +20,11 @@ using common::LineFile;
 // A balance below this many kopecks is reported once; an empty one counts as the default.
 constexpr double kLowBalance = 1000;
 
-// Writes a settings file's default content when the file is missing.
+// Writes a settings file's default content when the file is missing. A pipe or a
+// device in its place is not missing: its read fails, and it stays as it is.
 void CreateIfMissing(Station& st, const char* name, const std::vector<std::string>& defaults) {
   const auto path = st.File(name);
-  if (!common::FileExists(path)) common::WriteLineFile(path, defaults);
+  if (!common::NonFolderExists(path)) common::WriteLineFile(path, defaults);
 }
 
 // The first lines of a settings file: only those that its table uses are read.
@@ -33,12 +34,12 @@ LineFile Read(Station& st, const char* name, std::size_t lines) {
 
 void LoadPollPause(Station& st) {
   const auto path = st.File(kPollPauseFile);
-  if (common::FileExists(path)) st.form.Edit20.Text = common::ReadLineFile(path, 1).Line(0);
+  if (common::NonFolderExists(path)) st.form.Edit20.Text = common::ReadLineFile(path, 1).Line(0);
 }
 
 void LoadHelp(Station& st) {
   const auto path = st.File(kHelpFile);
-  if (common::FileExists(path)) {
+  if (common::NonFolderExists(path)) {
     st.form.Memo2.Lines = common::ReadLineFile(path, common::kAllLines).lines;
   } else {
     common::WriteLineFile(path, DefaultHelp());

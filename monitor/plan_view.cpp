@@ -38,12 +38,12 @@ std::string PlanPictureFileName(int channel) {
 
 void LoadPlanPicture(Station& st, int channel) {
   const auto path = st.File(PlanPictureFileName(channel));
-  if (common::FileExists(path))
+  if (common::NonFolderExists(path))
     st.form.Image[kPlanPicture].Picture = st.ports.picture.Load(path.string());
 }
 
 void LoadPlanMarkers(Station& st) {
-  if (!common::FileExists(st.File(PlanSettingsFileName(1)))) {
+  if (!common::NonFolderExists(st.File(PlanSettingsFileName(1)))) {
     for (int n = 1; n <= kChannels; ++n) {
       common::WritePlanSettingsFile(st.File(PlanSettingsFileName(n)), common::DefaultPlanMarkers());
     }

@@ -24,7 +24,7 @@ void LoadFirstPlanMarkers(Station& st) {
 }
 
 void OpenSirenSound(Station& st) {
-  if (!common::FileExists(st.File(kSirenSoundFile))) return;
+  if (!common::NonFolderExists(st.File(kSirenSoundFile))) return;
   st.form.MediaPlayer1.FileName = kSirenSoundFile;
   st.ports.sound.Open(st.File(kSirenSoundFile).string());
   st.form.MediaPlayer1.Open = true;

@@ -24,6 +24,7 @@ layer_prefixes=(
   "stanplan/ stanplan"
   "tests/support/common_fakes common"
   "tests/support/sim_modem common"
+  "tests/support/pipe_watchdog common"
   "tests/support/fakes monitor"
   "tests/support/ common_qt"
   "tests/common/ common"

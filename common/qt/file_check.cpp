@@ -1,20 +1,20 @@
 #include "common/qt/file_check.h"
 
-#include <cerrno>
-#include <cstdio>
-
+#include "common/file_descriptor.h"
 #include "common/platform_error.h"
 
 namespace shell {
 
-void RequireReadableFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (file != nullptr) {
-    std::fclose(file);
-    return;
+int OpenReadableFile(const std::string& path) {
+  try {
+    return common::OpenFileForReading(path);
+  } catch (const common::PlatformError& e) {
+    throw common::PlatformError("Cannot open file \"" + path + "\". " + e.what());
   }
-  const int code = common::FileErrorCodeFromErrno(errno);
-  throw common::PlatformError("Cannot open file \"" + path + "\". " + common::FileErrorText(code));
+}
+
+void RequireReadableFile(const std::string& path) {
+  common::Fd file(OpenReadableFile(path));
 }
 
 }  // namespace shell

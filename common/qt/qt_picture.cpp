@@ -1,7 +1,9 @@
 #include "common/qt/qt_picture.h"
 
+#include <QFile>
 #include <QImageReader>
 
+#include "common/file_descriptor.h"
 #include "common/platform_error.h"
 #include "common/qt/file_check.h"
 
@@ -17,9 +19,13 @@ struct QtPictureData : common::PictureData {
 
 }  // namespace
 
+// The picture is read through the descriptor that the check opened, so no
+// second open of the name can meet a pipe and wait on it.
 std::shared_ptr<const common::PictureData> QtPicture::Load(const std::string& path) {
-  RequireReadableFile(path);
-  QImageReader reader(QString::fromStdString(path));
+  common::Fd opened(OpenReadableFile(path));
+  QFile file;
+  if (file.open(opened.fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) opened.Release();
+  QImageReader reader(&file);
   reader.setDecideFormatFromContent(true);
   QImage image = reader.read();
   if (image.isNull()) {

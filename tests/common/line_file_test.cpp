@@ -16,7 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "common/file_descriptor.h"
 #include "common/platform_error.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace common {
 namespace {
@@ -286,16 +288,86 @@ TEST_F(LineFileOnDisk, CreateEmptyFileCreatesOrEmpties) {
   EXPECT_EQ(Bytes(file), "");
 }
 
-TEST_F(LineFileOnDisk, FileExistsOnlyForFiles) {
+TEST_F(LineFileOnDisk, FileExistsOnlyForFilesAndAPipeOrADeviceIsNoMissingFile) {
   Put(Path("file"), "x");
   fs::create_directory(Path("folder"));
   fs::create_symlink(Path("file"), Path("link"));
   fs::create_symlink(Path("gone"), Path("dangling"));
-  EXPECT_TRUE(FileExists(Path("file")));
-  EXPECT_TRUE(FileExists(Path("link")));
-  EXPECT_FALSE(FileExists(Path("folder")));
-  EXPECT_FALSE(FileExists(Path("dangling")));
-  EXPECT_FALSE(FileExists(Path("missing")));
+  testing_support::MakePipe(Path("pipe"));
+  fs::create_symlink("/dev/zero", Path("device"));
+  struct Case {
+    const char* name;
+    bool file, non_folder;
+  };
+  const Case cases[] = {
+      {"file", true, true},       {"link", true, true},      {"folder", false, false},
+      {"dangling", false, false}, {"missing", false, false}, {"pipe", false, true},
+      {"device", false, true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FileExists(Path(c.name)), c.file) << c.name;
+    EXPECT_EQ(NonFolderExists(Path(c.name)), c.non_folder) << c.name;
+  }
+}
+
+// A pipe's reader would wait in open() for a writer, a device's would read what it
+// gives; either would hold the desk. The guard lets a waiting step go on, so that
+// this fails instead of hanging.
+TEST_F(LineFileOnDisk, ReadersRefuseAPipeOrADeviceAtOnceAndLeaveItAsItIs) {
+  testing_support::MakePipe(Path("pipe.txt"));
+  fs::create_symlink(Path("pipe.txt"), Path("to_pipe.txt"));
+  fs::create_symlink("/dev/null", Path("null.txt"));
+  fs::create_symlink("/dev/zero", Path("zero.txt"));
+  Put(Path("file.txt"), "a\r\n");
+  fs::create_symlink(Path("file.txt"), Path("to_file.txt"));
+  struct Case {
+    const char* reader;
+    std::function<LineFile(const fs::path&)> read;
+    std::vector<const char*> refused;
+  };
+  // /dev/zero would feed a whole-file reader without end; the bounded ones meet it.
+  const Case cases[] = {
+      {"whole file",
+       [](const fs::path& p) { return ReadLineFile(p); },
+       {"pipe.txt", "to_pipe.txt", "null.txt"}},
+      {"settings file",
+       [](const fs::path& p) { return ReadLineFile(p, kAllLines); },
+       {"pipe.txt", "to_pipe.txt", "null.txt", "zero.txt"}},
+      {"first lines",
+       [](const fs::path& p) { return ReadLineFile(p, 2); },
+       {"pipe.txt", "to_pipe.txt", "null.txt", "zero.txt"}},
+  };
+  for (const Case& c : cases) {
+    for (const char* name : c.refused) {
+      const testing_support::PipeWatchdog guard({Path("pipe.txt")});
+      EXPECT_EQ(ErrorOf([&] { c.read(Path(name)); }), "File access denied") << c.reader << name;
+    }
+    EXPECT_EQ(c.read(Path("to_file.txt")).lines, Lines{"a"}) << c.reader;
+  }
+  EXPECT_TRUE(testing_support::IsPipe(Path("pipe.txt")));
+  EXPECT_EQ(fs::read_symlink(Path("zero.txt")), "/dev/zero");
+}
+
+TEST_F(LineFileOnDisk, WritersNeverWaitForAPipesReader) {
+  const fs::path pipe = Path("pipe.txt");
+  testing_support::MakePipe(pipe);
+  {
+    const testing_support::PipeWatchdog guard({pipe});
+    EXPECT_EQ(ErrorOf([&] { AppendLine(pipe, "a"); }), "File access denied");
+    EXPECT_EQ(ErrorOf([&] { CreateEmptyFile(pipe); }), "File access denied");
+  }
+  EXPECT_TRUE(testing_support::IsPipe(pipe));
+
+  // With a reader at its other end a pipe takes the line, as it always has.
+  Fd reader(::open(pipe.c_str(), O_RDONLY | O_NONBLOCK));
+  AppendLine(pipe, "a");
+  char got[8] = {};
+  EXPECT_EQ(::read(reader.fd, got, sizeof got), 3);
+  EXPECT_STREQ(got, "a\r\n");
+
+  // A rewrite renames a new file over whatever stood there.
+  WriteLineFile(pipe, {"b"});
+  EXPECT_EQ(Bytes(pipe), "b\r\n");
 }
 
 }  // namespace

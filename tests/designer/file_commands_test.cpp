@@ -11,6 +11,7 @@
 #include "designer/startup_load.h"
 #include "designer/write_settings_file.h"
 #include "tests/designer/designer_fixture.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace {
 
@@ -108,7 +109,12 @@ TEST_F(LoadedDesignerTest, MenuReadFillsTheGridVerbatimAndLeavesMarkersAndEditsA
 
 TEST_F(LoadedDesignerTest, AReadErrorIsReportedInItsOwnBoxAndTheToolBarGoesOn) {
   std::filesystem::create_directory(folder.path / "folder.txt");
-  for (const char* chosen : {"missing.txt", "folder.txt"}) {
+  // A pipe or a device is refused at once, with no wait for a writer.
+  const auto pipe = folder.path / "pipe.txt";
+  testing_support::MakePipe(pipe);
+  std::filesystem::create_symlink("/dev/zero", folder.path / "zero.txt");
+  for (const char* chosen : {"missing.txt", "folder.txt", "pipe.txt", "zero.txt"}) {
+    const testing_support::PipeWatchdog guard({pipe});
     dialogs = {};
     Cell(1, 2) = "100";  // the grid's current content, which the tool bar then places
     form().Edit1.Text = "7";
@@ -123,6 +129,7 @@ TEST_F(LoadedDesignerTest, AReadErrorIsReportedInItsOwnBoxAndTheToolBarGoesOn) {
     EXPECT_EQ(Position(2), std::make_pair(100, 16)) << chosen;
     EXPECT_EQ(form().Edit1.Text, "1") << chosen;
   }
+  EXPECT_TRUE(testing_support::IsPipe(pipe));
 }
 
 TEST_F(LoadedDesignerTest, AnOversizedWrongFileFillsTheGridWithItsFirstBytesOnly) {

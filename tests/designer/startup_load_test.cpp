@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "tests/designer/designer_fixture.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace {
 
@@ -112,24 +113,30 @@ TEST_F(DesignerTest, ABadLineEndsTheLoadWithTheRowsSoFarAndNoMarkerMoved) {
 }
 
 TEST(DesignerStartUp, AFailingPictureOrSettingsFileEndsTheLoadBeforeAnyRow) {
+  enum class Stands { kFolder, kPipe, kBytes };  // what stands at the file's name
   struct Case {
     const char* name;
     const char* file;
-    const char* bytes;  // nullptr: a folder of that name
+    Stands stands;
+    const char* bytes;
     const char* error;
   };
   const Case cases[] = {
-      {"pust.txt cannot be created", "pust.txt", nullptr, "File access denied"},
-      {"fon1.bmp is no picture", "fon1.bmp", "GIF89a", "Bitmap image is not valid"},
+      {"pust.txt cannot be created", "pust.txt", Stands::kFolder, "", "File access denied"},
+      {"pust.txt is a pipe, no missing file", "pust.txt", Stands::kPipe, "", "File access denied"},
+      {"fon1.bmp is no picture", "fon1.bmp", Stands::kBytes, "GIF89a", "Bitmap image is not valid"},
   };
   for (const Case& c : cases) {
     DesignerRig t;
-    if (c.bytes == nullptr) {
-      std::filesystem::create_directory(t.folder.path / c.file);
-    } else {
-      t.folder.Write(c.file, c.bytes);
+    const auto path = t.folder.path / c.file;
+    if (c.stands == Stands::kFolder) std::filesystem::create_directory(path);
+    if (c.stands == Stands::kPipe) testing_support::MakePipe(path);
+    if (c.stands == Stands::kBytes) t.folder.Write(c.file, c.bytes);
+    {
+      const testing_support::PipeWatchdog guard({path});
+      EXPECT_EQ(t.ErrorOf(designer::Timer3Timer), c.error) << c.name;
     }
-    EXPECT_EQ(t.ErrorOf(designer::Timer3Timer), c.error) << c.name;
+    EXPECT_EQ(testing_support::IsPipe(path), c.stands == Stands::kPipe) << c.name;
     EXPECT_EQ(t.Cell(1, 1), "") << c.name;
     EXPECT_EQ(t.Cell(0, 1), "1") << c.name;  // the headings came first
     EXPECT_EQ(t.Position(1), std::make_pair(16, 16)) << c.name;

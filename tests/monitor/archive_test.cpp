@@ -7,6 +7,7 @@
 #include "monitor/archive_report.h"
 #include "monitor/daily_archive.h"
 #include "tests/monitor/cycle_fixture.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace {
 
@@ -105,6 +106,31 @@ TEST_F(CycleTest, PrintPreviewGetsTheFilesLinesOrTheErrorEndsIt) {
   EXPECT_TRUE(fakes.printer.previews[1].empty());
   EXPECT_EQ(fakes.dialogs.OfKind("open")[0].text, "Распечатать архив ");
   EXPECT_EQ(fakes.dialogs.OfKind("open")[0].start_folder, fakes.folder.path.string());
+}
+
+TEST_F(CycleTest, ViewerAndPrintRefuseAPipeOrADeviceAtOnce) {
+  const auto pipe = fakes.folder.path / "2026_01_04.txt";
+  testing_support::MakePipe(pipe);
+  std::filesystem::create_symlink("/dev/null", fakes.folder.path / "2026_01_05.txt");
+  st.form.Memo2.Lines = {"help"};
+  for (const char* chosen : {"2026_01_04.txt", "2026_01_05.txt"}) {
+    const testing_support::PipeWatchdog guard({pipe});
+    fakes.dialogs = {};
+    fakes.dialogs.text_answers = {chosen, chosen};
+    monitor::ToolButton9Click(st);
+    const auto boxes = fakes.dialogs.OfKind("inform");
+    ASSERT_EQ(boxes.size(), 1u) << chosen;
+    EXPECT_EQ(boxes[0].text, "Ошибка чтения файла ");
+    EXPECT_EQ(st.form.Memo2.Lines, std::vector<std::string>{"help"}) << chosen;
+    try {
+      monitor::ToolButton14Click(st);
+      ADD_FAILURE() << chosen;
+    } catch (const common::PlatformError& e) {
+      EXPECT_STREQ(e.what(), "File access denied") << chosen;
+    }
+  }
+  EXPECT_TRUE(fakes.printer.previews.empty());
+  EXPECT_TRUE(testing_support::IsPipe(pipe));
 }
 
 TEST(ArchiveReport, PagesHold63LinesAndAnEmptyReportHasOnePage) {

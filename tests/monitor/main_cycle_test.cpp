@@ -7,6 +7,7 @@
 
 #include "monitor/alarm_sms.h"
 #include "tests/monitor/cycle_fixture.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace {
 
@@ -181,6 +182,29 @@ TEST_F(CycleTest, AFullDiskHoldsTheArchiveLinesAndTheCycleGoesOn) {
             "05.03.2026 14:07:30   ???  ,    ЦТП 1  01_09 Отк    8\r\n");
   EXPECT_TRUE(st.faults.held_archive_lines.empty());
   EXPECT_EQ(st.faults.archive_error, "");
+}
+
+// Opening a pipe for writing would wait for its reader: the archive counts as one
+// that cannot be written, at once, and the pipe stays.
+TEST_F(CycleTest, APipeInPlaceOfTheArchiveHoldsItsLinesAndTheCycleGoesOn) {
+  const auto archive = fakes.folder.path / "2026_03_05.txt";
+  std::filesystem::remove(archive);
+  testing_support::MakePipe(archive);
+  Status(9) = "Вкл";
+  {
+    const testing_support::PipeWatchdog guard({archive});
+    Pass();
+  }
+  EXPECT_EQ(Journal(3, 1), "01_09");
+  EXPECT_TRUE(st.form.Timer3.Enabled);
+  ASSERT_EQ(st.faults.boxes.size(), 1u);
+  EXPECT_EQ(st.faults.boxes[0].text, "File access denied.");
+  EXPECT_EQ(st.faults.held_archive_lines.size(), 1u);
+  EXPECT_TRUE(testing_support::IsPipe(archive));
+
+  std::filesystem::remove(archive);
+  Pass();
+  EXPECT_EQ(Archive(), "05.03.2026 14:07:09   ???  ,    ЦТП 1  01_09 Вкл    8\r\n");
 }
 
 TEST_F(CycleTest, ReceivedSmsListKeepsTheThirtyNewest) {

@@ -8,6 +8,7 @@
 
 #include "common/platform_error.h"
 #include "tests/monitor/cycle_fixture.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace {
 
@@ -58,6 +59,29 @@ TEST(PlanStartUp, PresentPust1WritesNothingAndAMissingPlanFailsOnItsButton) {
   EXPECT_EQ(st.form.ActivePageIndex, 0);
   EXPECT_FALSE(st.core.PlanShown);
   EXPECT_FALSE(st.form.Timer4.Enabled);
+}
+
+// A plan file that a pipe or a device stands for is refused on its button at
+// once, as any unreadable plan file, and stays as it is.
+TEST_F(CycleTest, APlanFileThatIsAPipeOrADeviceIsRefusedOnItsButtonAtOnce) {
+  for (const char* name : {"pust2.txt", "pust3.txt", "pust4.txt"})
+    std::filesystem::remove(fakes.folder.path / name);  // the start-up's defaults
+  const auto pipe = fakes.folder.path / "pust2.txt";
+  testing_support::MakePipe(pipe);
+  std::filesystem::create_symlink(pipe, fakes.folder.path / "pust3.txt");
+  std::filesystem::create_symlink("/dev/zero", fakes.folder.path / "pust4.txt");
+  for (const int channel : {2, 3, 4}) {
+    const testing_support::PipeWatchdog guard({pipe});
+    try {
+      monitor::ChannelButtonClick(st, channel);
+      ADD_FAILURE() << channel;
+    } catch (const common::PlatformError& e) {
+      EXPECT_STREQ(e.what(), "File access denied") << channel;
+    }
+    EXPECT_FALSE(st.core.PlanShown) << channel;
+    EXPECT_EQ(st.form.ActivePageIndex, 0) << channel;
+  }
+  EXPECT_TRUE(testing_support::IsPipe(pipe));
 }
 
 TEST_F(CycleTest, OpeningAPlanFillsTheGridAndMarkersBlinkInOnePhase) {

@@ -11,6 +11,7 @@
 #include "common/cp1251.h"
 #include "monitor/plan_view.h"
 #include "tests/support/fakes.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace {
 
@@ -147,6 +148,39 @@ TEST_F(FailedStepTest, AnUnreadableSettingsFileLeavesOnlyItsOwnCellsEmpty) {
   EXPECT_EQ(st.form.StringGrid3.Cells(1, 1), "Котельная");
   EXPECT_EQ(st.form.GroupBox[1].Caption, "Котельная");
   EXPECT_EQ(st.form.StatusBar1[5].Text, "");
+}
+
+// A pipe in place of a start-up file is no missing file: its step fails as for
+// any unreadable file, no default is written over it, and the desk starts.
+TEST(PipeInPlaceOfAStartUpFile, IsUnreadableAndStaysAsItIs) {
+  for (const char* name : {"paut.txt", "help.txt", "telefon.txt", "telefona.txt", "tab1.txt",
+                           "tab3.txt", "tab4.txt", "tab5.txt", "pust1.txt"}) {
+    FakePorts fakes;
+    Station st{fakes.Ports()};
+    const auto pipe = fakes.folder.path / name;
+    testing_support::MakePipe(pipe);
+    {
+      const testing_support::PipeWatchdog guard({pipe});
+      monitor::Timer3Timer(st);
+    }
+    ASSERT_EQ(st.faults.boxes.size(), 1u) << name;
+    EXPECT_EQ(st.faults.boxes[0].text, "File access denied.") << name;
+    EXPECT_TRUE(testing_support::IsPipe(pipe)) << name;
+    EXPECT_TRUE(st.core.InitDone) << name;
+    EXPECT_EQ(fakes.modem.LastWrite(), "AT\r\n") << name;
+    EXPECT_EQ(fakes.folder.Exists("pust2.txt"), std::string(name) != "pust1.txt") << name;
+  }
+}
+
+// The picture and the sound go to their loaders, which refuse a pipe themselves.
+TEST(PipeInPlaceOfAStartUpFile, PictureAndSoundGoToTheirLoaders) {
+  FakePorts fakes;
+  Station st{fakes.Ports()};
+  testing_support::MakePipe(fakes.folder.path / "fon1.bmp");
+  testing_support::MakePipe(fakes.folder.path / "avaria.wav");
+  monitor::Timer3Timer(st);
+  EXPECT_EQ(fakes.picture.loads, std::vector<std::string>{(fakes.folder.path / "fon1.bmp")});
+  EXPECT_EQ(fakes.sound.calls, std::vector<std::string>{"open avaria.wav"});
 }
 
 TEST_F(FailedStepTest, FilesTakenUpAfterAPlanHasBeenShownLeaveThatPlanAlone) {

@@ -13,6 +13,7 @@
 #include "common/platform_error.h"
 #include "stanmon/qt/lazy_sound.h"
 #include "tests/support/fakes.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace stanmon {
 namespace {
@@ -61,6 +62,27 @@ TEST(LazySoundTest, WithoutTheModuleTheSirenCannotPlayAndBeeps) {
   sound.Open((folder.path / "avaria.wav").string());
   EXPECT_FALSE(sound.Play());
   EXPECT_NO_THROW(sound.Beep(500, 700));
+}
+
+// The siren's file is checked without waiting: a pipe, or a device behind a
+// link, is refused at once.
+TEST(LazySoundTest, APipeOrADeviceIsRefusedAtOnce) {
+  testing_support::TempFolder folder;
+  const auto pipe = folder.path / "avaria.wav";
+  testing_support::MakePipe(pipe);
+  std::filesystem::create_symlink("/dev/zero", folder.path / "zero.wav");
+  LazySound sound(QString::fromStdString(folder.path.string()));
+  for (const char* name : {"avaria.wav", "zero.wav"}) {
+    const std::string path = (folder.path / name).string();
+    const testing_support::PipeWatchdog guard({pipe});
+    try {
+      sound.Open(path);
+      ADD_FAILURE() << name;
+    } catch (const common::PlatformError& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\". File access denied");
+    }
+  }
+  EXPECT_TRUE(testing_support::IsPipe(pipe));
 }
 
 }  // namespace

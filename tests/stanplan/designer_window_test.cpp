@@ -29,6 +29,7 @@
 #include "tests/support/common_fakes.h"
 #include "tests/support/every_control.h"
 #include "tests/support/modal.h"
+#include "tests/support/pipe_watchdog.h"
 #include "tests/support/qt_own_texts.h"
 #include "tests/support/widget_tree.h"
 
@@ -342,6 +343,34 @@ TEST(DesignerQtPorts, PicturesLoadByContentAndFailWithTheLoadersText) {
   } catch (const common::PlatformError& e) {
     EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + missing + "\". File not found");
   }
+}
+
+// The loader reads through the descriptor it checked: a pipe or a device, even
+// behind a link, is refused at once; a link to a picture still loads it.
+TEST(DesignerQtPorts, APictureThatIsAPipeOrADeviceIsRefusedAtOnce) {
+  testing_support::TempFolder folder;
+  const auto pipe = folder.path / "fon1.bmp";
+  testing_support::MakePipe(pipe);
+  std::filesystem::create_symlink(pipe, folder.path / "fon2.bmp");
+  std::filesystem::create_symlink("/dev/zero", folder.path / "fon3.bmp");
+  QtPicture loader;
+  for (const char* name : {"fon1.bmp", "fon2.bmp", "fon3.bmp"}) {
+    const std::string path = (folder.path / name).string();
+    const testing_support::PipeWatchdog guard({pipe});
+    try {
+      loader.Load(path);
+      ADD_FAILURE() << name;
+    } catch (const common::PlatformError& e) {
+      EXPECT_EQ(std::string(e.what()), "Cannot open file \"" + path + "\". File access denied");
+    }
+  }
+  EXPECT_TRUE(testing_support::IsPipe(pipe));
+
+  QImage drawn(8, 6, QImage::Format_RGB888);
+  drawn.fill(Qt::blue);
+  ASSERT_TRUE(drawn.save(QString::fromStdString((folder.path / "drawn.bmp").string()), "BMP"));
+  std::filesystem::create_symlink(folder.path / "drawn.bmp", folder.path / "fon4.bmp");
+  EXPECT_EQ(loader.Load((folder.path / "fon4.bmp").string())->Width(), 8);
 }
 
 }  // namespace
