@@ -39,7 +39,7 @@ void SMS1Click(monitor::Station& st, LinkState& link) {
   const auto file = st.File("tsms.txt");
   std::string number;
   std::string text;
-  if (common::FileExists(file)) {
+  if (common::NonFolderExists(file)) {  // a pipe or a device is refused, not taken for missing
     const common::LineFile last = common::ReadLineFile(file);
     number = last.Line(0);
     text = last.Line(1);

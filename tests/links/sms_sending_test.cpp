@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/cp1251.h"
+#include "common/platform_error.h"
 #include "links/alarm_schedule.h"
 #include "links/control_sms.h"
 #include "links/manual_sms.h"
@@ -16,6 +17,7 @@
 #include "links/transliterate.h"
 #include "monitor/modem_output.h"
 #include "tests/support/fakes.h"
+#include "tests/support/pipe_watchdog.h"
 
 namespace {
 
@@ -493,6 +495,24 @@ TEST_F(SmsTest, ManualSmsSendsCommandAndTextAndKeepsThemInTsms) {
   EXPECT_EQ(boxes[0].text, "Введите 10 значный номер");
   EXPECT_EQ(boxes[1].caption, "Отправка SMS шаг 2");
   EXPECT_EQ(boxes[1].text, "Введите текст сообщения ");
+}
+
+// A pipe in place of tsms.txt is refused at once, as an unreadable file is, and
+// stays as it is: nothing is sent and nothing written over it.
+TEST_F(SmsTest, ManualSmsRefusesAPipeInPlaceOfItsFile) {
+  const auto pipe = st.File("tsms.txt");
+  testing_support::MakePipe(pipe);
+  const testing_support::PipeWatchdog guard({pipe});
+  fakes.dialogs.text_answers = {std::string(kPhone1), std::string("text")};
+  std::string error;
+  try {
+    links::SMS1Click(st, link);
+  } catch (const common::PlatformError& e) {
+    error = e.what();
+  }
+  EXPECT_EQ(error, "File access denied");
+  EXPECT_TRUE(fakes.modem.writes.empty());
+  EXPECT_TRUE(testing_support::IsPipe(pipe));
 }
 
 TEST_F(SmsTest, ManualSmsWithoutA10CharacterNumberEndsSilently) {
