@@ -8,8 +8,10 @@
 //           the next RS485 request while polling runs; the pending modem job;
 //           the poll state in its panel; the interval from the poll pause
 //   Timer2  101 ms, on at start: links::Timer2Timer
-//           the RS485 bytes and their answer; then the modem's read and its
-//           recogniser, which also reads back a SIM message
+//           the RS485 bytes and their answer; then the modem's read, whole
+//           lines only, and its recogniser, which also reads back a SIM message;
+//           the operator's SMS text once its prompt has come; one held operator
+//           command once no SMS waits for its text
 //   Timer3  251 ms, on at start: monitor::Timer3Timer
 //           opens the ports until that is done; the start-up, once; the settings
 //           files mended since they failed; one pass of the main cycle (received
@@ -23,7 +25,8 @@
 //           an abandoned SMS prompt closed; the control SMS; the alarm SMS
 //           schedule; the siren
 //   Timer6  5005 ms, on at start: links::Timer6Timer
-//           a read the modem left unanswered ended; the SIM inbox sweep
+//           answers the modem has owed too long given up, and the job that
+//           waited for one ended; the SIM inbox sweep
 #pragma once
 
 #include "links/timer1_timer.h"
