@@ -2,6 +2,7 @@
 
 #include "common/clock.h"
 #include "common/text.h"
+#include "links/sms_outcome.h"
 #include "links/transliterate.h"
 #include "monitor/alarm_sms.h"
 #include "monitor/archive_lines.h"
@@ -25,19 +26,20 @@ void SendAlarmCommand(monitor::Station& st, LinkState& link, const std::string& 
   st.form.StatusBar1[monitor::kModemOutPanel].Text = phone;
 }
 
-// True when the text went out after the prompt of its own command.
-bool SendAlarmText(monitor::Station& st, LinkState& link) {
-  const monitor::SmsText sent = monitor::SendSmsText(st, monitor::SmsOwner::Alarm,
+// The text goes after the prompt of its own command, and is recorded once the
+// modem has answered it; otherwise ESC goes instead, and it is recorded as not sent.
+void SendAlarmText(monitor::Station& st, LinkState& link, const std::string& phone,
+                   const std::string& panel) {
+  const monitor::SmsText text = monitor::SendSmsText(st, monitor::SmsOwner::Alarm,
                                                      AlarmSmsBody(st.state.SmsAlarmText), false);
   link.sms.AlarmTextSent = true;
   link.sms.AlarmTextSentSize = st.state.SmsAlarmText.size();
-  return sent == monitor::SmsText::Sent;
-}
-
-// Only an SMS the modem took after its prompt is recorded as sent.
-std::string AlarmArchiveLine(monitor::Station& st, bool sent, const std::string& phone) {
-  return sent ? monitor::AlarmSmsLine(Now(st), phone)
-              : monitor::AlarmSmsNotSentLine(Now(st), phone);
+  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + panel + phone;
+  if (text == monitor::SmsText::Written) {
+    AwaitSmsAnswer(link, monitor::SmsOwner::Alarm, phone);
+  } else {
+    RecordSms(st, monitor::SmsOwner::Alarm, phone, false);
+  }
 }
 
 void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone1,
@@ -45,9 +47,7 @@ void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == kPhone1CommandStep) SendAlarmCommand(st, link, phone1);
   if (s.SmsSendProgress != kPhone1TextStep) return;
-  const bool sent = SendAlarmText(st, link);
-  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + " Отправка SMS : " + phone1;
-  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone1));
+  SendAlarmText(st, link, phone1, " Отправка SMS : ");
   if (!monitor::PhoneSet(phone2)) {
     monitor::ClearSmsMarks(st.form);
     s.SmsAlarmText.clear();
@@ -60,12 +60,10 @@ void ServePhone2(monitor::Station& st, LinkState& link, const std::string& phone
   monitor::SharedState& s = st.state;
   if (s.SmsSendProgress == kPhone2CommandStep) SendAlarmCommand(st, link, phone2);
   if (s.SmsSendProgress != kPhone2TextStep) return;
-  const bool sent = SendAlarmText(st, link);
-  st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + "Отправка SMS:" + phone2;
+  SendAlarmText(st, link, phone2, "Отправка SMS:");
   monitor::ClearSmsMarks(st.form);
   s.SmsAlarmText.clear();
   link.sms.AlarmTextSentSize = 0;
-  monitor::AppendToArchive(st, AlarmArchiveLine(st, sent, phone2));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "links/control_sms.h"
 
 #include "common/clock.h"
+#include "links/sms_outcome.h"
 #include "monitor/modem_gate.h"
 #include "monitor/phone_number.h"
 
@@ -24,9 +25,10 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
     const monitor::SmsText sent =
         monitor::SendSmsText(st, monitor::SmsOwner::Control, s.ControlSmsText + " ", true);
     if (sent == monitor::SmsText::Waiting) return;
-    if (sent == monitor::SmsText::NotSent) {
-      st.form.StatusBar1[monitor::kEventPanel].Text = common::FormatDateTime(st.ports.clock.Now()) +
-                                                      " Не отправлено SMS: " + sms.ControlSmsPhone;
+    if (sent == monitor::SmsText::Written) {
+      AwaitSmsAnswer(link, monitor::SmsOwner::Control, sms.ControlSmsPhone);
+    } else {
+      RecordSms(st, monitor::SmsOwner::Control, sms.ControlSmsPhone, false);
     }
     s.ControlSmsText.clear();
     sms.GsmChannelCursor = 0;

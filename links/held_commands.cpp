@@ -28,20 +28,28 @@ auto NewestHeldSms(HeldCommands& held) {
 }  // namespace
 
 bool SendOperatorCommand(monitor::Station& st, LinkState& link, HeldCommand command) {
-  if (!monitor::ModemTakesCommands(st)) {
-    link.held.queue.push_back(std::move(command));
-    return false;
+  // Behind commands already held it waits its turn.
+  if (monitor::ModemTakesCommands(st) && link.held.queue.empty()) {
+    // The operator's SMS is told as not sent when the line does not take it.
+    if (command.sms) {
+      Send(st, link, command);
+      return true;
+    }
+    if (Send(st, link, command)) return true;
   }
-  Send(st, link, command);
-  return true;
+  link.held.queue.push_back(std::move(command));
+  return false;
 }
 
 void SendHeldCommand(monitor::Station& st, LinkState& link) {
   auto& queue = link.held.queue;
   if (queue.empty() || !monitor::ModemTakesCommands(st) || st.state.gate.answers_due > 0) return;
-  HeldCommand command = std::move(queue.front());
+  HeldCommand& command = queue.front();
+  const bool sms = command.sms.has_value();
+  // A command line the line did not take waits for it; the operator's SMS is
+  // told as not sent instead.
+  if (!Send(st, link, command) && !sms) return;
   queue.erase(queue.begin());
-  Send(st, link, command);
   link.ModemTickActed = true;
 }
 

@@ -1,7 +1,8 @@
 // The operator's modem commands, from the "Модем" and "Сервис" menus and the
 // operator's SMS. While the modem waits for an SMS text, one of them would be
 // typed into that SMS: it is held, in order, and goes out once that text has
-// gone and the modem has answered it; a command never goes twice and is never lost.
+// gone and the modem has answered it. A command line the line does not take
+// (it is down) is held the same way; a command never goes twice and is never lost.
 #pragma once
 
 #include <optional>
@@ -25,8 +26,8 @@ struct HeldCommands {
   std::vector<HeldCommand> queue;  // oldest first
 };
 
-// Sends the command now if the modem takes commands, else holds it. True when it
-// went out now.
+// Sends the command now if the modem takes commands and the line takes it, else
+// holds it. True when it went out now.
 bool SendOperatorCommand(monitor::Station& st, LinkState& link, HeldCommand command);
 
 // Receive tick: the oldest held command goes out once the modem waits for no

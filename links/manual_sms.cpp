@@ -4,6 +4,7 @@
 
 #include "common/line_file.h"
 #include "links/held_commands.h"
+#include "links/sms_outcome.h"
 #include "monitor/modem_gate.h"
 #include "monitor/modem_output.h"
 #include "monitor/phone_number.h"
@@ -11,19 +12,14 @@
 namespace links {
 namespace {
 
-void ShowOutcome(monitor::Station& st, const ManualSms& sms, bool sent) {
-  st.form.StatusBar1[monitor::kEventPanel].Text =
-      (sent ? " Отправка SMS " : " Не отправлено SMS ") + sms.number;
-}
-
 // The text step: the text goes after its own prompt, or waits for it.
 void SendText(monitor::Station& st, LinkState& link, ManualSms sms) {
   switch (monitor::SendSmsText(st, monitor::SmsOwner::Manual, *sms.text, true)) {
-    case monitor::SmsText::Sent:
-      ShowOutcome(st, sms, true);
+    case monitor::SmsText::Written:
+      AwaitSmsAnswer(link, monitor::SmsOwner::Manual, sms.number);
       break;
     case monitor::SmsText::NotSent:
-      ShowOutcome(st, sms, false);
+      RecordSms(st, monitor::SmsOwner::Manual, sms.number, false);
       break;
     case monitor::SmsText::Waiting:
       link.sms.ManualInFlight = std::move(sms);
@@ -75,7 +71,7 @@ bool StartManualSms(monitor::Station& st, LinkState& link, ManualSms sms) {
   if (taken) {
     link.sms.ManualInFlight = std::move(sms);
   } else {
-    ShowOutcome(st, sms, false);
+    RecordSms(st, monitor::SmsOwner::Manual, sms.number, false);
   }
   return taken;
 }

@@ -5,6 +5,7 @@
 #include "common/clock.h"
 #include "links/modem_rx.h"
 #include "links/read_answer.h"
+#include "links/sms_outcome.h"
 #include "monitor/modem_gate.h"
 #include "monitor/modem_output.h"
 
@@ -61,7 +62,7 @@ void DispatchModemJob(monitor::Station& st, LinkState& link) {
   // A late answer must never be taken for this job's: it waits until the modem
   // owes nothing, and after an answer was given up, until a probe came back.
   if (monitor::ModemNeedsProbe(st)) {
-    monitor::SendProbe(st);
+    if (monitor::SendProbe(st)) SmsTextsBeforeProbe(link);
     return;
   }
   if (!monitor::ModemInStep(st)) return;
@@ -90,11 +91,17 @@ void DeleteAnswered(monitor::Station& st, LinkState& link, bool ok) {
   }
   link.modem.ModemRequest = ModemJob::Idle;
   link.modem.DeleteTries = 0;
+  link.modem.AppliedUndeleted.erase(st.state.SmsIndex);
 }
 
 void JobLostItsAnswer(monitor::Station& st, LinkState& link) {
   if (link.modem.ModemRequest == ModemJob::Reading) EndReadUnjudged(st, link);
-  if (link.modem.ModemRequest == ModemJob::Deleting) RetryDelete(st, link.modem);
+  if (link.modem.ModemRequest != ModemJob::Deleting) return;
+  // The delete may have been done, and a new message have come into the slot
+  // since: the slot is read again before anything is deleted from it.
+  link.modem.ModemRequest = ModemJob::Idle;
+  link.modem.DeleteTries = 0;
+  QueueNotifiedSlot(st, link.modem, st.state.SmsIndex);
 }
 
 }  // namespace links

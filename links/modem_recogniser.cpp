@@ -9,6 +9,7 @@
 #include "links/modem_job.h"
 #include "links/modem_rx.h"
 #include "links/read_answer.h"
+#include "links/sms_outcome.h"
 #include "monitor/modem_gate.h"
 #include "monitor/modem_output.h"
 
@@ -26,12 +27,13 @@ void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
   if (countdown) st.state.StatusClearCountdown = monitor::kStatusClearTicks;
 }
 
-// The modem's start-up message: at bytes 1..8 of a read, or a line of its own
-// wherever it stands, since it may come right behind other lines.
+// The modem's start-up message: at bytes 1..8 of a read, or anywhere in it, since
+// it may come right behind other bytes (the echo of what the modem took while it
+// started).
 bool StartUpMessage(const std::uint8_t* read, std::int32_t n) {
   if (n >= 11 && BytesAre(read + 1, "SYSSTART") && read[9] == CR && read[10] == LF) return true;
   const std::string_view bytes(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));
-  return bytes.find("\n^SYSSTART\r\n") != std::string_view::npos;
+  return bytes.find("SYSSTART\r\n") != std::string_view::npos;
 }
 
 // After the start-up message a sweep of the SIM follows. The restarted modem has
@@ -41,6 +43,7 @@ void TestStartUp(monitor::Station& st, LinkState& link, std::int32_t n) {
   if (!StartUpMessage(link.ModemRxBuffer.data(), n)) return;
   SetPanel4(st, "START", true);
   monitor::NoteModemRestart(st);
+  SmsAnswersLost(st, link);
   JobLostItsAnswer(st, link);
   ModemJob& job = link.modem.ModemRequest;
   if (job == ModemJob::ReadQueued) job = ModemJob::Idle;
@@ -144,8 +147,11 @@ void NoteModemLines(monitor::Station& st, LinkState& link, const std::uint8_t* r
       monitor::NotePrompt(st);
     } else if (line.starts_with(monitor::kProbeAnswer)) {
       monitor::NoteProbeAnswer(st);
+    } else if (line.starts_with("+CMGS:")) {
+      SmsAnswered(st, link, true);
     } else if (IsFinalResult(line)) {
-      monitor::NoteFinalResult(st);
+      if (line != "OK" && OnlySmsAnswersOwed(st, link)) SmsAnswered(st, link, false);
+      if (monitor::NoteFinalResult(st)) SmsAnswersBeforeProbeLost(st, link);
       DeleteAnswered(st, link, line == "OK");
     }
   }

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,10 @@ struct ModemState {
   // The operator's read or delete, waiting for a delete in hand to be done.
   MenuJob menu;
   std::int32_t DeleteTries = 0;  // times the delete in hand went out without being done
+  // Messages already applied whose delete the modem has not confirmed, by slot:
+  // the sender, time stamp and text of each. Read again, one is deleted, not
+  // applied and charged a second time.
+  std::map<std::string, std::string> AppliedUndeleted;
   // What the modem has sent since the read command went out, then a 0 byte.
   std::array<std::uint8_t, kReadAnswerMax + 1> ReadAnswer{};
   std::int32_t ReadAnswerCount = 0;

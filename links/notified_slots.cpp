@@ -24,10 +24,21 @@ void Remove(NotifiedSlots& waiting, NotifiedSlot* slot) {
 
 }  // namespace
 
+bool IsNotifiedSlot(const ModemState& modem, const std::string& slot) {
+  const auto end = modem.notified.queue.begin() + static_cast<std::ptrdiff_t>(modem.notified.count);
+  return std::any_of(modem.notified.queue.begin(), end,
+                     [&](const NotifiedSlot& queued) { return queued.slot == slot; });
+}
+
 void QueueNotifiedSlot(monitor::Station& st, ModemState& modem, const std::string& slot) {
   NotifiedSlots& waiting = modem.notified;
-  if (Find(waiting, slot) == nullptr && waiting.count < waiting.queue.size()) {
-    waiting.queue[waiting.count++] = {slot, 0};
+  NotifiedSlot* queued = Find(waiting, slot);
+  if (queued == nullptr && waiting.count < waiting.queue.size()) {
+    queued = &waiting.queue[waiting.count++];
+    *queued = {slot, 0, false};
+  }
+  if (queued != nullptr && modem.ModemRequest == ModemJob::Reading && st.state.SmsIndex == slot) {
+    queued->during_read = true;
   }
   StartNotifiedRead(st, modem);
 }
@@ -39,8 +50,14 @@ void StartNotifiedRead(monitor::Station& st, ModemState& modem) {
   st.form.Timer1.Enabled = true;
 }
 
-void NotifiedSlotRead(monitor::Station& st, ModemState& modem) {
-  if (NotifiedSlot* read = Find(modem.notified, st.state.SmsIndex)) Remove(modem.notified, read);
+void NotifiedSlotRead(monitor::Station& st, ModemState& modem, bool empty) {
+  NotifiedSlot* read = Find(modem.notified, st.state.SmsIndex);
+  if (read == nullptr) return;
+  if (empty && read->during_read) {
+    *read = {read->slot, 0, false};  // its message came after: it is read again
+    return;
+  }
+  Remove(modem.notified, read);
 }
 
 void NotifiedSlotFailed(monitor::Station& st, ModemState& modem) {

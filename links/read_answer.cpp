@@ -61,6 +61,24 @@ bool Unsolicited(std::string_view line) {
   return line.find("+CMTI:") != std::string_view::npos || line == "RING" || line == "NO CARRIER";
 }
 
+// Whether a message stands between the answer's header line and its final result:
+// some text, and no echo of a command; with `alone`, no line of another command's
+// either (its prompt, its answer line).
+bool MessageAfterHeader(std::string_view from_header, bool alone) {
+  const std::size_t final = FirstFinalResult(from_header).begin;
+  bool text = false;
+  for (std::size_t at = from_header.find('\n'); at != std::string_view::npos && at < final;) {
+    const std::size_t end = std::min(from_header.find('\n', at + 1), final);
+    std::string_view line = from_header.substr(at + 1, end - at - 1);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.starts_with("AT")) return false;
+    if (alone && (line.starts_with('>') || line.starts_with('+'))) return false;
+    text = text || !line.empty();
+    at = end == final ? std::string_view::npos : end;
+  }
+  return text;
+}
+
 // The message, from the CR LF before "+CMGR:" to its final result, goes to the
 // read-back step. The empty-slot answer behind an echo ends the job as it does
 // at the start of a read.
@@ -72,10 +90,20 @@ void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_
     EndReadOfEmptySlot(st, link);
     return;
   }
+  // The answer to a read is its header, the message's text and OK. An error
+  // behind the header, or an OK with no text before it, is another command's,
+  // behind an answer cut short; and while a command written after the read still
+  // owes its answer, so is an OK behind any line of another command's.
+  const std::string_view from_header = Collected(modem).substr(header);
+  const bool ok = Collected(modem).substr(0, end).ends_with("\r\nOK\r\n");
+  if (!ok || !MessageAfterHeader(from_header, st.state.gate.answers_due > 0)) {
+    EndReadUnjudged(st, link);
+    return;
+  }
   modem.ReadAnswerCount = static_cast<std::int32_t>(end);
   modem.ReadAnswer[end] = 0;
   Drop(modem, header >= 2 ? header - 2 : 0);
-  NotifiedSlotRead(st, modem);
+  NotifiedSlotRead(st, modem, false);
   ReadBackSms(st, link, modem.ReadAnswer.data(), modem.ReadAnswerCount);
   StartReadAnswer(link);
 }
@@ -83,10 +111,13 @@ void Judge(monitor::Station& st, LinkState& link, std::size_t header, std::size_
 // A final result with no message before it. "+CMS ERROR: 321" (no message at
 // that index) says the slot is empty; so does a bare OK, but only when it is
 // surely this read's: should any later command still owe its answer, the read
-// may have been lost and the OK be that command's.
+// may have been lost and the OK be that command's. A slot a notice named holds a
+// message: a bare OK for it is read again rather than taken at its word.
 void JudgeBareResult(monitor::Station& st, LinkState& link, std::string_view final) {
-  const bool empty = final == "\r\nOK\r\n" ? st.state.gate.answers_due == 0
-                                           : final.starts_with("\r\n+CMS ERROR: 321\r\n");
+  const bool bare_ok = final == "\r\nOK\r\n";
+  const bool empty =
+      bare_ok ? st.state.gate.answers_due == 0 && !IsNotifiedSlot(link.modem, st.state.SmsIndex)
+              : final.starts_with("\r\n+CMS ERROR: 321\r\n");
   if (empty) {
     EndReadOfEmptySlot(st, link);
   } else {
@@ -148,7 +179,8 @@ void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
 void EndReadOfEmptySlot(monitor::Station& st, LinkState& link) {
   link.modem.ModemRequest = ModemJob::Idle;
   StartReadAnswer(link);
-  NotifiedSlotRead(st, link.modem);
+  NotifiedSlotRead(st, link.modem, true);
+  link.modem.AppliedUndeleted.erase(st.state.SmsIndex);
 }
 
 }  // namespace links

@@ -1,6 +1,7 @@
 #include "links/sms_inbox.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "common/cp1251.h"
@@ -71,6 +72,31 @@ void TakeReport(monitor::Station& st, LinkState& link, const SmsReport& report) 
   link.modem.SmsReportValid = false;  // a further field in this read carries no report
 }
 
+void QueueDelete(monitor::Station& st, LinkState& link) {
+  link.modem.ModemRequest = ModemJob::DeleteQueued;
+  link.modem.DeleteTries = 0;
+  st.form.Timer1.Enabled = true;
+  ClearModemRxBuffer(link);
+}
+
+// What tells one message from another in the answer to its read: everything
+// after the header's status (which turns from "REC UNREAD" to "REC READ" once
+// read), and every line of text after it, blank lines left out.
+std::string MessageIdentity(const std::uint8_t* read, std::int32_t n) {
+  const std::string_view answer(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));
+  std::string identity;
+  for (std::size_t from = 0; from < answer.size();) {
+    const std::size_t lf = answer.find('\n', from);
+    const std::size_t end = lf == std::string_view::npos ? answer.size() : lf;
+    std::string_view line = answer.substr(from, end - from);
+    from = end + 1;
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    if (line.starts_with("+CMGR:")) line.remove_prefix(std::min(line.find(','), line.size()));
+    if (!line.empty()) identity.append(line).push_back('\n');
+  }
+  return identity;
+}
+
 }  // namespace
 
 SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
@@ -96,6 +122,14 @@ SmsReport ParseSmsReport(const std::uint8_t* read, std::int32_t n) {
 }
 
 void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read, std::int32_t n) {
+  ModemState& modem = link.modem;
+  const std::string message = MessageIdentity(read, n);
+  if (const auto applied = modem.AppliedUndeleted.find(st.state.SmsIndex);
+      applied != modem.AppliedUndeleted.end() && applied->second == message) {
+    QueueDelete(st, link);  // its delete went unconfirmed: this time only the delete
+    return;
+  }
+  modem.AppliedUndeleted[st.state.SmsIndex] = message;
   const SmsReport report = ParseSmsReport(read, n);
   link.modem.SmsReportValid = report.valid;
   if (n > 17) {
@@ -110,10 +144,7 @@ void ReadBackSms(monitor::Station& st, LinkState& link, const std::uint8_t* read
   // The whole answer has been judged: the message is deleted whatever the verdict.
   // Left in its slot, an applied report would be applied and charged again at its
   // next read, and any other would hold back the sweep and the control SMS.
-  link.modem.ModemRequest = ModemJob::DeleteQueued;
-  link.modem.DeleteTries = 0;
-  st.form.Timer1.Enabled = true;
-  ClearModemRxBuffer(link);
+  QueueDelete(st, link);
 }
 
 }  // namespace links

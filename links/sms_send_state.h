@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "monitor/modem_gate.h"
 
 namespace links {
 
@@ -13,6 +16,14 @@ namespace links {
 struct ManualSms {
   std::string number;
   std::optional<std::string> text;
+};
+
+// An SMS whose text went out, waiting for the modem's answer to it.
+struct AwaitedSms {
+  monitor::SmsOwner owner;
+  std::string phone;
+  std::int32_t ticks = 0;     // Timer6 ticks it has waited
+  bool before_probe = false;  // its text went before the probe on its way
 };
 
 struct SmsSendState {
@@ -27,6 +38,8 @@ struct SmsSendState {
   std::string ControlSmsPhone;
   // The operator's SMS whose command went out and whose text waits for its prompt.
   std::optional<ManualSms> ManualInFlight;
+  // SMS whose text went out, oldest first, until the modem answers them.
+  std::vector<AwaitedSms> Awaited;
 };
 
 }  // namespace links

@@ -64,6 +64,7 @@ void Timer2Timer(monitor::Station& st, LinkState& link) {
   if (link.Rs485RxCount > 0) DecodeRs485Answer(st, link);
   // A line opened anew since the last write may carry another modem, or the same
   // one with what it owed lost.
+  // An SMS sent before waits on for its answer: the same modem may be back.
   link.ModemTickActed = monitor::NoteLineSession(st);
   if (link.ModemTickActed) JobLostItsAnswer(st, link);
   TakeModemRead(st, link);

@@ -2,6 +2,7 @@
 
 #include "links/alarm_schedule.h"
 #include "links/modem_job.h"
+#include "links/sms_outcome.h"
 #include "monitor/modem_gate.h"
 
 namespace links {
@@ -11,6 +12,7 @@ void Timer6Timer(monitor::Station& st, LinkState& link) {
   ModemState& modem = link.modem;
   st.form.Timer6.Enabled = false;
   if (monitor::GiveUpOwedAnswers(st)) JobLostItsAnswer(st, link);
+  AgeAwaitedSms(st, link);
   if (modem.ModemRequest == ModemJob::Idle && s.SmsScanSlot == 0) {
     ++modem.SmsScanIdleTicks;
   } else {

@@ -18,8 +18,20 @@ ModemGate& Gate(Station& st) {
 void ForgetOwedAnswers(ModemGate& g) {
   g.answers_due = 0;
   g.wait_ticks = 0;
-  g.probing = false;
+}
+
+// Out of step: until the probes come back, no answer is known to be whose.
+void LoseStep(ModemGate& g) {
+  ForgetOwedAnswers(g);
+  g.in_step = false;
+  g.probe_due = true;
+}
+
+void ForgetProbes(ModemGate& g) {
+  g.probes_out = 0;
+  g.probe_give_ups = 0;
   g.probe_answered = false;
+  g.behind_probe = 0;
 }
 
 void WriteEsc(Station& st) {
@@ -39,13 +51,20 @@ bool ModemInStep(const Station& st) {
 
 bool ModemNeedsProbe(const Station& st) {
   const ModemGate& g = st.state.gate;
-  return g.owner == SmsOwner::None && !g.in_step && !g.probing;
+  return g.owner == SmsOwner::None && !g.in_step && g.probe_due;
 }
 
-void SendProbe(Station& st) {
-  if (!SendModemCommand(st, kProbeCommand)) return;
-  Gate(st).probing = true;
-  Gate(st).probe_answered = false;
+bool SendProbe(Station& st) {
+  // A modem still waiting for an SMS text (the ESC that ended it lost with the
+  // line) would take the probe for text: ESC first, which a modem that takes
+  // commands ignores.
+  WriteEsc(st);
+  if (!SendModemCommand(st, kProbeCommand)) return false;
+  ModemGate& g = Gate(st);
+  ++g.probes_out;
+  g.probe_due = false;
+  g.behind_probe = 0;
+  return true;
 }
 
 bool SendSmsCommand(Station& st, std::string_view phone, SmsOwner owner) {
@@ -70,7 +89,7 @@ SmsText SendSmsText(Station& st, SmsOwner owner, std::string_view text, bool may
   if (same_line && g.prompt == PromptAnswer::Given) {
     const bool taken = SendModemText(st, text);
     g.owner = SmsOwner::None;
-    return taken ? SmsText::Sent : SmsText::NotSent;
+    return taken ? SmsText::Written : SmsText::NotSent;
   }
   if (same_line && g.prompt == PromptAnswer::Awaited && may_wait) return SmsText::Waiting;
   CloseSmsPrompt(st);
@@ -82,28 +101,34 @@ void CloseSmsPrompt(Station& st) {
   ModemGate& g = Gate(st);
   g.owner = SmsOwner::None;
   // The modem may or may not answer a dropped message: only a probe tells.
-  ForgetOwedAnswers(g);
-  g.in_step = false;
+  LoseStep(g);
 }
 
 void NoteCommandWritten(Station& st) {
   ModemGate& g = Gate(st);
   if (g.answers_due++ == 0) g.wait_ticks = 0;
+  if (g.probes_out > 0) ++g.behind_probe;
   g.session = st.ports.modem.Session();
 }
 
-void NoteFinalResult(Station& st) {
+bool NoteFinalResult(Station& st) {
   ModemGate& g = Gate(st);
   // Owing only the SMS command, a final result is its answer instead of a prompt.
   if (g.owner != SmsOwner::None && g.prompt == PromptAnswer::Awaited && g.answers_due == 1)
     g.prompt = PromptAnswer::Refused;
   if (g.answers_due > 0) --g.answers_due;
   g.wait_ticks = 0;
-  // Answers come in order: with the probe's own answer, all before it have come.
-  if (g.probing && g.probe_answered) {
-    ForgetOwedAnswers(g);
-    g.in_step = true;
-  }
+  if (!g.probe_answered) return false;
+  g.probe_answered = false;
+  // Answers come in order: with the last probe's answer, every answer before it
+  // has come; the commands written since still owe theirs.
+  if (--g.probes_out > 0) return false;
+  const std::int32_t still_owed = g.behind_probe;
+  ForgetProbes(g);
+  ForgetOwedAnswers(g);
+  g.answers_due = still_owed;
+  g.in_step = true;
+  return true;
 }
 
 void NotePrompt(Station& st) {
@@ -113,15 +138,17 @@ void NotePrompt(Station& st) {
 }
 
 void NoteProbeAnswer(Station& st) {
-  if (Gate(st).probing) Gate(st).probe_answered = true;
+  if (Gate(st).probes_out > 0) Gate(st).probe_answered = true;
 }
 
 void NoteModemRestart(Station& st) {
   ModemGate& g = Gate(st);
   if (g.owner != SmsOwner::None) WriteEsc(st);
   g.owner = SmsOwner::None;
-  ForgetOwedAnswers(g);
-  g.in_step = true;
+  ForgetProbes(g);
+  // A command written while the message was on its way may have reached the
+  // restarted modem, which then owes its answer: only a probe tells.
+  LoseStep(g);
 }
 
 bool NoteLineSession(Station& st) {
@@ -129,8 +156,10 @@ bool NoteLineSession(Station& st) {
   const std::uint32_t session = st.ports.modem.Session();
   if (g.session == 0 || g.session == session) return false;
   g.session = session;
-  ForgetOwedAnswers(g);
-  g.in_step = false;
+  LoseStep(g);
+  // The ESC that would have ended an SMS waiting for its text may have been lost
+  // with the line: the modem would take the next command for that text.
+  WriteEsc(st);
   return true;
 }
 
@@ -138,13 +167,15 @@ bool GiveUpOwedAnswers(Station& st) {
   ModemGate& g = Gate(st);
   // A modem that gave its prompt waits for the text, and owes nothing till then.
   const bool waits_for_text = g.owner != SmsOwner::None && g.prompt == PromptAnswer::Given;
-  if ((g.answers_due == 0 && !g.probing) || waits_for_text) {
+  if ((g.answers_due == 0 && g.probes_out == 0) || waits_for_text) {
     g.wait_ticks = 0;
     return false;
   }
   if (++g.wait_ticks < kAnswerWaitTicks) return false;
-  ForgetOwedAnswers(g);
-  g.in_step = false;
+  // Probes still on their way are waited for, and another one goes; after long
+  // enough they count as lost.
+  if (g.probes_out > 0 && ++g.probe_give_ups >= kProbeGiveUps) ForgetProbes(g);
+  LoseStep(g);
   if (g.owner != SmsOwner::None && g.prompt == PromptAnswer::Awaited)
     g.prompt = PromptAnswer::Refused;
   return true;

@@ -36,6 +36,9 @@ inline constexpr std::string_view kProbeCommand = "AT+CSQ";
 inline constexpr std::string_view kProbeAnswer = "+CSQ:";
 // Timer6 ticks (5 to 10 s) an owed answer is waited for before it is given up.
 inline constexpr std::int32_t kAnswerWaitTicks = 2;
+// Times the probes' answers may be given up before the probes count as lost: a
+// late answer to an earlier probe must not be taken for the last one's.
+inline constexpr std::int32_t kProbeGiveUps = 3;
 
 struct ModemGate {
   SmsOwner owner = SmsOwner::None;
@@ -45,14 +48,17 @@ struct ModemGate {
   std::int32_t answers_due = 0;      // final results owed for the command lines written
   std::int32_t wait_ticks = 0;       // Timer6 ticks they have been owed with none coming
   bool in_step = true;               // false once an owed answer was given up
-  bool probing = false;              // the probe went out, its answer has not come
-  bool probe_answered = false;       // the probe's own answer line has come
+  bool probe_due = false;            // out of step: a probe should go
+  std::int32_t probes_out = 0;       // probes sent whose answers have not come
+  std::int32_t probe_give_ups = 0;   // times their answers were given up
+  bool probe_answered = false;       // a probe's own answer line has come
+  std::int32_t behind_probe = 0;     // command lines written since the last probe
   std::uint32_t session = 0;         // the line's session at the last write; 0 before any
 };
 
 // What became of an SMS text at its step.
 enum class SmsText {
-  Sent,     // it went out after its own prompt
+  Written,  // it went out after its own prompt; the modem's answer tells if it was sent
   Waiting,  // its prompt has not come yet; asked again later
   NotSent,  // ESC went instead, or nothing when another SMS has the prompt
 };
@@ -63,8 +69,8 @@ bool ModemTakesCommands(const Station& st);
 bool ModemInStep(const Station& st);
 // The line is out of step and no probe is on its way: one should go.
 bool ModemNeedsProbe(const Station& st);
-// Sends the probe.
-void SendProbe(Station& st);
+// Sends the probe; false when the line did not take it.
+bool SendProbe(Station& st);
 
 // Sends "AT+CMGS=+7" + phone for this SMS, which then has the prompt. False when
 // the line did not take it.
@@ -78,12 +84,15 @@ void CloseSmsPrompt(Station& st);
 
 // What the modem said, as the receive tick recognises it.
 void NoteCommandWritten(Station& st);
-// A final result: OK, ERROR, +CMS ERROR or +CME ERROR.
-void NoteFinalResult(Station& st);
+// A final result: OK, ERROR, +CMS ERROR or +CME ERROR. True when it ended the
+// probe's answer: every command written before the probe has had its answer, or
+// never will.
+bool NoteFinalResult(Station& st);
 void NotePrompt(Station& st);
 void NoteProbeAnswer(Station& st);
-// The modem restarted: it owes nothing and is in step; an SMS waiting for its
-// text is void and its prompt closed.
+// The modem restarted: what it owed before is lost, and an SMS waiting for its
+// text is void and its prompt closed. What was written while its start-up
+// message was on its way may still be answered: a probe must come back first.
 void NoteModemRestart(Station& st);
 // True once, when the line has been opened anew since the last write: whatever
 // the modem owed is lost with it, and it is no longer known to be in step.

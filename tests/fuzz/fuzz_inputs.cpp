@@ -93,7 +93,8 @@ void FeedModemAnswer(const std::uint8_t* data, std::size_t size) {
   gate.owner = kOwners[data[0] / kJobs.size() % kOwners.size()];
   gate.answers_due = data[0] / (kJobs.size() * kOwners.size()) % 3;
   gate.in_step = data[0] % 2 == 0;
-  gate.probing = !gate.in_step && data[0] % 3 == 0;
+  gate.probe_due = !gate.in_step;
+  gate.probes_out = !gate.in_step && data[0] % 3 == 0 ? 1 : 0;
   for (std::size_t from = 1;;) {
     std::size_t to = from;
     while (to < size && data[to] != 0xFF) ++to;

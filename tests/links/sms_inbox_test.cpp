@@ -249,7 +249,7 @@ TEST_F(SmsInboxTest, SmsReadEndsOnAFinalResultWithoutAMessage) {
 
 TEST_F(SmsInboxTest, SmsSenderFieldNearTheStartOfTheReadFails) {
   // quote at byte 8: no eleven digits before it
-  Arrive("\r\n+CMGR:\",,.1111111111111111\r\n\r\nOK\r\n");
+  Arrive("\r\n+CMGR:\",,\r\n.1111111111111111\r\n\r\nOK\r\n");
   EXPECT_EQ(link.modem.SmsSender, "\r\n+CMGR:");
   EXPECT_TRUE(st.form.ComboBox2.Items.empty());
   EXPECT_EQ(link.modem.ModemRequest, links::ModemJob::DeleteQueued);

@@ -377,6 +377,7 @@ TEST_F(SmsTest, AnArchiveThatCannotBeWrittenHoldsTheLineAndTheTickGoesOn) {
   st.state.SirenOn = true;
   for (int tick = 50; tick <= 55; ++tick) Tick();
   EXPECT_EQ(fakes.modem.LastWrite(), Text(" A"));
+  Answer(Text(" A"));  // the modem sent it: now it is recorded
   EXPECT_EQ(st.state.SmsSendProgress, 99);
   EXPECT_EQ(st.state.SmsAlarmText, "");
   ASSERT_EQ(st.faults.held_archive_lines.size(), 1u);
@@ -487,6 +488,8 @@ TEST_F(SmsTest, ManualSmsSendsCommandAndTextAndKeepsThemInTsms) {
   EXPECT_EQ(std::string(fakes.modem.writes[0].begin(), fakes.modem.writes[0].end()),
             Command(kPhone1));
   EXPECT_EQ(fakes.modem.LastWrite(), common::Utf8ToCp1251("Привет всем") + "\x1A\x1B");
+  EXPECT_NE(st.form.StatusBar1[5].Text, " Отправка SMS 9123456789");
+  Arrive("\r\n+CMGS: 3\r\n\r\nOK\r\n");  // shown as sent once the modem says so
   EXPECT_EQ(st.form.StatusBar1[5].Text, " Отправка SMS 9123456789");
   EXPECT_EQ(fakes.folder.Read("tsms.txt"), common::Utf8ToCp1251("9123456789\r\nПривет всем\r\n"));
   const auto boxes = fakes.dialogs.OfKind("input");

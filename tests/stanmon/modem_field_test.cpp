@@ -284,4 +284,123 @@ TEST_F(ModemField, AnSmsTheModemDidNotTakeIsNotRecordedAsSent) {
   }
 }
 
+// A read answered with its header alone, then another command's final result:
+// that result is not the read's, so nothing is deleted and the slot is read again.
+TEST_F(ModemField, AReadCutShortIsNotEndedByAnotherCommandsAnswer) {
+  const struct {
+    const char* name;
+    const char* control;  // the operator's command while the read waits
+    const char* typed;    // into its input box, if it has one
+  } cases[] = {{"an OK", "AT1", nullptr}, {"an ERROR", "N19", "AT+BOGUS"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    FieldDesk desk;
+    desk.modem.slots["12"] = Report(kObject7, "1000000000000000");
+    desk.modem.half_answers["12"] = 1;
+    desk.modem.Say("\r\n+CMTI: \"SM\",12\r\n", desk.time.Now());
+    ASSERT_TRUE(desk.AdvanceUntil([&] { return desk.modem.Count("AT+CMGR=12") > 0; }, 5000));
+    desk.time.Advance(300);  // the header has come
+    if (c.typed != nullptr) desk.fakes.dialogs.text_answers.push_back(std::string(c.typed));
+    desk.console.Click(c.control);
+    desk.time.Advance(60000);
+    EXPECT_EQ(desk.modem.Count("AT+CMGR=12"), 2);
+    EXPECT_EQ(desk.modem.Count("AT+CMGD=12"), 1);
+    EXPECT_TRUE(desk.modem.deleted_unread.empty());
+    EXPECT_EQ(desk.console.form().StringGrid3.Cells(3, 7), "98");
+  }
+}
+
+// The answer to a delete is lost, and a new message comes into the freed slot:
+// the slot is read again before anything is deleted, and each message is applied,
+// charged and deleted once.
+TEST_F(ModemField, ADeleteWhoseAnswerIsLostDeletesNoNewMessage) {
+  modem.slots["12"] = Report(kObject7, "1000000000000000");
+  bool landed = false;
+  modem.on_command = [&](const std::string& line, std::int64_t now) {
+    if (line != "AT+CMGD=12" || landed) return;
+    modem.hold_answers_until_ms = now + 15000;  // the OK comes after the console gave up
+    landed = true;
+  };
+  modem.Say("\r\n+CMTI: \"SM\",12\r\n", time.Now());
+  ASSERT_TRUE(AdvanceUntil([&] { return landed; }, 10000));
+  time.Advance(14000);
+  modem.Deliver("12", Report(kObject9, "0100000000000000"), time.Now());
+  time.Advance(60000);
+  EXPECT_TRUE(modem.deleted_unread.empty());
+  EXPECT_TRUE(modem.slots.empty());
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 7), "98");
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 9), "98");
+}
+
+// A message already applied, whose delete the modem refused as often as the
+// console tries, stays on the SIM; read again, it is deleted, and not applied and
+// charged a second time.
+TEST_F(ModemField, AMessageReadAgainAfterRefusedDeletesIsChargedOnce) {
+  modem.slots["12"] = Report(kObject7, "1000000000000000");
+  modem.refused_deletes = 3;
+  modem.Say("\r\n+CMTI: \"SM\",12\r\n", time.Now());
+  time.Advance(30000);
+  EXPECT_TRUE(Panel5().ends_with(" Не удалено SMS 12")) << Panel5();
+  ASSERT_EQ(modem.slots.count("12"), 1u);
+  fakes.dialogs.text_answers.push_back(std::string("12"));
+  console.Click("SMS2");
+  time.Advance(30000);
+  EXPECT_TRUE(modem.slots.empty());
+  EXPECT_EQ(modem.Count("AT+CMGR=12"), 2);
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 7), "98");
+  EXPECT_EQ(ArchiveHolds("07_01 Вкл"), 1);
+}
+
+// The modem restarts after the prompt and takes nothing while it starts: the
+// text typed meanwhile is lost, and the SMS is recorded as not sent once the
+// start-up message tells, not as sent when its text went.
+TEST_F(ModemField, AnSmsTypedIntoAStartingModemIsRecordedAsNotSent) {
+  console.form().Edit2.Text = "9123456780";
+  modem.start_up_ms = 1500;
+  SignalComesOn();
+  ASSERT_TRUE(AdvanceUntil([&] { return modem.Count("AT+CMGS=") > 0; }, 130000));
+  // Step 55 comes 5 Timer5 ticks after the command: restart just before it.
+  ASSERT_TRUE(AdvanceUntil([&] { return console.state().SmsSendProgress == 54; }, 20000));
+  time.Advance(2400);
+  modem.Restart(time.Now());
+  time.Advance(20000);
+  EXPECT_TRUE(modem.sent.empty());
+  EXPECT_EQ(ArchiveHolds("Не отправлен SMS запрос на телефон поддержки : 9123456780"), 1);
+  EXPECT_EQ(ArchiveHolds(" Отправлен SMS"), 0);
+}
+
+// A report that comes into a slot while a read of that slot is on its way: the
+// read may find the slot empty, and the notice that came meanwhile is read again.
+TEST_F(ModemField, ANoticeThatComesDuringAnEmptyReadOfItsSlotIsReadAgain) {
+  modem.answer_delay_ms = 800;
+  fakes.dialogs.text_answers.push_back(std::string("19"));
+  console.Click("SMS2");
+  ASSERT_TRUE(AdvanceUntil([&] { return modem.Count("AT+CMGR=19") > 0; }, 5000));
+  modem.Deliver("19", Report(kObject7, "1000000000000000"), time.Now());
+  time.Advance(30000);
+  EXPECT_EQ(modem.Count("AT+CMGR=19"), 2);
+  EXPECT_TRUE(modem.slots.empty());
+  EXPECT_EQ(console.form().StringGrid3.Cells(3, 7), "98");
+}
+
+// The line is lost while the modem waits for an SMS text, so the ESC that ends
+// it is lost too: when the line is back, ESC goes before anything else, and the
+// operator's command that waited is no SMS text.
+TEST_F(ModemField, AfterTheLineIsBackNoCommandGoesIntoAForgottenSms) {
+  console.form().Edit2.Text = "9123456780";
+  SignalComesOn();
+  ASSERT_TRUE(AdvanceUntil([&] { return modem.Count("AT+CMGS=") > 0; }, 130000));
+  time.Advance(500);
+  line.down = true;  // the same modem, still waiting for the text
+  fakes.dialogs.text_answers.push_back(std::string("AT+CGMI"));
+  console.Click("N19");
+  time.Advance(15000);  // the text step passes while the line is down
+  line.down = false;
+  ++line.session;
+  time.Advance(10000);
+  EXPECT_TRUE(modem.sent.empty());
+  EXPECT_EQ(modem.Count("AT+CGMI"), 1);
+  EXPECT_EQ(ArchiveHolds("Не отправлен SMS запрос на телефон поддержки : 9123456780"), 1);
+}
+
 }  // namespace

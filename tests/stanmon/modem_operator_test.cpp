@@ -171,7 +171,21 @@ TEST(ModemOperator, WithNothingWaitingTheOperatorsCommandsGoAtOnce) {
   };
   desk.console.Click("SMS1");
   EXPECT_EQ(desk.modem.sent, (std::vector<SimModem::Sms>{{"+79005556677", "hello"}}));
+  desk.time.Advance(200);  // the modem's answer to the text
   EXPECT_EQ(desk.Panel5(), " Отправка SMS 9005556677");
+}
+
+// A command the line does not take (it is down) waits for the line, and goes
+// out once when it is back.
+TEST(ModemOperator, ACommandWhileTheLineIsDownGoesWhenItIsBack) {
+  FieldDesk desk;
+  desk.line.down = true;
+  desk.fakes.dialogs.text_answers.push_back(std::string("AT+CGMI"));
+  desk.console.Click("N19");
+  desk.time.Advance(4000);
+  desk.line.down = false;
+  desk.time.Advance(4000);
+  EXPECT_EQ(std::count(desk.modem.commands.begin(), desk.modem.commands.end(), "AT+CGMI"), 1);
 }
 
 }  // namespace
