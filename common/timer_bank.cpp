@@ -58,6 +58,7 @@ void VirtualTime::Advance(std::int64_t ms) {
     if (!next || *next > target) break;
     now_ = std::max(now_, *next);
     bank_.RunDue(now_);
+    if (after_each_tick) after_each_tick();
   }
   bank_.Sync(now_);
   // A handler may have advanced the clock past the target (a nested Advance); time

@@ -59,6 +59,9 @@ class VirtualTime {
   // Advances the clock by ms, running every tick that falls due on the way.
   void Advance(std::int64_t ms);
 
+  // Runs after every tick, for a test that watches what each one did.
+  std::function<void()> after_each_tick;
+
  private:
   TimerBank& bank_;
   std::int64_t now_;
