@@ -126,14 +126,15 @@ void ShowLastLine(monitor::Station& st, const LinkState& link, std::int32_t n) {
   if (!line.empty()) st.form.StatusBar1[monitor::kModemInPanel].Text = common::Cp1251ToUtf8(line);
 }
 
-// What the lines of a read tell the modem gate and the job in hand: final
-// results, the text prompt, the probe's answer. Every line counts, whatever the
-// answer tests below make of the read.
+// A line that ends the answer to a command.
 bool IsFinalResult(std::string_view line) {
   return line == "OK" || line == "ERROR" || line.starts_with("+CMS ERROR:") ||
          line.starts_with("+CME ERROR:");
 }
 
+// What the lines of a read tell the modem gate, the job in hand and the SMS that
+// await their answers: final results, the text prompt, the probe's answer, an
+// SMS sent. Every line counts, whatever the answer tests below make of the read.
 void NoteModemLines(monitor::Station& st, LinkState& link, const std::uint8_t* read,
                     std::int32_t n) {
   const std::string_view bytes(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));

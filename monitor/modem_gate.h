@@ -67,9 +67,10 @@ enum class SmsText {
 bool ModemTakesCommands(const Station& st);
 // A SIM job may go: the modem waits for no SMS text, owes no answer and is in step.
 bool ModemInStep(const Station& st);
-// The line is out of step and no probe is on its way: one should go.
+// The line is out of step, and no probe has gone since, or the answers the last
+// one was waited with were given up: one should go.
 bool ModemNeedsProbe(const Station& st);
-// Sends the probe; false when the line did not take it.
+// Sends the probe, ESC before it; false when the line did not take it.
 bool SendProbe(Station& st);
 
 // Sends "AT+CMGS=+7" + phone for this SMS, which then has the prompt. False when
@@ -82,8 +83,10 @@ SmsText SendSmsText(Station& st, SmsOwner owner, std::string_view text, bool may
 // Closes the prompt with ESC: the modem drops the message.
 void CloseSmsPrompt(Station& st);
 
-// What the modem said, as the receive tick recognises it.
+// A command line went out: its final result is owed.
 void NoteCommandWritten(Station& st);
+
+// What the modem said, as the receive tick recognises it.
 // A final result: OK, ERROR, +CMS ERROR or +CME ERROR. True when it ended the
 // probe's answer: every command written before the probe has had its answer, or
 // never will.
