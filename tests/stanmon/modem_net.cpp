@@ -375,7 +375,9 @@ void FieldDay::Check(NetOutcome& outcome) {
                             phone);
     });
   }
-  for (const auto& [text, times] : panel5_seen_) {
+  for (const auto& seen : panel5_seen_) {
+    const std::string& text = seen.first;
+    const int times = seen.second;
     const auto after = [&](const std::string& prefix) {
       return text.starts_with(prefix) ? text.substr(prefix.size()) : std::string();
     };
