@@ -27,13 +27,10 @@ void SetPanel4(monitor::Station& st, const std::string& text, bool countdown) {
   if (countdown) st.state.StatusClearCountdown = monitor::kStatusClearTicks;
 }
 
-// The modem's start-up message: at bytes 1..8 of a read, or anywhere in it, since
-// it may come right behind other bytes (the echo of what the modem took while it
-// started).
+// The modem's start-up message, anywhere in a read: it may come right behind
+// other bytes (the echo of what the modem took while it started).
 bool StartUpMessage(const std::uint8_t* read, std::int32_t n) {
-  if (n >= 11 && BytesAre(read + 1, "SYSSTART") && read[9] == CR && read[10] == LF) return true;
-  const std::string_view bytes(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));
-  return bytes.find("SYSSTART\r\n") != std::string_view::npos;
+  return AsText(read, n).find("SYSSTART\r\n") != std::string_view::npos;
 }
 
 // After the start-up message a sweep of the SIM follows. The restarted modem has
@@ -137,13 +134,9 @@ bool IsFinalResult(std::string_view line) {
 // SMS sent. Every line counts, whatever the answer tests below make of the read.
 void NoteModemLines(monitor::Station& st, LinkState& link, const std::uint8_t* read,
                     std::int32_t n) {
-  const std::string_view bytes(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));
+  const std::string_view bytes = AsText(read, n);
   for (std::size_t from = 0; from < bytes.size();) {
-    const std::size_t lf = bytes.find('\n', from);
-    const std::size_t end = lf == std::string_view::npos ? bytes.size() : lf + 1;
-    std::string_view line = bytes.substr(from, end - from);
-    from = end;
-    while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+    const std::string_view line = LineText(NextLine(bytes, from));
     if (line.starts_with('>')) {
       monitor::NotePrompt(st);
     } else if (line.starts_with(monitor::kProbeAnswer)) {

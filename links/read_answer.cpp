@@ -12,8 +12,7 @@ namespace links {
 namespace {
 
 std::string_view Collected(const ModemState& modem) {
-  return {reinterpret_cast<const char*>(modem.ReadAnswer.data()),
-          static_cast<std::size_t>(modem.ReadAnswerCount)};
+  return AsText(modem.ReadAnswer.data(), modem.ReadAnswerCount);
 }
 
 // The modem's first final result line: from the CR LF before it to the CR LF
@@ -57,7 +56,7 @@ void Drop(ModemState& modem, std::size_t n) {
 // A line the modem puts out by itself, between the lines of an answer: a
 // new-message notice or a call. It is no part of the answer.
 bool Unsolicited(std::string_view line) {
-  while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.remove_suffix(1);
+  line = LineText(line);
   return line.find("+CMTI:") != std::string_view::npos || line == "RING" || line == "NO CARRIER";
 }
 
@@ -65,16 +64,15 @@ bool Unsolicited(std::string_view line) {
 // some text, and no echo of a command; with `alone`, no line of another command's
 // either (its prompt, its answer line).
 bool MessageAfterHeader(std::string_view from_header, bool alone) {
-  const std::size_t final = FirstFinalResult(from_header).begin;
+  const std::string_view message = from_header.substr(0, FirstFinalResult(from_header).begin);
   bool text = false;
-  for (std::size_t at = from_header.find('\n'); at != std::string_view::npos && at < final;) {
-    const std::size_t end = std::min(from_header.find('\n', at + 1), final);
-    std::string_view line = from_header.substr(at + 1, end - at - 1);
-    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  std::size_t from = 0;
+  NextLine(message, from);  // past the header line
+  while (from < message.size()) {
+    const std::string_view line = LineText(NextLine(message, from));
     if (line.starts_with("AT")) return false;
     if (alone && (line.starts_with('>') || line.starts_with('+'))) return false;
     text = text || !line.empty();
-    at = end == final ? std::string_view::npos : end;
   }
   return text;
 }
@@ -134,13 +132,9 @@ void StartReadAnswer(LinkState& link) {
 
 void CollectReadAnswer(monitor::Station& st, LinkState& link, std::int32_t n) {
   ModemState& modem = link.modem;
-  const std::string_view read(reinterpret_cast<const char*>(modem.ModemRxCopy.data()),
-                              static_cast<std::size_t>(n));
+  const std::string_view read = AsText(modem.ModemRxCopy.data(), n);
   for (std::size_t from = 0; from < read.size();) {
-    const std::size_t lf = read.find('\n', from);
-    const std::size_t end = lf == std::string_view::npos ? read.size() : lf + 1;
-    const std::string_view line = read.substr(from, end - from);
-    from = end;
+    const std::string_view line = NextLine(read, from);
     if (Unsolicited(line)) continue;
     if (modem.ReadAnswerCount + line.size() > kReadAnswerMax) {
       EndReadUnjudged(st, link);  // no answer to the read of one message is this long

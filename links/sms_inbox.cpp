@@ -83,14 +83,10 @@ void QueueDelete(monitor::Station& st, LinkState& link) {
 // after the header's status (which turns from "REC UNREAD" to "REC READ" once
 // read), and every line of text after it, blank lines left out.
 std::string MessageIdentity(const std::uint8_t* read, std::int32_t n) {
-  const std::string_view answer(reinterpret_cast<const char*>(read), static_cast<std::size_t>(n));
+  const std::string_view answer = AsText(read, n);
   std::string identity;
   for (std::size_t from = 0; from < answer.size();) {
-    const std::size_t lf = answer.find('\n', from);
-    const std::size_t end = lf == std::string_view::npos ? answer.size() : lf;
-    std::string_view line = answer.substr(from, end - from);
-    from = end + 1;
-    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    std::string_view line = LineText(NextLine(answer, from));
     if (line.starts_with("+CMGR:")) line.remove_prefix(std::min(line.find(','), line.size()));
     if (!line.empty()) identity.append(line).push_back('\n');
   }
