@@ -35,11 +35,7 @@ void SendAlarmText(monitor::Station& st, LinkState& link, const std::string& pho
   link.sms.AlarmTextSent = true;
   link.sms.AlarmTextSentSize = st.state.SmsAlarmText.size();
   st.form.StatusBar1[monitor::kEventPanel].Text = Now(st) + panel + phone;
-  if (text == monitor::SmsText::Written) {
-    AwaitSmsAnswer(link, monitor::SmsOwner::Alarm, phone);
-  } else {
-    RecordSms(st, monitor::SmsOwner::Alarm, phone, false);
-  }
+  FollowSmsText(st, link, monitor::SmsOwner::Alarm, phone, text);
 }
 
 void ServePhone1(monitor::Station& st, LinkState& link, const std::string& phone1,

@@ -25,11 +25,7 @@ void SendControlSms(monitor::Station& st, LinkState& link) {
     const monitor::SmsText sent =
         monitor::SendSmsText(st, monitor::SmsOwner::Control, s.ControlSmsText + " ", true);
     if (sent == monitor::SmsText::Waiting) return;
-    if (sent == monitor::SmsText::Written) {
-      AwaitSmsAnswer(link, monitor::SmsOwner::Control, sms.ControlSmsPhone);
-    } else {
-      RecordSms(st, monitor::SmsOwner::Control, sms.ControlSmsPhone, false);
-    }
+    FollowSmsText(st, link, monitor::SmsOwner::Control, sms.ControlSmsPhone, sent);
     s.ControlSmsText.clear();
     sms.GsmChannelCursor = 0;
   }

@@ -12,9 +12,13 @@
 namespace links {
 namespace {
 
-// The command goes out; false when the line did not take it.
+// The command goes out; false when it must wait for the line, which did not take
+// it. The operator's SMS never waits: it is told as not sent instead.
 bool Send(monitor::Station& st, LinkState& link, HeldCommand& command) {
-  if (command.sms) return StartManualSms(st, link, std::move(*command.sms));
+  if (command.sms) {
+    StartManualSms(st, link, std::move(*command.sms));
+    return true;
+  }
   const bool taken = monitor::SendModemCommand(st, command.line);
   if (command.clears_receive_buffer) ClearModemRxBuffer(link);
   return taken;
@@ -27,28 +31,16 @@ auto NewestHeldSms(HeldCommands& held) {
 
 }  // namespace
 
-bool SendOperatorCommand(monitor::Station& st, LinkState& link, HeldCommand command) {
+void SendOperatorCommand(monitor::Station& st, LinkState& link, HeldCommand command) {
   // Behind commands already held it waits its turn.
-  if (monitor::ModemTakesCommands(st) && link.held.queue.empty()) {
-    // The operator's SMS is told as not sent when the line does not take it.
-    if (command.sms) {
-      Send(st, link, command);
-      return true;
-    }
-    if (Send(st, link, command)) return true;
-  }
-  link.held.queue.push_back(std::move(command));
-  return false;
+  const bool now = monitor::ModemTakesCommands(st) && link.held.queue.empty();
+  if (!now || !Send(st, link, command)) link.held.queue.push_back(std::move(command));
 }
 
 void SendHeldCommand(monitor::Station& st, LinkState& link) {
   auto& queue = link.held.queue;
   if (queue.empty() || !monitor::ModemTakesCommands(st) || st.state.gate.answers_due > 0) return;
-  HeldCommand& command = queue.front();
-  const bool sms = command.sms.has_value();
-  // A command line the line did not take waits for it; the operator's SMS is
-  // told as not sent instead.
-  if (!Send(st, link, command) && !sms) return;
+  if (!Send(st, link, queue.front())) return;
   queue.erase(queue.begin());
   link.ModemTickActed = true;
 }

@@ -27,8 +27,8 @@ struct HeldCommands {
 };
 
 // Sends the command now if the modem takes commands and the line takes it, else
-// holds it. True when it went out now.
-bool SendOperatorCommand(monitor::Station& st, LinkState& link, HeldCommand command);
+// holds it.
+void SendOperatorCommand(monitor::Station& st, LinkState& link, HeldCommand command);
 
 // Receive tick: the oldest held command goes out once the modem waits for no
 // SMS text and owes no answer.

@@ -14,17 +14,10 @@ namespace {
 
 // The text step: the text goes after its own prompt, or waits for it.
 void SendText(monitor::Station& st, LinkState& link, ManualSms sms) {
-  switch (monitor::SendSmsText(st, monitor::SmsOwner::Manual, *sms.text, true)) {
-    case monitor::SmsText::Written:
-      AwaitSmsAnswer(link, monitor::SmsOwner::Manual, sms.number);
-      break;
-    case monitor::SmsText::NotSent:
-      RecordSms(st, monitor::SmsOwner::Manual, sms.number, false);
-      break;
-    case monitor::SmsText::Waiting:
-      link.sms.ManualInFlight = std::move(sms);
-      break;
-  }
+  const monitor::SmsText sent =
+      monitor::SendSmsText(st, monitor::SmsOwner::Manual, *sms.text, true);
+  FollowSmsText(st, link, monitor::SmsOwner::Manual, sms.number, sent);
+  if (sent == monitor::SmsText::Waiting) link.sms.ManualInFlight = std::move(sms);
 }
 
 }  // namespace
@@ -65,15 +58,14 @@ void SMS1Click(monitor::Station& st, LinkState& link) {
   common::WriteLineFile(file, {number, text});
 }
 
-bool StartManualSms(monitor::Station& st, LinkState& link, ManualSms sms) {
+void StartManualSms(monitor::Station& st, LinkState& link, ManualSms sms) {
   const bool taken = monitor::SendSmsCommand(st, sms.number, monitor::SmsOwner::Manual);
-  if (!sms.text) return taken;
+  if (!sms.text) return;
   if (taken) {
     link.sms.ManualInFlight = std::move(sms);
   } else {
     RecordSms(st, monitor::SmsOwner::Manual, sms.number, false);
   }
-  return taken;
 }
 
 void SendManualSmsText(monitor::Station& st, LinkState& link) {

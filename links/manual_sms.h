@@ -12,8 +12,9 @@ namespace links {
 void SMS1Click(monitor::Station& st, LinkState& link);
 
 // The operator's "AT+CMGS=" goes out now, and its SMS has the prompt; a text
-// already typed waits for that prompt. False when the line did not take it.
-bool StartManualSms(monitor::Station& st, LinkState& link, ManualSms sms);
+// already typed waits for that prompt, or is told as not sent when the line did
+// not take the command.
+void StartManualSms(monitor::Station& st, LinkState& link, ManualSms sms);
 
 // Receive tick: the text of the operator's SMS goes once its prompt has come, or
 // is shown as not sent once no prompt will come.

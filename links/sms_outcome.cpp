@@ -5,8 +5,18 @@
 
 namespace links {
 
-void AwaitSmsAnswer(LinkState& link, monitor::SmsOwner owner, const std::string& phone) {
-  link.sms.Awaited.push_back({owner, phone, 0});
+void FollowSmsText(monitor::Station& st, LinkState& link, monitor::SmsOwner owner,
+                   const std::string& phone, monitor::SmsText text) {
+  switch (text) {
+    case monitor::SmsText::Written:
+      link.sms.Awaited.push_back({owner, phone, 0});
+      break;
+    case monitor::SmsText::NotSent:
+      RecordSms(st, owner, phone, false);
+      break;
+    case monitor::SmsText::Waiting:
+      break;
+  }
 }
 
 void RecordSms(monitor::Station& st, monitor::SmsOwner owner, const std::string& phone, bool sent) {

@@ -17,8 +17,10 @@ namespace links {
 // Timer6 ticks an SMS's answer is waited for: networks take up to a minute.
 inline constexpr std::int32_t kSmsAnswerWaitTicks = 12;
 
-// The text of this SMS went out; its record waits for the modem's answer.
-void AwaitSmsAnswer(LinkState& link, monitor::SmsOwner owner, const std::string& phone);
+// What the text step of this SMS decided: its text written, its record waits for
+// the modem's answer; not sent, it is recorded so now; waiting, nothing yet.
+void FollowSmsText(monitor::Station& st, LinkState& link, monitor::SmsOwner owner,
+                   const std::string& phone, monitor::SmsText text);
 
 // The record of an SMS: sent, or not sent.
 void RecordSms(monitor::Station& st, monitor::SmsOwner owner, const std::string& phone, bool sent);
