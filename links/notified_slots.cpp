@@ -8,11 +8,17 @@
 namespace links {
 namespace {
 
-NotifiedSlot* Find(NotifiedSlots& waiting, const std::string& slot) {
+// Where the slot stands in the queue; count when it is not queued.
+std::size_t IndexOf(const NotifiedSlots& waiting, const std::string& slot) {
   const auto end = waiting.queue.begin() + static_cast<std::ptrdiff_t>(waiting.count);
   const auto it = std::find_if(waiting.queue.begin(), end,
                                [&](const NotifiedSlot& queued) { return queued.slot == slot; });
-  return it == end ? nullptr : &*it;
+  return static_cast<std::size_t>(it - waiting.queue.begin());
+}
+
+NotifiedSlot* Find(NotifiedSlots& waiting, const std::string& slot) {
+  const std::size_t at = IndexOf(waiting, slot);
+  return at == waiting.count ? nullptr : &waiting.queue[at];
 }
 
 void Remove(NotifiedSlots& waiting, NotifiedSlot* slot) {
@@ -25,9 +31,7 @@ void Remove(NotifiedSlots& waiting, NotifiedSlot* slot) {
 }  // namespace
 
 bool IsNotifiedSlot(const ModemState& modem, const std::string& slot) {
-  const auto end = modem.notified.queue.begin() + static_cast<std::ptrdiff_t>(modem.notified.count);
-  return std::any_of(modem.notified.queue.begin(), end,
-                     [&](const NotifiedSlot& queued) { return queued.slot == slot; });
+  return IndexOf(modem.notified, slot) != modem.notified.count;
 }
 
 void QueueNotifiedSlot(monitor::Station& st, ModemState& modem, const std::string& slot) {

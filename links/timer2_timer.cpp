@@ -63,8 +63,8 @@ void Timer2Timer(monitor::Station& st, LinkState& link) {
       st.ports.rs485.Read(link.Rs485RxBuffer.data(), link.Rs485RxBuffer.size()));
   if (link.Rs485RxCount > 0) DecodeRs485Answer(st, link);
   // A line opened anew since the last write may carry another modem, or the same
-  // one with what it owed lost.
-  // An SMS sent before waits on for its answer: the same modem may be back.
+  // one with what it owed lost; an SMS sent before waits on for its answer, as
+  // the same modem may be back.
   link.ModemTickActed = monitor::NoteLineSession(st);
   if (link.ModemTickActed) JobLostItsAnswer(st, link);
   TakeModemRead(st, link);
