@@ -75,6 +75,22 @@ struct FieldDesk {
   void SignalComesOn() { console.state().RxRs485 = {2, "0000100000000000", 0x0800, true}; }
   std::string Panel5() { return console.form().StatusBar1[monitor::kEventPanel].Text; }
 
+  // The alarm SMS to support phone 1 (9123456780), run until its "AT+CMGS=" went;
+  // false when it never did.
+  bool StartAlarmSms() {
+    console.form().Edit2.Text = "9123456780";
+    SignalComesOn();
+    return AdvanceUntil([this] { return SmsCommandWent(); }, 130000);
+  }
+  // The control SMS of output P1 of channel 7, run until its "AT+CMGS=" went.
+  bool StartControlSms() {
+    const int box = monitor::OutputBoxP1(7);
+    console.form().CheckBox[box].Checked = true;
+    console.Click("CheckBox" + std::to_string(box));
+    return AdvanceUntil([this] { return SmsCommandWent(); }, 40000);
+  }
+  bool SmsCommandWent() { return modem.Count("AT+CMGS=") > 0; }
+
   std::vector<std::string> Reads() const {
     std::vector<std::string> reads;
     for (const auto& c : modem.commands) {

@@ -32,27 +32,20 @@ const WaitingCase kWaiting[] = {
 // Brings the desk to the moment the modem has given its prompt for an SMS whose
 // text has not gone yet.
 void StartWaiting(FieldDesk& desk, Waiting kind) {
-  const auto command_went = [&] { return desk.modem.Count("AT+CMGS=") > 0; };
   switch (kind) {
     case Waiting::Alarm:
-      desk.console.form().Edit2.Text = "9123456780";
-      desk.SignalComesOn();
-      ASSERT_TRUE(desk.AdvanceUntil(command_went, 130000));
+      ASSERT_TRUE(desk.StartAlarmSms());
       break;
-    case Waiting::Control: {
-      const int box = monitor::OutputBoxP1(7);
-      desk.console.form().CheckBox[box].Checked = true;
-      desk.console.Click("CheckBox" + std::to_string(box));
-      ASSERT_TRUE(desk.AdvanceUntil(command_went, 40000));
+    case Waiting::Control:
+      ASSERT_TRUE(desk.StartControlSms());
       break;
-    }
     case Waiting::Operators:
       // The operator confirms the text before the modem's prompt has come.
       desk.modem.answer_delay_ms = 1500;
       desk.fakes.dialogs.text_answers.push_back(std::string("9005556677"));
       desk.fakes.dialogs.text_answers.push_back(std::string("hello operator"));
       desk.console.Click("SMS1");
-      ASSERT_TRUE(command_went());
+      ASSERT_TRUE(desk.SmsCommandWent());
       break;
   }
   desk.time.Advance(300);
