@@ -194,18 +194,14 @@ void FieldDay::MenuCommand() {
   auto& dialogs = desk_.fakes.dialogs;
   const auto which = m_.Between(0, 6);
   desk_.modem.Note(Now(), "! menu command " + std::to_string(which));
+  // "Наличие модема", "Эхо отменить", "Сброс", "Читать тел.№1": no input box.
+  constexpr const char* kWithoutBox[] = {"AT1", "N7", "N8", "N17"};
   switch (which) {
     case 0:
-      desk_.console.Click("AT1");
-      break;
     case 1:
-      desk_.console.Click("N7");
-      break;
     case 2:
-      desk_.console.Click("N8");
-      break;
     case 3:
-      desk_.console.Click("N17");
+      desk_.console.Click(kWithoutBox[which]);
       break;
     case 4:
       dialogs.text_answers.push_back(std::string("9001112233"));
